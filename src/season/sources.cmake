@@ -1,0 +1,1 @@
+# Format code goes to icevale_core, windows to icevale_ui.

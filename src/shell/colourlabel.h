@@ -1,0 +1,31 @@
+#pragma once
+// A label that can be painted with a colour given as 0x00BBGGRR, drawn with a border
+// or in bold, and clicked; labels of one group carry their index in the group.
+#include <QLabel>
+#include <cstdint>
+
+namespace icevale {
+
+class ColourLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ColourLabel(QWidget* parent = nullptr, int index = 0);
+
+    void setColour(std::uint32_t bgr);
+    std::uint32_t colour() const { return colour_; }
+    void setBordered(bool bordered);
+    void setBold(bool bold);
+    int index() const { return index_; }
+
+signals:
+    void clicked(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    std::uint32_t colour_ = 0;
+};
+
+}  // namespace icevale

@@ -1,0 +1,1 @@
+# Tests of this folder: icevale_core_test(...) for formats, icevale_ui_test(...) for windows.

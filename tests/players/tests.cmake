@@ -1,0 +1,2 @@
+icevale_core_test(players_core_test
+  ${CMAKE_CURRENT_LIST_DIR}/roster_test.cpp)

@@ -1,0 +1,39 @@
+#pragma once
+// Test fixtures: cartridges built in memory from the sample image, and temporary files.
+#include <filesystem>
+#include <string>
+
+#include "shell/cartridge.h"
+#include "tools/sampleimage.h"
+
+namespace icevale::test {
+
+// The sample image, built once per process.
+const sample::SampleImage& sampleImage();
+
+// A cartridge holding the sample image with every table decoded, as a load leaves it.
+Cartridge loadedSample();
+
+// Decodes the tables of cart.RomImage as a load does (fails the test on a refusal).
+void decodeAll(Cartridge& cart);
+
+// A fresh empty folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path path(const std::string& name) const { return dir_ / name; }
+
+private:
+    std::filesystem::path dir_;
+};
+
+Bytes readFile(const std::filesystem::path& p);
+void writeFile(const std::filesystem::path& p, const Bytes& bytes);
+
+// Offsets at which two images of equal length differ.
+std::vector<std::size_t> differences(const Bytes& a, const Bytes& b);
+
+}  // namespace icevale::test
