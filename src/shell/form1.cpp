@@ -59,7 +59,11 @@ void Form1::buildcontrols()
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Label1->setMinimumHeight(Label1->fontMetrics().height() + 8);
     grid->addWidget(Label1, 0, 0, 1, 4);
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
 
     for (const ButtonPlace& place : kButtons) {
         auto* button = new QPushButton(QString::fromLatin1(place.caption), this);
@@ -96,6 +100,13 @@ void Form1::buildcontrols()
     version->setObjectName(QStringLiteral("Label2"));
     version->setAlignment(Qt::AlignCenter);
     grid->addWidget(version, 6, 0, 1, 4);
+
+    // Equal columns, as wide as the widest caption needs.
+    int widest = 0;
+    for (const QPushButton* button : commands)
+        widest = button ? std::max(widest, button->sizeHint().width()) : widest;
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnMinimumWidth(column, widest);
 
     CommonDialog1 = new QFileDialog(this);
     CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
