@@ -42,7 +42,9 @@ void TeamEditor::buildcontrols()
 
     Label1 = new QLabel(QStringLiteral("Menu Display Names:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(1080, 7320, 1575, kLabelHeight));
+    // Right-aligned and free to reach further left, so a wider font never cuts the caption.
+    Label1->setGeometry(twipsRect(0, 7320, 1080 + 1575, kLabelHeight));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text1 = new LimitedLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(2760, 7320, 1335, kBoxHeight));
