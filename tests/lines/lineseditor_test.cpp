@@ -90,6 +90,7 @@ TEST_F(LinesEditorWindow, EntryTextsShowJerseyBytesInUpperCaseHex)
     cart.playernum[1][3] = 0x05;
     cart.playernum[2][3] = 0x88;
     cart.playernum[3][3] = 0xAB;
+    cart.playernum[4][3] = 0x00;
     cart.playername[3][3] = "\xC5sa";
     cart.goaliecount[3] = 2;
     cart.forwardcount[3] = 9;
@@ -100,6 +101,7 @@ TEST_F(LinesEditorWindow, EntryTextsShowJerseyBytesInUpperCaseHex)
     EXPECT_EQ(slot(4)->itemText(1), toQString(cart.playername[1][3]) + QStringLiteral(" #5"));
     EXPECT_EQ(slot(4)->itemText(2), toQString(cart.playername[2][3]) + QStringLiteral(" #88"));
     EXPECT_EQ(slot(4)->itemText(3), QString::fromUtf8("\xC3\x85sa #AB"));
+    EXPECT_EQ(slot(4)->itemText(4), toQString(cart.playername[4][3]) + QStringLiteral(" #0"));
 
     // Names changed elsewhere show at the next switch.
     cart.playername[1][3] = "Renamed";

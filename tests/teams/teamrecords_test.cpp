@@ -79,17 +79,6 @@ TEST(TeamRecords, TextsThatDoNotFitTheBlockAreNotWritten)
     EXPECT_EQ(shortimage, Bytes(teamtextoffset[t] + 10, 0xEE));
 }
 
-TEST(TeamRecords, BytesLeftAndSharedLimits)
-{
-    EXPECT_EQ(teambytesleft(1, 0), 45 - 8);
-    EXPECT_EQ(teambytesleft(6, 26), 0);
-    EXPECT_EQ(teambytesleft(6, 30), -4);
-    EXPECT_EQ(sharedlimit(0, 0), 0);  // nothing left: even an empty box takes nothing
-    EXPECT_EQ(sharedlimit(0, 7), 7);
-    EXPECT_EQ(sharedlimit(3, 7), 10);
-    EXPECT_EQ(sharedlimit(-4, 7), 7);  // over budget: boxes can only shrink
-}
-
 TEST(TeamRecords, OverallNumbers)
 {
     const std::pair<const char*, int> valid[] = {{"7", 7},    {"0", 0},     {"255", 255}, {"007", 7},  {"2.5", 2},
