@@ -1,6 +1,8 @@
 #include "shell/editors.h"
 
+#include "lines/lineseditor.h"
 #include "shell/editorwindow.h"
+#include "teams/teameditor.h"
 
 namespace icevale {
 
@@ -12,11 +14,11 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 3:  // "Edit Playoffs"
         return nullptr;
     case 4:  // "Edit Teams"
-        return nullptr;
+        return new TeamEditor(cart, parent);
     case 5:  // "Edit Players"
         return nullptr;
     case 6:  // "Edit Lines"
-        return nullptr;
+        return new LinesEditor(cart, parent);
     case 7:  // "Edit Uniforms"
         return nullptr;
     case 8:  // "Edit Menu"
