@@ -1,6 +1,6 @@
 #pragma once
 // Playoff data: 512 team slots at 0xE6F59, four pages of 128 (slot i of page g at
-// 0xE6F59 + 128g + i; byte 0..27 = team byte + 1, 28 = no team), and the playoff team
+// 0xE6F59 + 128g + i; a byte v of 0..27 is team v + 1, 28 is no team), and the playoff team
 // count, read at 0xEAB13 and written to both 0xEAB13 and 0xE9AFE.
 #include <array>
 #include <cstdint>
