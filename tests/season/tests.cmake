@@ -1,1 +1,3 @@
 # Tests of this folder: icevale_core_test(...) for formats, icevale_ui_test(...) for windows.
+icevale_core_test(season_core_test
+  ${CMAKE_CURRENT_LIST_DIR}/seasondata_test.cpp)
