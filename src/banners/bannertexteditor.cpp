@@ -27,7 +27,7 @@ void BannerTextEditor::buildcontrols()
         connect(box, &LimitedLineEdit::Change, this, &BannerTextEditor::updatebannerbytes);
         Teamnm[static_cast<std::size_t>(i)] = box;
     }
-    Label1 = new QLabel(this);
+    Label1 = new QLabel(QStringLiteral("bytes remaining"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(1560, 120, 3015, 255));
     Label2 = new QLabel(
