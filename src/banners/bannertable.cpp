@@ -61,4 +61,36 @@ std::string readbannertext(const Cartridge& cart, int t)
     return text;
 }
 
+std::string bannerboxtext(const Cartridge& cart, int t)
+{
+    std::string text = readbannertext(cart, t);
+    std::erase(text, '\0');
+    return text;
+}
+
+std::int64_t bannerbytesused(const TeamTable<std::string>& texts)
+{
+    std::int64_t used = 0;
+    for (int t = 1; t <= kTeams; ++t)
+        used += static_cast<std::int64_t>(texts[t].size()) + 1;
+    return used;
+}
+
+bool writebannertexts(Cartridge& cart, const TeamTable<std::string>& texts)
+{
+    if (bannerbytesused(texts) > kBannerTextSize)
+        return false;
+    for (std::size_t pos = kBannerTextArea; pos < kAreaEnd; ++pos)
+        putbyte(cart.RomImage, pos, 0);
+    std::size_t q = kBannerTextArea;
+    for (int t = 1; t <= kTeams; ++t) {
+        cart.bannertextlen[t] = static_cast<std::int32_t>(texts[t].size());
+        for (const char c : texts[t])
+            putbyte(cart.RomImage, q++, static_cast<std::uint8_t>(c));
+        ++q;
+    }
+    writebannerpointers(cart);
+    return true;
+}
+
 }  // namespace icevale

@@ -1,6 +1,9 @@
 #include "shell/editors.h"
 
+#include "banners/bannertexteditor.h"
 #include "lines/lineseditor.h"
+#include "season/menueditor.h"
+#include "season/playoffeditor.h"
 #include "shell/editorwindow.h"
 #include "teams/teameditor.h"
 
@@ -12,7 +15,7 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     (void)parent;
     switch (command) {
     case 3:  // "Edit Playoffs"
-        return nullptr;
+        return new PlayoffEditor(cart, parent);
     case 4:  // "Edit Teams"
         return new TeamEditor(cart, parent);
     case 5:  // "Edit Players"
@@ -22,11 +25,11 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 7:  // "Edit Uniforms"
         return nullptr;
     case 8:  // "Edit Menu"
-        return nullptr;
+        return new MenuEditor(cart, parent);
     case 9:  // "Edit Banner Colors"
         return nullptr;
     case 10:  // "Edit Banner Text"
-        return nullptr;
+        return new BannerTextEditor(cart, parent);
     default:
         return nullptr;
     }
