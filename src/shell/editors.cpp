@@ -1,5 +1,6 @@
 #include "shell/editors.h"
 
+#include "players/playereditor.h"
 #include "shell/editorwindow.h"
 
 namespace icevale {
@@ -14,7 +15,7 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 4:  // "Edit Teams"
         return nullptr;
     case 5:  // "Edit Players"
-        return nullptr;
+        return new PlayerEditor(cart, parent);
     case 6:  // "Edit Lines"
         return nullptr;
     case 7:  // "Edit Uniforms"
