@@ -2,7 +2,8 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QProxyStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QPushButton>
 #include <QStringListModel>
 
@@ -30,20 +31,29 @@ QStringList entries(Scale scale)
     return list;
 }
 
-// A narrow arrow, so that "100" and "Right" fit the grid's 41-pixel lists.
-class GridStyle : public QProxyStyle {
+// A grid list drawn with a narrow arrow, so that "100" and "Right" fit 41 pixels.
+// Painted here rather than through a style of its own, which would make each of the
+// 350 lists build its popup at once.
+class GridCombo : public QComboBox {
 public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
     {
-        if (control != CC_ComboBox)
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        const QRect frame = option->rect.adjusted(2, 2, -2, -2);
-        if (part == SC_ComboBoxArrow)
-            return {frame.right() - 8, frame.top(), 9, frame.height()};
-        if (part == SC_ComboBoxEditField)
-            return frame.adjusted(0, 0, -9, 0);
-        return QProxyStyle::subControlRect(control, option, part, widget);
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.subControls = QStyle::SC_ComboBoxFrame;
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field = rect().adjusted(3, 1, -3, -1);
+        QStyleOption arrow = option;
+        arrow.rect = QRect(field.right() - 6, field.center().y() - 3, 7, 7);
+        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+        const bool none = currentIndex() < 0;
+        painter.setPen(palette().color(none ? QPalette::PlaceholderText : QPalette::ButtonText));
+        painter.drawText(field.adjusted(0, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         none ? placeholderText() : currentText());
     }
 };
 
@@ -59,7 +69,7 @@ PlayerEditor::PlayerEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
-    resize(twipsSize(12400, 7600));
+    resize(twipsSize(12600, 7600));
     buildcontrols();
 }
 
@@ -83,8 +93,6 @@ QLabel* PlayerEditor::label(const QString& name, int left, int top, int width)
 
 void PlayerEditor::buildcontrols()
 {
-    gridstyle = new GridStyle;
-    gridstyle->setParent(this);
     weights = new QStringListModel(this);
     hands = new QStringListModel(this);
     ratings = new QStringListModel(this);
@@ -108,7 +116,7 @@ void PlayerEditor::buildcontrols()
     Label20 = label(QStringLiteral("Label20"), 720, 360, 360);
     Label2 = label(QStringLiteral("Label2"), 1680, 360, 360);
     Label3 = label(QStringLiteral("Label3"), 2040, 360, 360);
-    Label21 = label(QStringLiteral("Label21"), 9600, 6960, 2700);  // wide enough for 15 digits
+    Label21 = label(QStringLiteral("Label21"), 9600, 6960, 2900);  // wide enough for 15 digits
     Label21->setText(QStringLiteral("Team Rating"));
 
     button(1, "SAVE", 120, 5760, 495, 735);
@@ -165,11 +173,10 @@ void PlayerEditor::buildrow(int r)
     connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
 
     for (int j = 1; j <= kColumns; ++j) {
-        auto* box = new QComboBox(this);
+        auto* box = new GridCombo(this);
         box->setObjectName(QStringLiteral("Combo%1_%2").arg(j).arg(r));
         box->setGeometry(twipsRect(3360 + 600 * (j - 1), top, 615, kRowHeight));
         const Scale scale = columnscale(j);
-        box->setStyle(gridstyle);
         box->setModel(scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings);
         grid[i][static_cast<std::size_t>(j)] = box;
     }

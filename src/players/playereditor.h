@@ -10,7 +10,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QStyle;
 class QStringListModel;
 
 namespace icevale {
@@ -77,7 +76,6 @@ private:
     QStringListModel* weights = nullptr;
     QStringListModel* hands = nullptr;
     QStringListModel* ratings = nullptr;
-    QStyle* gridstyle = nullptr;
 };
 
 }  // namespace icevale
