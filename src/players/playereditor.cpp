@@ -2,11 +2,10 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
 #include <QPushButton>
 #include <QStringListModel>
 
+#include "players/gridcombo.h"
 #include "players/jersey.h"
 #include "players/playerlabels.h"
 #include "players/roster.h"
@@ -30,32 +29,6 @@ QStringList entries(Scale scale)
         list.append(QString::fromStdString(entry));
     return list;
 }
-
-// A grid list drawn with a narrow arrow, so that "100" and "Right" fit 41 pixels.
-// Painted here rather than through a style of its own, which would make each of the
-// 350 lists build its popup at once.
-class GridCombo : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionComboBox option;
-        initStyleOption(&option);
-        option.subControls = QStyle::SC_ComboBoxFrame;
-        painter.drawComplexControl(QStyle::CC_ComboBox, option);
-        const QRect field = rect().adjusted(3, 1, -3, -1);
-        QStyleOption arrow = option;
-        arrow.rect = QRect(field.right() - 6, field.center().y() - 3, 7, 7);
-        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
-        const bool none = currentIndex() < 0;
-        painter.setPen(palette().color(none ? QPalette::PlaceholderText : QPalette::ButtonText));
-        painter.drawText(field.adjusted(0, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         none ? placeholderText() : currentText());
-    }
-};
 
 QString latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -105,7 +78,14 @@ void PlayerEditor::buildcontrols()
     List1->setFont(listfont);  // all 28 teams in view
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(List1, &ClickList::Click, this, &PlayerEditor::List1_Click);
+    buildlabels();
+    buildbuttons();
+    for (int r = 0; r < kRows; ++r)
+        buildrow(r);
+}
 
+void PlayerEditor::buildlabels()
+{
     QFont bold = font();
     bold.setBold(true);
     Label1 = label(QStringLiteral("Label1"), 720, 120, 3855);
@@ -119,6 +99,22 @@ void PlayerEditor::buildcontrols()
     Label21 = label(QStringLiteral("Label21"), 9600, 6960, 2900);  // wide enough for 15 digits
     Label21->setText(QStringLiteral("Team Rating"));
 
+    // Column headers take three heights in turn so that long captions fit; under
+    // Label5 only the lower two.
+    static constexpr int kHeaderTops[3] = {120, 360, 480};
+    QFont headerfont = font();
+    headerfont.setPixelSize(9);
+    for (int j = 1; j <= kColumns; ++j) {
+        const int top = j <= 5 ? kHeaderTops[1 + (j - 1) % 2] : kHeaderTops[(j - 6) % 3];
+        QLabel* header = label(QStringLiteral("Label%1").arg(5 + j), 3360 + 600 * (j - 1), top, 1800);
+        header->setFont(headerfont);
+        header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        header->setText(QString::fromLatin1(columncaption(j)));
+    }
+}
+
+void PlayerEditor::buildbuttons()
+{
     button(1, "SAVE", 120, 5760, 495, 735);
     button(8, "+", 1080, 360, 255, 195);
     button(7, "-", 1320, 360, 255, 195);
@@ -138,21 +134,6 @@ void PlayerEditor::buildcontrols()
         &PlayerEditor::Command6_Click, &PlayerEditor::Command7_Click, &PlayerEditor::Command8_Click};
     for (int c = 1; c <= 8; ++c)
         connect(Command[static_cast<std::size_t>(c)], &QPushButton::clicked, this, handlers[c]);
-
-    // Column headers take three heights in turn so that long captions fit; under
-    // Label5 only the lower two.
-    static constexpr int kHeaderTops[3] = {120, 360, 480};
-    QFont headerfont = font();
-    headerfont.setPixelSize(9);
-    for (int j = 1; j <= kColumns; ++j) {
-        const int top = j <= 5 ? kHeaderTops[1 + (j - 1) % 2] : kHeaderTops[(j - 6) % 3];
-        QLabel* header = label(QStringLiteral("Label%1").arg(5 + j), 3360 + 600 * (j - 1), top, 1800);
-        header->setFont(headerfont);
-        header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        header->setText(QString::fromLatin1(columncaption(j)));
-    }
-    for (int r = 0; r < kRows; ++r)
-        buildrow(r);
 }
 
 void PlayerEditor::buildrow(int r)

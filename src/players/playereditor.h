@@ -30,6 +30,8 @@ private:
     static constexpr int kRows = kMaxPlayers;
 
     void buildcontrols();
+    void buildlabels();
+    void buildbuttons();
     void buildrow(int r);
     QPushButton* button(int index, const char* caption, int left, int top, int width, int height);
     QLabel* label(const QString& name, int left, int top, int width);

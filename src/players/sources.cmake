@@ -6,4 +6,5 @@ target_sources(icevale_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/roster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rosterchange.cpp)
 target_sources(icevale_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/gridcombo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/playereditor.cpp)
