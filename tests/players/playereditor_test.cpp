@@ -129,6 +129,21 @@ TEST_F(PlayerWindow, OpensOnTeamOneWithRolesHiddenRowsAndLabels)
     EXPECT_TRUE(differences(cart.RomImage, test::sampleImage().bytes).empty());
 }
 
+TEST_F(PlayerWindow, GoalieMarksAreWrittenWheneverATeamIsShown)
+{
+    cart.RomImage[teamoffset[3] + 1] = 0x12;  // two goalies, marked in a foreign way
+    const Bytes before = cart.RomImage;
+    ASSERT_EQ(readrosters(cart), "");
+    open();
+    EXPECT_TRUE(differences(before, cart.RomImage).empty());
+    showteam(3);
+    EXPECT_EQ(differences(before, cart.RomImage), std::vector<std::size_t>{teamoffset[3] + 1});
+    EXPECT_EQ(cart.RomImage[teamoffset[3] + 1], 0x11);
+    cart.RomImage[teamoffset[3] + 1] = 0x30;
+    showteam(3);  // the same team again: rewritten again
+    EXPECT_EQ(cart.RomImage[teamoffset[3] + 1], 0x11);
+}
+
 TEST_F(PlayerWindow, TeamAverageFormatsAndEmptyTeams)
 {
     for (int p = 1; p <= 3; ++p) {
