@@ -2,6 +2,7 @@
 
 #include "banners/bannertexteditor.h"
 #include "lines/lineseditor.h"
+#include "players/playereditor.h"
 #include "season/menueditor.h"
 #include "season/playoffeditor.h"
 #include "shell/editorwindow.h"
@@ -19,7 +20,7 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 4:  // "Edit Teams"
         return new TeamEditor(cart, parent);
     case 5:  // "Edit Players"
-        return nullptr;
+        return new PlayerEditor(cart, parent);
     case 6:  // "Edit Lines"
         return new LinesEditor(cart, parent);
     case 7:  // "Edit Uniforms"
