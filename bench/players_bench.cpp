@@ -4,27 +4,15 @@
 
 #include <QCoreApplication>
 
+#include "bench/benchsupport.h"
 #include "players/playereditor.h"
 #include "shell/clicklist.h"
-#include "shell/rosterindex.h"
-#include "shell/teamtext.h"
-#include "tools/sampleimage.h"
 
 namespace {
 
-icevale::Cartridge loadedSample()
-{
-    icevale::Cartridge cart;
-    cart.RomImage = icevale::sample::makeSampleImage().bytes;
-    icevale::readteamtext(cart);
-    icevale::readrosters(cart);
-    icevale::readlines(cart);
-    return cart;
-}
-
 void window_openplayereditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = loadedSample();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     for (auto _ : state) {
         // Until the window is painted; closing the program, not the user, pays for
         // taking it down.
@@ -41,7 +29,7 @@ BENCHMARK(window_openplayereditor)->Name("window/OpenPlayerEditor");
 
 void window_playerteamswitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = loadedSample();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::PlayerEditor window(cart, nullptr);
     window.showEditor();
     auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
@@ -57,7 +45,7 @@ BENCHMARK(window_playerteamswitch)->Name("window/PlayerTeamSwitch");
 // Showing the window again after closing it: the controls exist, Form_Load refills.
 void window_reopenplayereditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = loadedSample();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::PlayerEditor window(cart, nullptr);
     window.showEditor();
     for (auto _ : state) {

@@ -4,29 +4,17 @@
 
 #include <QScrollBar>
 
+#include "bench/benchsupport.h"
 #include "banners/bannertexteditor.h"
 #include "season/menueditor.h"
 #include "season/playoffeditor.h"
-#include "shell/rosterindex.h"
-#include "shell/teamtext.h"
-#include "tools/sampleimage.h"
 
 namespace {
-
-icevale::Cartridge sampleCartridge()
-{
-    icevale::Cartridge cart;
-    cart.RomImage = icevale::sample::makeSampleImage().bytes;
-    icevale::readteamtext(cart);
-    icevale::readrosters(cart);
-    icevale::readlines(cart);
-    return cart;
-}
 
 template <class Window>
 void openWindow(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     for (auto _ : state) {
         Window window(cart, nullptr);
         window.showEditor();
@@ -40,7 +28,7 @@ BENCHMARK(openWindow<icevale::MenuEditor>)->Name("window/OpenMenuEditor");
 
 void window_playoffpagechange(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::PlayoffEditor window(cart, nullptr);
     window.showEditor();
     auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
@@ -53,7 +41,7 @@ void window_playoffpagechange(benchmark::State& state)
 }
 void window_playoffreopen(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::PlayoffEditor window(cart, nullptr);
     for (auto _ : state) {
         window.showEditor();

@@ -4,29 +4,17 @@
 
 #include <QListWidget>
 
+#include "bench/benchsupport.h"
 #include "lines/lineseditor.h"
-#include "shell/rosterindex.h"
-#include "shell/teamtext.h"
 #include "teams/teameditor.h"
-#include "tools/sampleimage.h"
 
 namespace {
-
-icevale::Cartridge sampleCartridge()
-{
-    icevale::Cartridge cart;
-    cart.RomImage = icevale::sample::makeSampleImage().bytes;
-    icevale::readteamtext(cart);
-    icevale::readrosters(cart);
-    icevale::readlines(cart);
-    return cart;
-}
 
 // First opening: the window is made, loaded and shown.
 template <class Editor>
 void openEditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     for (auto _ : state) {
         Editor editor(cart, nullptr);
         editor.showEditor();
@@ -40,7 +28,7 @@ BENCHMARK(openEditor<icevale::LinesEditor>)->Name("window/OpenLinesEditor");
 template <class Editor>
 void reopenEditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     Editor editor(cart, nullptr);
     for (auto _ : state) {
         editor.showEditor();
@@ -52,7 +40,7 @@ BENCHMARK(reopenEditor<icevale::LinesEditor>)->Name("window/ReopenLinesEditor");
 
 void linesTeamSwitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::LinesEditor editor(cart, nullptr);
     editor.showEditor();
     auto* teams = editor.findChild<QListWidget*>(QStringLiteral("List1"));

@@ -64,6 +64,15 @@ bool writeAll(int fd, const Bytes& buf)
 
 }  // namespace
 
+std::string decodeimage(Cartridge& cart)
+{
+    readteamtext(cart);
+    std::string problem = readrosters(cart);
+    if (problem.empty())
+        readlines(cart);
+    return problem;
+}
+
 IoResult loadrom(Cartridge& cart, const std::string& filename)
 {
     Fd f{::open(filename.c_str(), O_RDONLY | O_CLOEXEC)};
@@ -88,10 +97,8 @@ IoResult loadrom(Cartridge& cart, const std::string& filename)
     if (!readAll(f.fd, next.RomImage))
         return failure(filename, "cannot read: " + (errno ? lastError() : std::string("file changed while reading")));
 
-    readteamtext(next);
-    if (const std::string problem = readrosters(next); !problem.empty())
+    if (const std::string problem = decodeimage(next); !problem.empty())
         return failure(filename, problem);
-    readlines(next);
     cart = std::move(next);
     return {true, {}};
 }

@@ -12,6 +12,11 @@ struct IoResult {
     std::string message;  // names the file and the reason when !ok
 };
 
+// Decodes the team texts, rosters and line-ups of cart.RomImage into the tables, in
+// that order. Returns an empty text, or why the image cannot be held (the tables are
+// then partly filled and must be discarded).
+std::string decodeimage(Cartridge& cart);
+
 // Reads the file whole, checks it and decodes the tables; on any failure the
 // cartridge is left exactly as it was.
 IoResult loadrom(Cartridge& cart, const std::string& filename);

@@ -5,8 +5,7 @@
 #include <fstream>
 #include <random>
 
-#include "shell/rosterindex.h"
-#include "shell/teamtext.h"
+#include "shell/romfile.h"
 
 namespace icevale::test {
 
@@ -16,19 +15,11 @@ const sample::SampleImage& sampleImage()
     return image;
 }
 
-void decodeAll(Cartridge& cart)
-{
-    readteamtext(cart);
-    const std::string problem = readrosters(cart);
-    EXPECT_EQ(problem, "");
-    readlines(cart);
-}
-
 Cartridge loadedSample()
 {
     Cartridge cart;
     cart.RomImage = sampleImage().bytes;
-    decodeAll(cart);
+    EXPECT_EQ(decodeimage(cart), "");
     return cart;
 }
 

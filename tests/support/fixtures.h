@@ -14,9 +14,6 @@ const sample::SampleImage& sampleImage();
 // A cartridge holding the sample image with every table decoded, as a load leaves it.
 Cartridge loadedSample();
 
-// Decodes the tables of cart.RomImage as a load does (fails the test on a refusal).
-void decodeAll(Cartridge& cart);
-
 // A fresh empty folder under the system's temporary folder, removed with the object.
 class TempDir {
 public:
