@@ -1,5 +1,7 @@
 #include "shell/editors.h"
 
+#include "colours/bannereditor.h"
+#include "colours/uniformeditor.h"
 #include "shell/editorwindow.h"
 
 namespace icevale {
@@ -18,11 +20,11 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 6:  // "Edit Lines"
         return nullptr;
     case 7:  // "Edit Uniforms"
-        return nullptr;
+        return new UniformEditor(cart, parent);
     case 8:  // "Edit Menu"
         return nullptr;
     case 9:  // "Edit Banner Colors"
-        return nullptr;
+        return new BannerEditor(cart, parent);
     case 10:  // "Edit Banner Text"
         return nullptr;
     default:
