@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "banners/bannertable.h"
 #include "shell/clicklist.h"
@@ -14,22 +13,6 @@
 
 namespace icevale {
 namespace {
-
-constexpr int kBarTops[3] = {1920, 2280, 2640};
-const char* const kBarCaptions[3] = {"R", "G", "B"};
-
-int& component(Rgb& colour, int bar)
-{
-    return bar == 0 ? colour.red : bar == 1 ? colour.green : colour.blue;
-}
-
-QLabel* label(QWidget* parent, int number, const QString& text, const QRect& where)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QStringLiteral("Label%1").arg(number));
-    l->setGeometry(where);
-    return l;
-}
 
 // Cells 0-5 in the top row, 6-12 in the second, the outline colour 13 alone below.
 QRect cellrect(int k)
@@ -49,10 +32,11 @@ BannerEditor::BannerEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow
     setWindowTitle(QStringLiteral("Banner Editor"));
     setFixedSize(twipsSize(4800, 5760));
 
-    List1 = new ClickList(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(0, 120, 495, 5520));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    List1 = maketeamlist(this, twipsRect(0, 120, 495, 5520));
     connect(List1, &ClickList::Click, this, &BannerEditor::List1_Click);
 
     buildcells();
@@ -68,7 +52,7 @@ void BannerEditor::buildcells()
         Label1[k]->setBordered(true);
         connect(Label1[k], &ColourLabel::clicked, this, &BannerEditor::Label1_Click);
     }
-    label(this, 2, QStringLiteral("Outline Color"), twipsRect(1080, 1200, 1455, 255));
+    makelabel(this, 2, QStringLiteral("Outline Color"), twipsRect(1080, 1200, 1455, 255));
 }
 
 void BannerEditor::buildcontrols()
@@ -77,23 +61,20 @@ void BannerEditor::buildcontrols()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(600, 1560, 1695, 285));
 
-    for (int bar = 0; bar < 3; ++bar) {
-        label(this, 36 + bar, QString::fromLatin1(kBarCaptions[bar]), twipsRect(480, kBarTops[bar], 240, 255));
-        HScroll[bar] = new QScrollBar(Qt::Horizontal, this);
-        HScroll[bar]->setObjectName(QStringLiteral("HScroll%1").arg(bar + 1));
-        HScroll[bar]->setGeometry(twipsRect(720, kBarTops[bar], 3615, 255));
-        HScroll[bar]->setRange(0, 31);
-        valuelabel[bar] = label(this, 39 + bar, QStringLiteral("0"), twipsRect(4320, kBarTops[bar], 480, 255));
-    }
-    connect(HScroll[0], &QScrollBar::valueChanged, this, &BannerEditor::HScroll1_Change);
-    connect(HScroll[1], &QScrollBar::valueChanged, this, &BannerEditor::HScroll2_Change);
-    connect(HScroll[2], &QScrollBar::valueChanged, this, &BannerEditor::HScroll3_Change);
+    bars = makebars(this, {1920, 2280, 2640});
+    connect(bars.HScroll[0], &QScrollBar::valueChanged, this, &BannerEditor::HScroll1_Change);
+    connect(bars.HScroll[1], &QScrollBar::valueChanged, this, &BannerEditor::HScroll2_Change);
+    connect(bars.HScroll[2], &QScrollBar::valueChanged, this, &BannerEditor::HScroll3_Change);
 
-    QLabel* help = label(this, 3,
+    QLabel* help = makelabel(this, 3,
                          QStringLiteral("To use autocolor, fill the leftmost cell with the desired color and then "
                                         "click 'auto color'."),
-                         twipsRect(600, 4560, 2295, 615));
+                         twipsRect(600, 4560, 2295, 705));
     help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont helpfont = help->font();
+    helpfont.setPixelSize(10);
+    help->setFont(helpfont);
 
     Command2 = new QPushButton(QStringLiteral("Auto Color"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -121,17 +102,8 @@ void BannerEditor::Form_Load()
     // bar moved before a click cannot recolour a cell chosen in an earlier session.
     curteam = 0;
     bannercell = 0;
-    for (int bar = 0; bar < 3; ++bar) {
-        const QSignalBlocker quiet(HScroll[bar]);
-        HScroll[bar]->setValue(0);
-        valuelabel[bar]->setText(QStringLiteral("0"));
-    }
-    {
-        const QSignalBlocker quiet(List1);
-        List1->clear();
-        for (int t = 1; t <= kTeams; ++t)
-            List1->addItem(toQString(cart.teamabbrev[t]));
-    }
+    resetbars(bars);
+    fillteamlist(List1, cart);
     List1->setCurrentRow(0);
 }
 
@@ -168,15 +140,15 @@ void BannerEditor::dispbannercolor()
 // Through the bar rule each bar that moves stores the fourteen words.
 void BannerEditor::Label1_Click(int Index)
 {
+    if (Index < 0 || Index >= kBannerCells)
+        return;
     bannercell = Index + 1;
-    HScroll[0]->setValue(bannercolor[bannercell].red);
-    HScroll[1]->setValue(bannercolor[bannercell].green);
-    HScroll[2]->setValue(bannercolor[bannercell].blue);
+    setbars(bars, bannercolor[bannercell]);
 }
 
 void BannerEditor::barchanged(int bar, int value)
 {
-    valuelabel[bar]->setText(QString::number(value));
+    bars.value[bar]->setText(QString::number(value));
     component(bannercolor[bannercell], bar) = value;
     savejerseycolor();
     dispbannercolor();

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "colours/bannercolours.h"
+#include "colours/colourcontrols.h"
 #include "shell/editorwindow.h"
 
-class QLabel;
 class QPushButton;
-class QScrollBar;
 
 namespace icevale {
 
@@ -51,8 +50,7 @@ private:
 
     ClickList* List1;
     std::array<ColourLabel*, kBannerCells> Label1{};
-    std::array<QScrollBar*, 3> HScroll{};
-    std::array<QLabel*, 3> valuelabel{};  // Label39..Label41
+    ComponentBars bars;
     LimitedLineEdit* Text1;
     QPushButton *Command1, *Command2;
 };

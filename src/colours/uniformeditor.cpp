@@ -3,11 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 #include "shell/clicklist.h"
 #include "shell/colourlabel.h"
-#include "shell/qtext.h"
 #include "shell/twips.h"
 
 namespace icevale {
@@ -58,21 +56,6 @@ constexpr std::array<Piece, 15> kPicture = {{
     {5, -1, 3000, 3120, 255, 735},
 }};
 
-constexpr int kBarTops[3] = {4560, 4920, 5280};
-const char* const kBarCaptions[3] = {"R", "G", "B"};
-
-int& component(Rgb& colour, int bar)
-{
-    return bar == 0 ? colour.red : bar == 1 ? colour.green : colour.blue;
-}
-
-QLabel* label(QWidget* parent, int number, const QString& text, const QRect& where)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QStringLiteral("Label%1").arg(number));
-    l->setGeometry(where);
-    return l;
-}
 
 QPushButton* button(QWidget* parent, int number, const char* caption, const QRect& where)
 {
@@ -90,10 +73,11 @@ UniformEditor::UniformEditor(Cartridge& cartridge, QWidget* parent) : EditorWind
     setWindowTitle(QStringLiteral("Uniform Editor"));
     setFixedSize(twipsSize(4800, 6120));
 
-    List1 = new ClickList(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(0, 0, 495, 5520));
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+
+    List1 = maketeamlist(this, twipsRect(0, 0, 495, 5520));
     connect(List1, &ClickList::Click, this, &UniformEditor::List1_Click);
 
     buildcells();
@@ -106,9 +90,12 @@ void UniformEditor::buildcells()
     for (int k = 0; k < kUniformCells; ++k) {
         const int top = 120 + 360 * k;
         const int captionleft = (k >= 6 && k <= 9) ? 600 : 720;
-        QLabel* caption = label(this, kCells[k].captionlabel, QString::fromLatin1(kCells[k].caption),
+        QLabel* caption = makelabel(this, kCells[k].captionlabel, QString::fromLatin1(kCells[k].caption),
                                 twipsRect(captionleft, top, 1545 - captionleft, 375));
         caption->setWordWrap(true);
+        QFont captionfont = caption->font();
+        captionfont.setPixelSize(10);
+        caption->setFont(captionfont);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
         Label1[k] = new ColourLabel(this, k);
@@ -136,7 +123,7 @@ void UniformEditor::buildpicture()
 
 void UniformEditor::buildcontrols()
 {
-    Label35 = label(this, 35, QString(), twipsRect(600, 4200, 2385, 375));
+    Label35 = makelabel(this, 35, QString(), twipsRect(600, 4200, 2385, 375));
     Label35->setWordWrap(true);
     Command1 = button(this, 1, "Editing Away", twipsRect(3000, 4200, 1215, 375));
     Label9 = new ColourLabel(this);
@@ -144,21 +131,14 @@ void UniformEditor::buildcontrols()
     Label9->setGeometry(twipsRect(4320, 4200, 255, 255));
     Label9->setBordered(true);
 
-    for (int bar = 0; bar < 3; ++bar) {
-        label(this, 36 + bar, QString::fromLatin1(kBarCaptions[bar]), twipsRect(480, kBarTops[bar], 240, 255));
-        HScroll[bar] = new QScrollBar(Qt::Horizontal, this);
-        HScroll[bar]->setObjectName(QStringLiteral("HScroll%1").arg(bar + 1));
-        HScroll[bar]->setGeometry(twipsRect(720, kBarTops[bar], 3615, 255));
-        HScroll[bar]->setRange(0, 31);
-        valuelabel[bar] = label(this, 39 + bar, QStringLiteral("0"), twipsRect(4320, kBarTops[bar], 480, 255));
-    }
-    connect(HScroll[0], &QScrollBar::valueChanged, this, &UniformEditor::HScroll1_Change);
-    connect(HScroll[1], &QScrollBar::valueChanged, this, &UniformEditor::HScroll2_Change);
-    connect(HScroll[2], &QScrollBar::valueChanged, this, &UniformEditor::HScroll3_Change);
+    bars = makebars(this, {4560, 4920, 5280});
+    connect(bars.HScroll[0], &QScrollBar::valueChanged, this, &UniformEditor::HScroll1_Change);
+    connect(bars.HScroll[1], &QScrollBar::valueChanged, this, &UniformEditor::HScroll2_Change);
+    connect(bars.HScroll[2], &QScrollBar::valueChanged, this, &UniformEditor::HScroll3_Change);
 
-    Command2 = button(this, 2, "Flip Home and Away Jerseys", twipsRect(0, 5580, 2295, 375));
+    Command2 = button(this, 2, "Flip Home and Away Jerseys", twipsRect(0, 5580, 2385, 375));
     Command3 = button(this, 3, "Copy Color", twipsRect(2400, 5640, 915, 375));
-    Command4 = button(this, 4, "Paste Color", twipsRect(3360, 5640, 915, 375));
+    Command4 = button(this, 4, "Paste Color", twipsRect(3360, 5640, 975, 375));
     connect(Command1, &QPushButton::clicked, this, &UniformEditor::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &UniformEditor::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &UniformEditor::Command3_Click);
@@ -186,17 +166,8 @@ void UniformEditor::Form_Load()
     jerseycolor = {};
     Command1->setText(QStringLiteral("Editing Away"));
     Label35->setText(QString::fromLatin1(kCells[0].status));
-    for (int bar = 0; bar < 3; ++bar) {
-        const QSignalBlocker quiet(HScroll[bar]);
-        HScroll[bar]->setValue(0);
-        valuelabel[bar]->setText(QStringLiteral("0"));
-    }
-    {
-        const QSignalBlocker quiet(List1);
-        List1->clear();
-        for (int t = 1; t <= kTeams; ++t)
-            List1->addItem(toQString(cart.teamabbrev[t]));
-    }
+    resetbars(bars);
+    fillteamlist(List1, cart);
     List1->setCurrentRow(0);
 }
 
@@ -212,7 +183,7 @@ void UniformEditor::showteam()
 {
     loadjerseycolor();
     dispjerseycolor();
-    setbars(jerseycolor[jerseycell + 1]);
+    setbars(bars, jerseycolor[jerseycell + 1]);
 }
 
 void UniformEditor::loadjerseycolor()
@@ -243,23 +214,18 @@ void UniformEditor::savejerseycolor()
 }
 
 // Through the bar rule each bar that moves stores the selected cell.
-void UniformEditor::setbars(const Rgb& colour)
-{
-    HScroll[0]->setValue(colour.red);
-    HScroll[1]->setValue(colour.green);
-    HScroll[2]->setValue(colour.blue);
-}
-
 void UniformEditor::Label1_Click(int Index)
 {
+    if (Index < 0 || Index >= kUniformCells)
+        return;
     jerseycell = Index;
-    setbars(jerseycolor[Index + 1]);
+    setbars(bars, jerseycolor[Index + 1]);
     Label35->setText(QString::fromLatin1(kCells[Index].status));
 }
 
 void UniformEditor::barchanged(int bar, int value)
 {
-    valuelabel[bar]->setText(QString::number(value));
+    bars.value[bar]->setText(QString::number(value));
     component(jerseycolor[jerseycell + 1], bar) = value;
     savejerseycolor();
     dispjerseycolor();
@@ -286,9 +252,9 @@ void UniformEditor::Command2_Click()
 
 void UniformEditor::Command3_Click()
 {
-    copiedcolor = {HScroll[0]->value(), HScroll[1]->value(), HScroll[2]->value()};
+    copiedcolor = {bars.HScroll[0]->value(), bars.HScroll[1]->value(), bars.HScroll[2]->value()};
 }
 
-void UniformEditor::Command4_Click() { setbars(copiedcolor); }
+void UniformEditor::Command4_Click() { setbars(bars, copiedcolor); }
 
 }  // namespace icevale

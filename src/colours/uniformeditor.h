@@ -6,12 +6,12 @@
 #include <string>
 
 #include "colours/colorword.h"
+#include "colours/colourcontrols.h"
 #include "colours/uniform.h"
 #include "shell/editorwindow.h"
 
 class QLabel;
 class QPushButton;
-class QScrollBar;
 
 namespace icevale {
 
@@ -36,7 +36,6 @@ private:
     void buildpicture();
     void buildcontrols();
     void loadjerseycolor();
-    void setbars(const Rgb& colour);
     void showteam();
     void barchanged(int bar, int value);
 
@@ -62,8 +61,7 @@ private:
     ColourLabel* Label9;
     QLabel* Label35;
     QPushButton *Command1, *Command2, *Command3, *Command4;
-    std::array<QScrollBar*, 3> HScroll{};
-    std::array<QLabel*, 3> valuelabel{};  // Label39..Label41
+    ComponentBars bars;
 };
 
 }  // namespace icevale
