@@ -67,9 +67,9 @@ void BannerEditor::buildcontrols()
     connect(bars.HScroll[2], &QScrollBar::valueChanged, this, &BannerEditor::HScroll3_Change);
 
     QLabel* help = makelabel(this, 3,
-                         QStringLiteral("To use autocolor, fill the leftmost cell with the desired color and then "
-                                        "click 'auto color'."),
-                         twipsRect(600, 4560, 2295, 705));
+                             QStringLiteral("To use autocolor, fill the leftmost cell with the desired color and "
+                                            "then click 'auto color'."),
+                             twipsRect(600, 4560, 2295, 705));
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont helpfont = help->font();

@@ -91,7 +91,7 @@ void UniformEditor::buildcells()
         const int top = 120 + 360 * k;
         const int captionleft = (k >= 6 && k <= 9) ? 600 : 720;
         QLabel* caption = makelabel(this, kCells[k].captionlabel, QString::fromLatin1(kCells[k].caption),
-                                twipsRect(captionleft, top, 1545 - captionleft, 375));
+                                    twipsRect(captionleft, top, 1545 - captionleft, 375));
         caption->setWordWrap(true);
         QFont captionfont = caption->font();
         captionfont.setPixelSize(10);
