@@ -1,6 +1,8 @@
 #include "shell/editors.h"
 
 #include "banners/bannertexteditor.h"
+#include "colours/bannereditor.h"
+#include "colours/uniformeditor.h"
 #include "lines/lineseditor.h"
 #include "players/playereditor.h"
 #include "season/menueditor.h"
@@ -12,8 +14,6 @@ namespace icevale {
 
 EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
 {
-    (void)cart;
-    (void)parent;
     switch (command) {
     case 3:  // "Edit Playoffs"
         return new PlayoffEditor(cart, parent);
@@ -24,11 +24,11 @@ EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
     case 6:  // "Edit Lines"
         return new LinesEditor(cart, parent);
     case 7:  // "Edit Uniforms"
-        return nullptr;
+        return new UniformEditor(cart, parent);
     case 8:  // "Edit Menu"
         return new MenuEditor(cart, parent);
     case 9:  // "Edit Banner Colors"
-        return nullptr;
+        return new BannerEditor(cart, parent);
     case 10:  // "Edit Banner Text"
         return new BannerTextEditor(cart, parent);
     default:

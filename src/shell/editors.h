@@ -9,7 +9,7 @@ namespace icevale {
 class EditorWindow;
 
 // Creates the window of editor button `command` (3..10, as numbered on the main
-// window), or returns nullptr while that window does not exist yet.
+// window); nullptr for any other number.
 EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent);
 
 }  // namespace icevale

@@ -1,0 +1,68 @@
+// Opening the two colour windows, switching team and moving a bar in the uniform
+// editor, against an empty window shown.
+#include <benchmark/benchmark.h>
+
+#include <QScrollBar>
+
+#include "colours/bannereditor.h"
+#include "colours/uniformeditor.h"
+#include "shell/clicklist.h"
+#include "shell/teamtext.h"
+#include "tools/sampleimage.h"
+
+namespace {
+
+icevale::Cartridge sampleCartridge()
+{
+    icevale::Cartridge cart;
+    cart.RomImage = icevale::sample::makeSampleImage().bytes;
+    icevale::readteamtext(cart);
+    return cart;
+}
+
+template <class Editor>
+void openWindow(benchmark::State& state)
+{
+    icevale::Cartridge cart = sampleCartridge();
+    for (auto _ : state) {
+        Editor window(cart, nullptr);
+        window.showEditor();
+        benchmark::DoNotOptimize(&window);
+    }
+}
+
+void window_openuniform(benchmark::State& state) { openWindow<icevale::UniformEditor>(state); }
+BENCHMARK(window_openuniform)->Name("window/OpenUniformEditor");
+
+void window_openbanner(benchmark::State& state) { openWindow<icevale::BannerEditor>(state); }
+BENCHMARK(window_openbanner)->Name("window/OpenBannerEditor");
+
+void window_uniformteamswitch(benchmark::State& state)
+{
+    icevale::Cartridge cart = sampleCartridge();
+    icevale::UniformEditor window(cart, nullptr);
+    window.showEditor();
+    auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 1) % icevale::kTeams;
+        list->setCurrentRow(row);
+    }
+}
+BENCHMARK(window_uniformteamswitch)->Name("window/UniformTeamSwitch");
+
+void window_uniformbarchange(benchmark::State& state)
+{
+    icevale::Cartridge cart = sampleCartridge();
+    icevale::UniformEditor window(cart, nullptr);
+    window.showEditor();
+    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
+    int value = 0;
+    for (auto _ : state) {
+        value = (value + 1) % 32;
+        bar->setValue(value);
+    }
+}
+BENCHMARK(window_uniformbarchange)->Name("window/UniformBarChange");
+
+}  // namespace

@@ -1,0 +1,44 @@
+#pragma once
+// Shared by the colour window tests: reaching the controls, moving bars as a person
+// does, and building the image a test expects.
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest/QTest>
+
+#include "colours/colorword.h"
+#include "shell/clicklist.h"
+#include "shell/colourlabel.h"
+#include "support/fixtures.h"
+#include "support/windowdriver.h"
+
+namespace icevale::test {
+
+inline QScrollBar* bar(const QWidget* w, int n) { return child<QScrollBar>(w, QStringLiteral("HScroll%1").arg(n)); }
+inline QLabel* label(const QWidget* w, int n) { return child<QLabel>(w, QStringLiteral("Label%1").arg(n)); }
+inline ColourLabel* piece(const QWidget* w, int n) { return child<ColourLabel>(w, QStringLiteral("Label%1").arg(n)); }
+inline ColourLabel* cell(const QWidget* w, int k) { return child<ColourLabel>(w, QStringLiteral("Label1_%1").arg(k)); }
+inline QPushButton* button(const QWidget* w, int n) { return child<QPushButton>(w, QStringLiteral("Command%1").arg(n)); }
+inline ClickList* list1(const QWidget* w) { return child<ClickList>(w, QStringLiteral("List1")); }
+
+// Clicks a bar's arrows until it shows value, as a person would.
+inline void moveBar(QScrollBar* b, int value)
+{
+    const QPoint left(3, b->height() / 2), right(b->width() - 3, b->height() / 2);
+    for (int guard = 0; b->value() != value && guard < 64; ++guard)
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->value() < value ? right : left);
+    ASSERT_EQ(b->value(), value);
+}
+
+inline Rgb barColour(const QWidget* w) { return {bar(w, 1)->value(), bar(w, 2)->value(), bar(w, 3)->value()}; }
+
+inline Rgb wordAt(const Bytes& rom, std::size_t offset) { return splitcolorword(rom[offset], rom[offset + 1]); }
+
+inline void putWord(Bytes& rom, std::size_t offset, const Rgb& colour)
+{
+    const ColourBytes bytes = joincolorword(colour);
+    rom[offset] = bytes.low;
+    rom[offset + 1] = bytes.high;
+}
+
+}  // namespace icevale::test
