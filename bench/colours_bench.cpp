@@ -4,26 +4,17 @@
 
 #include <QScrollBar>
 
+#include "bench/benchsupport.h"
 #include "colours/bannereditor.h"
 #include "colours/uniformeditor.h"
 #include "shell/clicklist.h"
-#include "shell/teamtext.h"
-#include "tools/sampleimage.h"
 
 namespace {
-
-icevale::Cartridge sampleCartridge()
-{
-    icevale::Cartridge cart;
-    cart.RomImage = icevale::sample::makeSampleImage().bytes;
-    icevale::readteamtext(cart);
-    return cart;
-}
 
 template <class Editor>
 void openWindow(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     for (auto _ : state) {
         Editor window(cart, nullptr);
         window.showEditor();
@@ -39,7 +30,7 @@ BENCHMARK(window_openbanner)->Name("window/OpenBannerEditor");
 
 void window_uniformteamswitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::UniformEditor window(cart, nullptr);
     window.showEditor();
     auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
@@ -53,7 +44,7 @@ BENCHMARK(window_uniformteamswitch)->Name("window/UniformTeamSwitch");
 
 void window_uniformbarchange(benchmark::State& state)
 {
-    icevale::Cartridge cart = sampleCartridge();
+    icevale::Cartridge cart = icevale::bench::sampleCartridge();
     icevale::UniformEditor window(cart, nullptr);
     window.showEditor();
     auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
