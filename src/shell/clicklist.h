@@ -1,5 +1,5 @@
 #pragma once
-// A list box whose Click signal follows the classic rule: it fires once when the
+// A list box whose Click signal follows the list click rule: it fires once when the
 // selected row changes (by the user or by the program) and once when the user clicks
 // the entry that is already selected.
 #include <QListWidget>
