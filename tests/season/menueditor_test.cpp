@@ -95,7 +95,8 @@ TEST(SeasonAndBannerButtons, OpenTheirWindowsAndLeaveTheSavedImageAsItWas)
     answerFileDialog(&form, QString::fromStdString(dir.path("sample.smc").string()));
     click(child<QPushButton>(&form, QStringLiteral("Command1")));
     const std::pair<int, QString> buttons[] = {
-        {3, QStringLiteral("PlayoffEditor")}, {8, QStringLiteral("MenuEditor")}, {10, QStringLiteral("BannerTextEditor")}};
+        {3, QStringLiteral("PlayoffEditor")}, {8, QStringLiteral("MenuEditor")},
+        {10, QStringLiteral("BannerTextEditor")}};
     for (const auto& [command, name] : buttons) {
         click(child<QPushButton>(&form, QStringLiteral("Command%1").arg(command)));
         ASSERT_TRUE(form.editor(command) && form.editor(command)->isOpen()) << command;

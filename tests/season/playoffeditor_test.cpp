@@ -15,7 +15,7 @@ namespace {
 
 using namespace test;
 
-std::size_t slotAt(int g, int i) { return kPlayoffSlots + 128 * static_cast<std::size_t>(g) + static_cast<std::size_t>(i); }
+std::size_t slotAt(int g, int i) { return kPlayoffSlots + static_cast<std::size_t>(128 * g + i); }
 
 class PlayoffWindow : public ::testing::Test {
 protected:
