@@ -100,6 +100,8 @@ TEST_F(BannerTextWindow, AnUnusableTableIsKeptUnlessATextIsChanged)
     closeWindow(&window);
     EXPECT_TRUE(readbannerlengths(cart));
     EXPECT_EQ(readbannertext(cart, 4), "FOX");
+    for (const std::size_t pos : differences(damaged, cart.RomImage))  // only the table and the area
+        EXPECT_TRUE(pos >= kBannerPointerTable && pos < kBannerTextArea + kBannerTextSize) << pos;
 }
 
 TEST_F(BannerTextWindow, OverlappingTextsThatDoNotFitAreNotSavedUntilShortened)
