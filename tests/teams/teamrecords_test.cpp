@@ -7,6 +7,7 @@
 namespace icevale {
 namespace {
 
+using namespace std::string_literals;
 using test::differences;
 using Offsets = std::vector<std::size_t>;
 
@@ -20,7 +21,6 @@ Bytes overlaid(Bytes rom, std::size_t at, const std::string& bytes)
 // The record bytes of a block, written only when they fit it and the image.
 TEST(TeamRecords, WritesTheFourRecordsOnlyWhereTheyFit)
 {
-    using namespace std::string_literals;
     Cartridge cart = test::loadedSample();
     const Bytes original = cart.RomImage;
     const std::size_t p = teamtextoffset[4];  // "Dunmere" "DUN" "Foxes" "Fox Den": 30 bytes
@@ -50,7 +50,6 @@ TEST(TeamRecords, OverallNumbers)
 
 TEST(MenuNames, ReadsAndWritesBothRecords)
 {
-    using namespace std::string_literals;
     Bytes original = test::sampleImage().bytes;  // 09 00 ICEVALE 08 00 LEAGUE
     // L1 = 0 reads the second record from the same byte, L1 = 1 from the next one.
     EXPECT_EQ(readmenunames(overlaid(original, kMenuNamesOffset, "\0\x04" "AB"s)), (MenuNames{"", ""}));
