@@ -1,5 +1,3 @@
 # Tests of this folder: icevale_core_test(...) for formats, icevale_ui_test(...) for windows.
-icevale_core_test(lines_core_test
-  ${CMAKE_CURRENT_LIST_DIR}/lineup_test.cpp)
 icevale_ui_test(lines_ui_test
   ${CMAKE_CURRENT_LIST_DIR}/lineseditor_test.cpp)

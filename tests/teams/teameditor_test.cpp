@@ -2,10 +2,9 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
 
+#include "shell/form1.h"
 #include "shell/limitedlineedit.h"
-#include "shell/qtext.h"
 #include "shell/teamtext.h"
 #include "support/fixtures.h"
 #include "support/windowdriver.h"
@@ -20,10 +19,10 @@ using test::click;
 using test::differences;
 using test::pasteInto;
 using test::typeInto;
+using Offsets = std::vector<std::size_t>;
+QString operator""_q(const char* s, std::size_t) { return QString::fromUtf8(s); }
 
-QString q(const std::string& bytes) { return toQString(bytes); }
-
-// The four records as the written design lays them out, for expected images.
+// Length-prefixed records as the image lays them out, for expected images.
 void putRecords(Bytes& rom, std::size_t p, const std::vector<std::string>& texts)
 {
     for (const std::string& text : texts) {
@@ -38,350 +37,175 @@ class TeamEditorWindow : public ::testing::Test {
 protected:
     Cartridge cart = test::loadedSample();
     Bytes original;
-    std::unique_ptr<TeamEditor> editor;
+    TeamEditor editor{cart, nullptr};
 
     void open()
     {
-        if (!editor) {
-            original = cart.RomImage;
-            editor = std::make_unique<TeamEditor>(cart, nullptr);
-        }
-        editor->showEditor();
+        if (original.empty())
+            original = cart.RomImage;  // after any damage a test puts in
+        editor.showEditor();
     }
-    LimitedLineEdit* box(const char* name, int index)
+    LimitedLineEdit* box(const char* name, int i)
     {
-        return child<LimitedLineEdit>(editor.get(), QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+        return child<LimitedLineEdit>(&editor, "%1_%2"_q.arg(QLatin1String(name)).arg(i));
     }
-    LimitedLineEdit* text(int n) { return child<LimitedLineEdit>(editor.get(), QStringLiteral("Text%1").arg(n)); }
-    std::vector<LimitedLineEdit*> row(int index)
+    LimitedLineEdit* text(int n) { return child<LimitedLineEdit>(&editor, "Text%1"_q.arg(n)); }
+    std::vector<LimitedLineEdit*> row(int i)
     {
-        return {box("Teamnm", index), box("Teamnick", index), box("Teamabbreviation", index), box("Teamarena", index)};
+        return {box("Teamnm", i), box("Teamnick", i), box("Teamabbreviation", i), box("Teamarena", i)};
     }
-    QString left(int index) { return child<QLabel>(editor.get(), QStringLiteral("bytesremaining_%1").arg(index))->text(); }
-    QString message() { return child<QLabel>(editor.get(), QStringLiteral("SaveMessage"))->text(); }
+    int left(int i) { return child<QLabel>(&editor, "bytesremaining_%1"_q.arg(i))->text().toInt(); }
+    QString message() { return child<QLabel>(&editor, "SaveMessage"_q)->text(); }
+    bool marked(QWidget* w) { return !w->styleSheet().isEmpty(); }
     void retype(LimitedLineEdit* edit, const QString& value)
     {
         backspace(edit, static_cast<int>(edit->text().size()));
         typeInto(edit, value);
     }
-    void saveAndExit() { click(child<QPushButton>(editor.get(), QStringLiteral("Command1"))); }
-
-    // Every row's label and box limits but one.
-    std::vector<QString> otherRows(int except)
-    {
-        std::vector<QString> state;
-        for (int i = 0; i < kTeams; ++i) {
-            if (i == except)
-                continue;
-            state.push_back(left(i));
-            for (LimitedLineEdit* edit : row(i))
-                state.push_back(QString::number(edit->limit()));
-        }
-        return state;
-    }
+    void save() { click(child<QPushButton>(&editor, "Command1"_q)); }
 };
 
-TEST_F(TeamEditorWindow, LoadShowsEveryTeamWithItsBytesLeft)
-{
-    open();
-    EXPECT_EQ(editor->objectName(), QStringLiteral("TeamEditor"));
-    EXPECT_EQ(editor->windowTitle(), QStringLiteral("TeamEditor"));
-    EXPECT_EQ(child<QPushButton>(editor.get(), QStringLiteral("Command1"))->text(), QStringLiteral("Save and Exit"));
-    EXPECT_EQ(child<QLabel>(editor.get(), QStringLiteral("Label1"))->text(), QStringLiteral("Menu Display Names:"));
-    for (int t = 1; t <= kTeams; ++t) {
-        const auto& team = test::sampleImage().teams[t];
-        const int i = t - 1;
-        EXPECT_EQ(box("Teamnm", i)->text(), q(team.name));
-        EXPECT_EQ(box("Teamabbreviation", i)->text(), q(team.abbrev));
-        EXPECT_EQ(box("Teamnick", i)->text(), q(team.nick));
-        EXPECT_EQ(box("Teamarena", i)->text(), q(team.arena));
-        EXPECT_EQ(box("overallnum", i)->text(), QString::number(team.overall));
-        const auto free = teamtextsize[t] - 8 -
-                          static_cast<int>(team.name.size() + team.abbrev.size() + team.nick.size() + team.arena.size());
-        EXPECT_EQ(left(i), QString::number(free));
-        EXPECT_EQ(box("Teamarena", i)->limit(), free + static_cast<int>(team.arena.size()));
-        // Rows are 240 twips (16 pixels) apart.
-        EXPECT_EQ(box("Teamnm", i)->geometry().top(), 16 * i);
-    }
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ICEVALE"));
-    EXPECT_EQ(text(2)->text(), QStringLiteral("LEAGUE"));
-    EXPECT_EQ(text(1)->limit(), 22 - 6);
-    EXPECT_EQ(text(2)->limit(), 22 - 7);
-}
-
-TEST_F(TeamEditorWindow, ARowAtZeroTakesNothingAndOneDeletionGivesEachBoxOneMore)
+TEST_F(TeamEditorWindow, ARowAtZeroRefusesEveryBoxAndOneDeletionGivesEachOneMore)
 {
     open();
     const int i = 5;  // Fenwick FEN Pikes "Pike Pit": 3 of 34 bytes free
-    ASSERT_EQ(left(i), QStringLiteral("3"));
-    const std::vector<QString> others = otherRows(i);
+    ASSERT_EQ(left(i), 3);
+    const std::vector<int> neighbours = {left(i - 1), left(i + 1)};
     backspace(box("Teamabbreviation", i), 3);
-    EXPECT_EQ(left(i), QStringLiteral("6"));
-    typeInto(box("Teamarena", i), QStringLiteral("abcdefgh"));
-    EXPECT_EQ(box("Teamarena", i)->text(), QStringLiteral("Pike Pitabcdef"));
-    EXPECT_EQ(left(i), QStringLiteral("0"));
-
+    typeInto(box("Teamarena", i), "abcdefgh"_q);
+    EXPECT_EQ(box("Teamarena", i)->text(), "Pike Pitabcdef"_q);
     for (LimitedLineEdit* edit : row(i)) {  // the emptied abbreviation box included
         const QString before = edit->text();
-        typeInto(edit, QStringLiteral("q"));
-        pasteInto(edit, QStringLiteral("zz"));
+        typeInto(edit, "q"_q);
+        pasteInto(edit, "zz"_q);
         EXPECT_EQ(edit->text(), before) << edit->objectName().toStdString();
     }
-    EXPECT_EQ(left(i), QStringLiteral("0"));
-
     backspace(box("Teamnm", i), 1, 3);  // from the middle of "Fenwick"
-    EXPECT_EQ(box("Teamnm", i)->text(), QStringLiteral("Fewick"));
-    EXPECT_EQ(left(i), QStringLiteral("1"));
+    EXPECT_EQ(left(i), 1);
     for (LimitedLineEdit* edit : row(i)) {
         const QString before = edit->text();
-        typeInto(edit, QStringLiteral("XY"));
-        EXPECT_EQ(edit->text(), before + QStringLiteral("X")) << edit->objectName().toStdString();
-        EXPECT_EQ(left(i), QStringLiteral("0"));
+        typeInto(edit, "XY"_q);
+        EXPECT_EQ(edit->text(), before + "X"_q) << edit->objectName().toStdString();
         backspace(edit, 1);
-        EXPECT_EQ(left(i), QStringLiteral("1"));
     }
-    EXPECT_EQ(otherRows(i), others);
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());  // nothing written before the save
+    EXPECT_EQ(std::vector<int>({left(i - 1), left(i + 1)}), neighbours);  // rows never affect each other
+
+    retype(box("overallnum", i), "1"_q);
+    typeInto(text(1), "Q"_q);
+    test::closeWindow(&editor);  // discards the edits
+    EXPECT_EQ(differences(cart.RomImage, original), Offsets{});
+    EXPECT_EQ(cart.teamname[6] + cart.teamabbrev[6], "FenwickFEN");
+    open();
+    EXPECT_EQ(QStringList({box("Teamnm", i)->text(), box("Teamabbreviation", i)->text(), text(1)->text(),
+                           box("overallnum", i)->text(), QString::number(left(i))}),
+              QStringList({"Fenwick"_q, "FEN"_q, "ICEVALE"_q, QString::number(test::sampleImage().teams[6].overall),
+                           "3"_q}));
 }
 
-TEST_F(TeamEditorWindow, MenuNamesShareTwentyTwoCharacters)
+TEST_F(TeamEditorWindow, SaveAndExitWritesTheRecordsOnlyWhenEveryNumberIsRight)
 {
+    cart.RomImage[teamoffset[2]] = 255;  // an unsigned byte
     open();
+    EXPECT_EQ(box("overallnum", 1)->text(), "255"_q);
     backspace(text(1), 7);
     backspace(text(2), 6);
-    typeInto(text(2), QStringLiteral("0123456789"));
-    typeInto(text(1), QStringLiteral("ABCDEFGHIJKLMNOP"));
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ABCDEFGHIJKL"));  // 12 + 10
-    for (LimitedLineEdit* edit : {text(1), text(2)}) {
-        typeInto(edit, QStringLiteral("x"));
-        pasteInto(edit, QStringLiteral("yz"));
-    }
-    EXPECT_EQ(text(1)->text().size() + text(2)->text().size(), 22);
-    backspace(text(1), 1);
-    typeInto(text(2), QStringLiteral("yz"));
-    EXPECT_EQ(text(2)->text(), QStringLiteral("0123456789y"));
-    typeInto(text(1), QStringLiteral("x"));
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ABCDEFGHIJK"));
-    backspace(text(2), 1);
-    typeInto(text(1), QStringLiteral("x"));
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ABCDEFGHIJKx"));
-
-    // 22 + 0: the empty box takes nothing.
+    typeInto(text(2), "0123456789"_q);
+    typeInto(text(1), "ABCDEFGHIJKLMNOP"_q);
+    pasteInto(text(2), "yz"_q);
+    EXPECT_EQ(text(1)->text() + text(2)->text(), "ABCDEFGHIJKL0123456789"_q);  // 12 + 10
     backspace(text(2), 10);
-    typeInto(text(1), QStringLiteral("LMNOPQRSTUVWXYZ"));
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ABCDEFGHIJKxLMNOPQRSTU"));
-    typeInto(text(2), QStringLiteral("a"));
-    pasteInto(text(2), QStringLiteral("b"));
-    EXPECT_EQ(text(2)->text(), QString());
+    typeInto(text(1), "MNOPQRSTUVWXYZ"_q);
+    typeInto(text(2), "a"_q);
+    pasteInto(text(2), "b"_q);
+    EXPECT_EQ(text(1)->text() + text(2)->text(), "ABCDEFGHIJKLMNOPQRSTUV"_q);  // 22 + 0
 
-    saveAndExit();
-    Bytes expected = original;
-    expected[kMenuNamesOffset] = 24;
-    for (int j = 0; j < 22; ++j)
-        expected[kMenuNamesOffset + 2 + static_cast<std::size_t>(j)] = static_cast<std::uint8_t>("ABCDEFGHIJKxLMNOPQRSTU"[j]);
-    expected[kMenuNamesOffset + 24] = 2;
-    expected[kMenuNamesOffset + 25] = 0;
-    EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{});
-}
-
-TEST_F(TeamEditorWindow, SaveAndExitWritesTheRecordsAndOverallNumbers)
-{
-    open();
-    backspace(box("Teamnm", 2), 4);  // "Calder Bay" -> "Calder": a shorter block
-    typeInto(box("Teamarena", 4), QStringLiteral(" Rink"));
-    retype(box("overallnum", 6), QStringLiteral("2.5"));
-    retype(box("overallnum", 7), QStringLiteral("3.5"));
-    retype(box("overallnum", 8), QStringLiteral("007"));
-    backspace(text(1), 3);  // "ICEV": the second record moves forward
-    saveAndExit();
-    EXPECT_FALSE(editor->isOpen());
-    EXPECT_FALSE(editor->isVisible());
-
+    backspace(box("Teamnm", 2), 4);  // "Calder Bay" -> "Calder": the old tail stays
+    typeInto(box("Teamarena", 4), " Rink"_q);
+    typeInto(box("Teamnick", 3), "\xC3\xA9\xE2\x82\xAC\xCE\xA9"_q);  // the last one has no code
+    retype(box("overallnum", 6), "2.5"_q);
+    for (const char* wrong : {"", "abc", "300", "-1", "2.."}) {
+        retype(box("overallnum", 4), QString::fromLatin1(wrong));
+        save();
+        EXPECT_TRUE(editor.isVisible() && marked(box("overallnum", 4)) && !marked(box("overallnum", 6))) << wrong;
+        EXPECT_EQ(differences(cart.RomImage, original), Offsets{}) << wrong;
+    }
+    retype(box("overallnum", 9), "x"_q);
+    save();
+    EXPECT_TRUE(message().contains("of team 5 (Eskerfield), team 10 (Juniper) are"_q)) << message().toStdString();
+    EXPECT_EQ(cart.teamname[3], "Calder Bay");
+    retype(box("overallnum", 4), "3.5"_q);
+    retype(box("overallnum", 9), "255"_q);
+    EXPECT_FALSE(marked(box("overallnum", 4)));  // mended boxes lose their mark
+    save();
+    EXPECT_FALSE(editor.isOpen());
     Bytes expected = original;
     putRecords(expected, teamtextoffset[3], {"Calder", "CAL", "Gulls", "Bay Arena"});
-    putRecords(expected, teamtextoffset[5], {"Eskerfield", "ESK", "Elks", "Esker Ice Rink"});
-    expected[teamoffset[7]] = 2;
-    expected[teamoffset[8]] = 4;
-    expected[teamoffset[9]] = 7;
-    expected[kMenuNamesOffset] = 6;
-    putRecords(expected, kMenuNamesOffset + 6, {"LEAGUE"});
-    EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{});
-    // The old end of the shortened block is left as it was: "Arena" shifted, not cleared.
-    EXPECT_EQ(cart.RomImage[teamtextoffset[3] + 8 + 23], original[teamtextoffset[3] + 8 + 23]);
-
-    EXPECT_EQ(cart.teamname[3], "Calder");
-    EXPECT_EQ(cart.teamarena[5], "Esker Ice Rink");
-    Cartridge reread = cart;
-    readteamtext(reread);
-    for (int t = 1; t <= kTeams; ++t)
-        EXPECT_EQ(reread.teamname[t] + reread.teamabbrev[t] + reread.teamnick[t] + reread.teamarena[t],
-                  cart.teamname[t] + cart.teamabbrev[t] + cart.teamnick[t] + cart.teamarena[t]);
-}
-
-TEST_F(TeamEditorWindow, AWrongOverallNumberSavesNothingAndSaysWhichTeam)
-{
-    for (const char* wrong : {"", "abc", "300", "-1", "2.."}) {
-        cart = test::loadedSample();
-        editor.reset();
-        open();
-        typeInto(box("Teamnm", 0), QStringLiteral("X"));
-        backspace(text(2), 1);
-        retype(box("overallnum", 4), QString::fromLatin1(wrong));
-        saveAndExit();
-        EXPECT_TRUE(editor->isOpen()) << wrong;
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_TRUE(differences(cart.RomImage, original).empty()) << wrong;
-        EXPECT_EQ(cart.teamname[1], "Aldermoor");
-        EXPECT_FALSE(box("overallnum", 4)->styleSheet().isEmpty());
-        EXPECT_TRUE(box("overallnum", 3)->styleSheet().isEmpty());
-        EXPECT_TRUE(message().contains(QStringLiteral("team 5 (Eskerfield)"))) << message().toStdString();
-        EXPECT_FALSE(message().contains(QStringLiteral("team 1 "))) << message().toStdString();
-    }
-
-    retype(box("overallnum", 9), QStringLiteral("x"));
-    saveAndExit();
-    EXPECT_TRUE(message().contains(QStringLiteral("team 5 (Eskerfield), team 10 (Juniper)"))) << message().toStdString();
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-
-    retype(box("overallnum", 4), QStringLiteral("3.5"));
-    retype(box("overallnum", 9), QStringLiteral("255"));
-    EXPECT_TRUE(box("overallnum", 4)->styleSheet().isEmpty());  // mended boxes lose their mark
-    saveAndExit();
-    EXPECT_FALSE(editor->isOpen());
-    Bytes expected = original;
-    expected[teamoffset[5]] = 4;
-    expected[teamoffset[10]] = 255;
-    putRecords(expected, teamtextoffset[1], {"AldermoorX", "ALD", "Herons", "Heron Hall"});
-    expected[kMenuNamesOffset + 9] = 7;  // "LEAGU"
-    EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{});
-
-    open();  // a new showing starts without marks or message
-    EXPECT_TRUE(message().isEmpty());
-    EXPECT_TRUE(box("overallnum", 4)->styleSheet().isEmpty());
-}
-
-TEST_F(TeamEditorWindow, TheCloseControlDiscardsTheEdits)
-{
-    open();
-    typeInto(box("Teamnick", 0), QStringLiteral("zz"));
-    retype(box("overallnum", 0), QStringLiteral("1"));
-    backspace(box("Teamarena", 27), 3);
-    typeInto(text(1), QStringLiteral("Q"));
-    const QString before = left(0);
-    test::closeWindow(editor.get());
-    EXPECT_FALSE(editor->isOpen());
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-    EXPECT_EQ(cart.teamnick[1], "Herons");
-
-    open();
-    EXPECT_EQ(box("Teamnick", 0)->text(), QStringLiteral("Herons"));
-    EXPECT_EQ(box("overallnum", 0)->text(), QString::number(test::sampleImage().teams[1].overall));
-    EXPECT_EQ(box("Teamarena", 27)->text(), QStringLiteral("Frost Arena"));
-    EXPECT_EQ(text(1)->text(), QStringLiteral("ICEVALE"));
-    EXPECT_EQ(text(2)->limit(), 22 - 7);
-    EXPECT_EQ(left(0).toInt(), before.toInt() + 2);
-}
-
-TEST_F(TeamEditorWindow, OverallBytesAndCharactersRoundTrip)
-{
-    cart.RomImage[teamoffset[1]] = 7;
-    cart.RomImage[teamoffset[2]] = 255;
-    cart.RomImage[teamoffset[3]] = 0;
-    open();
-    EXPECT_EQ(box("overallnum", 0)->text(), QStringLiteral("7"));
-    EXPECT_EQ(box("overallnum", 1)->text(), QStringLiteral("255"));
-    EXPECT_EQ(box("overallnum", 2)->text(), QStringLiteral("0"));
-    typeInto(box("overallnum", 0), QStringLiteral("123"));  // three characters at most
-    EXPECT_EQ(box("overallnum", 0)->text(), QStringLiteral("712"));
-    backspace(box("overallnum", 0), 2);
-    // Characters with a code in the image's character set are written as that code;
-    // others never enter the box.
-    typeInto(box("Teamnick", 3), QString::fromUtf8("\xC3\xA9\xE2\x82\xAC\xCE\xA9"));  // é € Ω
-    EXPECT_EQ(box("Teamnick", 3)->text(), QString::fromUtf8("Foxes\xC3\xA9\xE2\x82\xAC"));
-    saveAndExit();
-    Bytes expected = original;
     putRecords(expected, teamtextoffset[4], {"Dunmere", "DUN", "Foxes\xE9\x80", "Fox Den"});
-    EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{});
-}
-
-TEST_F(TeamEditorWindow, SavedTextsReachWindowsOpenedAfterwards)
-{
-    open();
-    retype(box("Teamabbreviation", 1), QStringLiteral("BRX"));
-    retype(box("Teamnm", 1), QStringLiteral("Briskwater"));
-    saveAndExit();
-    EXPECT_EQ(cart.teamabbrev[2], "BRX");
-    open();
-    EXPECT_EQ(box("Teamabbreviation", 1)->text(), QStringLiteral("BRX"));
-    EXPECT_EQ(box("Teamnm", 1)->text(), QStringLiteral("Briskwater"));
-    TeamEditor another(cart, nullptr);
+    putRecords(expected, teamtextoffset[5], {"Eskerfield", "ESK", "Elks", "Esker Ice Rink"});
+    expected[teamoffset[5]] = 4;
+    expected[teamoffset[7]] = 2;
+    expected[teamoffset[10]] = 255;
+    putRecords(expected, kMenuNamesOffset, {"ABCDEFGHIJKLMNOPQRSTUV", ""});
+    EXPECT_EQ(differences(cart.RomImage, expected), Offsets{});
+    EXPECT_EQ(cart.teamname[3], "Calder");
+    TeamEditor another(cart, nullptr);  // a window opened afterwards reads the shared tables
     another.showEditor();
-    EXPECT_EQ(child<LimitedLineEdit>(&another, QStringLiteral("Teamabbreviation_1"))->text(), QStringLiteral("BRX"));
+    EXPECT_EQ(child<LimitedLineEdit>(&another, "Teamnm_2"_q)->text(), "Calder"_q);
 }
 
 // Texts longer than their block (a damaged image): unedited they stay exactly as
 // stored; edited they must shrink to fit before anything is saved.
-TEST_F(TeamEditorWindow, OverlongRowsOfADamagedImage)
+TEST_F(TeamEditorWindow, OverlongTextsOfADamagedImage)
 {
     const std::size_t p = teamtextoffset[6];  // 34 bytes; these records take 41
     putRecords(cart.RomImage, p, {std::string(30, 'N'), "A", "B", "C"});
-    cart.RomImage[p + 33] = 0x7F;  // a second header byte that a rewrite would clear
+    putRecords(cart.RomImage, kMenuNamesOffset, {std::string(28, 'M'), "NO"});  // 30 bytes of 26
+    cart.RomImage[p + 33] = cart.RomImage[kMenuNamesOffset + 31] = 0x7F;  // header bytes a rewrite would clear
     readteamtext(cart);
     open();
-    EXPECT_EQ(left(5), QStringLiteral("-7"));
-    typeInto(box("Teamnick", 5), QStringLiteral("x"));
-    backspace(box("Teamnm", 5), 2);
-    EXPECT_EQ(left(5), QStringLiteral("-5"));
-    typeInto(box("Teamnick", 5), QStringLiteral("x"));
-    EXPECT_EQ(box("Teamnick", 5)->text(), QStringLiteral("B"));
-    saveAndExit();
-    EXPECT_TRUE(editor->isOpen());
-    EXPECT_TRUE(message().contains(QStringLiteral("team 6"))) << message().toStdString();
-    EXPECT_TRUE(message().contains(QStringLiteral("5 bytes too long"))) << message().toStdString();
-    EXPECT_FALSE(box("Teamarena", 5)->styleSheet().isEmpty());
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-
-    test::closeWindow(editor.get());
-    open();  // unedited: left as stored, 0x7F included
-    saveAndExit();
-    EXPECT_FALSE(editor->isOpen());
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
+    typeInto(text(2), "x"_q);
+    EXPECT_EQ(left(5), -7);
+    save();  // unedited: left as stored
+    EXPECT_FALSE(editor.isOpen());
+    EXPECT_EQ(differences(cart.RomImage, original), Offsets{});
 
     open();
-    backspace(box("Teamnm", 5), 7);
-    EXPECT_EQ(left(5), QStringLiteral("0"));
-    saveAndExit();
+    backspace(box("Teamnm", 5), 2);
+    typeInto(box("Teamnick", 5), "x"_q);
+    backspace(text(1), 1);
+    save();
+    EXPECT_TRUE(message().contains("team 6"_q) && message().contains("5 bytes too long"_q) &&
+                message().contains("7 characters over"_q))
+        << message().toStdString();
+    EXPECT_TRUE(marked(box("Teamarena", 5)) && marked(text(2)));
+    EXPECT_EQ(differences(cart.RomImage, original), Offsets{});
+
+    backspace(box("Teamnm", 5), 5);
+    backspace(text(1), 7);
+    save();
     Bytes expected = original;
-    putRecords(expected, p, {std::string(23, 'N'), "A", "B", "C"});
-    EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{});  // nothing past the block
+    putRecords(expected, p, {std::string(23, 'N'), "A", "B", "C"});  // nothing past the block
+    putRecords(expected, kMenuNamesOffset, {std::string(20, 'M'), "NO"});
+    EXPECT_EQ(differences(cart.RomImage, expected), Offsets{});
 }
 
-TEST_F(TeamEditorWindow, OverlongMenuNamesOfADamagedImage)
+// Through the main window: both editors opened from their buttons and closed (the team
+// editor with "Save and Exit") leave the saved image byte-identical.
+TEST(TeamAndLinesEditors, OpenedAndClosedLeaveTheSavedImageByteIdentical)
 {
-    Bytes names = {30};
-    names.resize(30, 'M');
-    names[1] = 0;
-    names.insert(names.end(), {4, 0x7F, 'N', 'O'});
-    std::copy(names.begin(), names.end(), cart.RomImage.begin() + kMenuNamesOffset);
-    open();
-    EXPECT_EQ(text(1)->text(), QString(28, QLatin1Char('M')));  // shown in full
-    EXPECT_EQ(text(2)->text(), QStringLiteral("NO"));
-    typeInto(text(2), QStringLiteral("x"));
-    EXPECT_EQ(text(2)->text(), QStringLiteral("NO"));
-    saveAndExit();
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-
-    open();
-    backspace(text(1), 1);
-    saveAndExit();
-    EXPECT_TRUE(message().contains(QStringLiteral("7 characters over"))) << message().toStdString();
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-    backspace(text(1), 7);
-    saveAndExit();
-    EXPECT_FALSE(editor->isOpen());
-    EXPECT_EQ(cart.RomImage[kMenuNamesOffset], 22);
-    EXPECT_EQ(cart.RomImage[kMenuNamesOffset + 22], 4);
-    EXPECT_EQ(cart.RomImage[kMenuNamesOffset + 23], 0);
+    test::TempDir dir;
+    test::writeFile(dir.path("in.smc"), test::sampleImage().bytes);
+    Form1 form;
+    form.show();
+    test::answerFileDialog(&form, QString::fromStdString(dir.path("in.smc").string()));
+    for (const int command : {1, 4, 6})
+        click(child<QPushButton>(&form, "Command%1"_q.arg(command)));
+    click(child<QPushButton>(form.editor(4), "Command1"_q));
+    test::closeWindow(form.editor(6));
+    EXPECT_FALSE(form.editor(4)->isOpen() || form.editor(6)->isOpen());
+    test::answerFileDialog(&form, QString::fromStdString(dir.path("out.smc").string()));
+    click(child<QPushButton>(&form, "Command2"_q));
+    EXPECT_TRUE(test::readFile(dir.path("out.smc")) == test::sampleImage().bytes);
 }
 
 }  // namespace

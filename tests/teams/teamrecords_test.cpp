@@ -1,103 +1,67 @@
 #include <gtest/gtest.h>
 
-#include "shell/teamtext.h"
 #include "support/fixtures.h"
+#include "teams/menunames.h"
 #include "teams/teamrecords.h"
 
 namespace icevale {
 namespace {
 
+using namespace std::string_literals;
 using test::differences;
+using Offsets = std::vector<std::size_t>;
 
-TEST(TeamRecords, UneditedBlocksRewriteTheSameBytesButTheSecondHeaderByte)
+// `rom` with `bytes` laid over it from `at`.
+Bytes overlaid(Bytes rom, std::size_t at, const std::string& bytes)
 {
-    Cartridge cart = test::loadedSample();
-    const Bytes original = cart.RomImage;
-    for (int t = 1; t <= kTeams; ++t)
-        EXPECT_TRUE(writeteamtext(cart.RomImage, t, teamtexts(cart, t))) << t;
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-
-    // A block whose second header bytes were not 0: only those four bytes change.
-    const std::size_t p = teamtextoffset[9];
-    const auto& team = test::sampleImage().teams[9];
-    const std::size_t headers[4] = {p + 1, p + 3 + team.name.size(), p + 5 + team.name.size() + team.abbrev.size(),
-                                    p + 7 + team.name.size() + team.abbrev.size() + team.nick.size()};
-    for (const std::size_t h : headers)
-        cart.RomImage[h] = 0x7F;
-    readteamtext(cart);
-    EXPECT_TRUE(writeteamtext(cart.RomImage, 9, teamtexts(cart, 9)));
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
+    std::copy(bytes.begin(), bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(at));
+    return rom;
 }
 
-TEST(TeamRecords, WritesTheFourRecordsAndNothingAfterThem)
+// The record bytes of a block, written only when they fit it and the image.
+TEST(TeamRecords, WritesTheFourRecordsOnlyWhereTheyFit)
 {
     Cartridge cart = test::loadedSample();
     const Bytes original = cart.RomImage;
-    const std::size_t p = teamtextoffset[4];  // "Dunmere" "DUN" "Foxes" "Fox Den": 8 + 22 bytes
-    ASSERT_TRUE(writeteamtext(cart.RomImage, 4, {"Ab", "", "\xC9l", "Q"}));
-    const Bytes expected = {4, 0, 'A', 'b', 2, 0, 4, 0, 0xC9, 'l', 3, 0, 'Q'};
-    EXPECT_EQ(Bytes(cart.RomImage.begin() + p, cart.RomImage.begin() + p + 13), expected);
-    // Everything from the new end on, the rest of the old records included, is untouched.
-    for (const std::size_t d : differences(cart.RomImage, original))
-        EXPECT_LT(d, p + 13);
+    const std::size_t p = teamtextoffset[4];  // "Dunmere" "DUN" "Foxes" "Fox Den": 30 bytes
+    cart.RomImage[p + 1] = 0x7F;              // a second header byte is written as 0
+    ASSERT_TRUE(saveteamtext(cart, 4, {"Ab", "", "\xC9l", "Q"}));
+    EXPECT_EQ(differences(cart.RomImage, overlaid(original, p, "\x04\0Ab\x02\0\x04\0\xC9l\x03\0Q"s)), Offsets{});
+    EXPECT_EQ(teamtexts(cart, 4), (TeamTexts{"Ab", "", "\xC9l", "Q"}));
 
-    // A longer text moves the later records and writes only up to the new end.
-    cart.RomImage = original;
-    const TeamTexts longer{"Dunmere Hills", "DUN", "Foxes", "Fox Den"};
-    ASSERT_TRUE(writeteamtext(cart.RomImage, 4, longer));
-    const std::size_t end = p + 8 + 13 + 3 + 5 + 7;
-    for (const std::size_t d : differences(cart.RomImage, original)) {
-        EXPECT_GE(d, p);
-        EXPECT_LT(d, end);
-    }
-    EXPECT_EQ(cart.RomImage[p], 15);
-    EXPECT_EQ(cart.RomImage[p + 15], 5);
-}
-
-TEST(TeamRecords, TextsThatDoNotFitTheBlockAreNotWritten)
-{
-    Cartridge cart = test::loadedSample();
-    const Bytes original = cart.RomImage;
-    const int t = 6;  // 34 bytes: 26 characters fit
-    const TeamTexts full{std::string(20, 'a'), "abc", "x", "yz"};
-    EXPECT_TRUE(writeteamtext(cart.RomImage, t, full));
-    EXPECT_EQ(differences(cart.RomImage, original).back(), teamtextoffset[t] + teamtextsize[t] - 1);
-
-    cart.RomImage = original;
-    const TeamTexts over{std::string(21, 'a'), "abc", "x", "yz"};
-    EXPECT_FALSE(writeteamtext(cart.RomImage, t, over));
-    EXPECT_FALSE(saveteamtext(cart, t, over));
-    EXPECT_EQ(cart.teamname[t], "Fenwick");
-    EXPECT_TRUE(differences(cart.RomImage, original).empty());
-
-    EXPECT_TRUE(saveteamtext(cart, t, full));
-    EXPECT_EQ(teamtexts(cart, t), full);
-
-    // An image ending inside the block is never written past its end.
-    Bytes shortimage(teamtextoffset[t] + 10, 0xEE);
-    EXPECT_FALSE(writeteamtext(shortimage, t, {"a", "b", "c", "d"}));
-    EXPECT_EQ(shortimage, Bytes(teamtextoffset[t] + 10, 0xEE));
+    cart.RomImage = original;  // 34 bytes: 26 characters fit
+    EXPECT_FALSE(saveteamtext(cart, 6, {std::string(21, 'a'), "abc", "x", "yz"}));
+    EXPECT_EQ(cart.teamname[6], "Fenwick");
+    EXPECT_TRUE(cart.RomImage == original);
+    Bytes shortimage(teamtextoffset[6] + 10, 0xEE);  // ends inside the block
+    EXPECT_FALSE(writeteamtext(shortimage, 6, {"a", "b", "c", "d"}));
+    EXPECT_EQ(shortimage, Bytes(teamtextoffset[6] + 10, 0xEE));
 }
 
 TEST(TeamRecords, OverallNumbers)
 {
-    const std::pair<const char*, int> valid[] = {{"7", 7},    {"0", 0},     {"255", 255}, {"007", 7},  {"2.5", 2},
-                                                 {"3.5", 4},  {"2.51", 3},  {".5", 0},    {"1.5", 2},  {"9.", 9},
-                                                 {"254.5", 254}, {"0.49", 0}, {"255.4", 255}};
-    for (const auto& [text, value] : valid) {
-        const auto parsed = parseoverall(text);
-        ASSERT_TRUE(parsed.has_value()) << text;
-        EXPECT_EQ(*parsed, value) << text;
-    }
-    for (const char* text : {"", "abc", "300", "-1", "256", "255.5", ".", "1.2.3", " 7", "7 ", "1e2", "+5", "0x1",
-                             "1000"})
-        EXPECT_FALSE(parseoverall(text).has_value()) << text;
+    const std::pair<const char*, int> valid[] = {{"007", 7},  {"255", 255}, {"2.5", 2}, {"3.5", 4},
+                                                 {"2.51", 3}, {".5", 0},    {"9.", 9},  {"255.4", 255}};
+    for (const auto& [text, value] : valid)
+        EXPECT_EQ(parseoverall(text), std::optional<std::uint8_t>(value)) << text;
+    for (const char* text : {"", "abc", "300", "-1", "256", "255.5", ".", "1.2.3", " 7", "1e2", "+5"})
+        EXPECT_EQ(parseoverall(text), std::nullopt) << text;
+}
 
-    Cartridge cart = test::loadedSample();
-    const Bytes original = cart.RomImage;
-    writeoverall(cart.RomImage, 12, 255);
-    EXPECT_EQ(differences(cart.RomImage, original), std::vector<std::size_t>{teamoffset[12]});
-    EXPECT_EQ(cart.RomImage[teamoffset[12]], 255);
+TEST(MenuNames, ReadsAndWritesBothRecords)
+{
+    Bytes original = test::sampleImage().bytes;  // 09 00 ICEVALE 08 00 LEAGUE
+    // L1 = 0 reads the second record from the same byte, L1 = 1 from the next one.
+    EXPECT_EQ(readmenunames(overlaid(original, kMenuNamesOffset, "\0\x04" "AB"s)), (MenuNames{"", ""}));
+    EXPECT_EQ(readmenunames(overlaid(original, kMenuNamesOffset, "\x01\x04\0XY"s)), (MenuNames{"", "XY"}));
+
+    original[kMenuNamesOffset + 1] = 0x42;  // the first record's second header byte stays
+    Bytes rom = original;
+    ASSERT_TRUE(writemenunames(rom, {"ICE", "LEAGUE"}));
+    EXPECT_EQ(differences(rom, overlaid(original, kMenuNamesOffset, "\x05\x42ICE\x08\0LEAGUE"s)), Offsets{});
+    rom = original;
+    EXPECT_FALSE(writemenunames(rom, {std::string(22, 'a'), "b"}));  // 22 characters at most
+    EXPECT_TRUE(rom == original);
 }
 
 }  // namespace
