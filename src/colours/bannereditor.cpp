@@ -98,7 +98,7 @@ std::int32_t BannerEditor::BinaryToDecimal(const std::string& Binary)
 
 void BannerEditor::Form_Load()
 {
-    // Every showing starts from the design-time controls with no cell selected, so a
+    // Every showing starts from the initial controls with no cell selected, so a
     // bar moved before a click cannot recolour a cell chosen in an earlier session.
     curteam = 0;
     bannercell = 0;

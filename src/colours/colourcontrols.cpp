@@ -29,7 +29,7 @@ ClickList* maketeamlist(QWidget* parent, const QRect& where)
     QFont small = list->font();
     small.setPixelSize(10);
     list->setFont(small);
-    // The design fits all 28 teams in the list's height, so no scroll bar takes its width.
+    // All 28 teams fit the list's height, so no scroll bar takes its width.
     list->setStyleSheet(QStringLiteral("QListWidget::item { padding: 0px; margin: 0px; }"));
     return list;
 }

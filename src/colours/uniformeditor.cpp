@@ -157,7 +157,7 @@ std::int32_t UniformEditor::BinaryToDecimal(const std::string& Binary)
 
 void UniformEditor::Form_Load()
 {
-    // Every showing starts from the design-time state; resetting controls is not a
+    // Every showing starts from the initial state; resetting controls is not a
     // user action, so no handler runs for it.
     jerseycell = 0;
     homeflag = 0;

@@ -54,7 +54,7 @@ void TeamEditor::buildcontrols()
     Text2->setGeometry(twipsRect(4200, 7320, 1455, kBoxHeight));
     connect(Text2, &LimitedLineEdit::Change, this, &TeamEditor::Text2_Change);
 
-    // A line below the design's arrangement for the reason a save was refused.
+    // A line below the rows for the reason a save was refused.
     SaveMessage = new QLabel(this);
     SaveMessage->setObjectName(QStringLiteral("SaveMessage"));
     SaveMessage->setGeometry(twipsRect(0, 7650, 6015, 2 * kLabelHeight));
