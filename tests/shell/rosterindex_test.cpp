@@ -80,34 +80,29 @@ TEST(RosterIndex, CountsRecordsAndFreeSpace)
     EXPECT_EQ(cart.playerattr[7][17][kT], 16 * 7 + 17);
 }
 
-TEST(RosterIndex, EmptyNamesAndEmptyTeams)
+TEST(RosterIndex, EmptyNamesLengthZeroAndEmptyTeams)
 {
     Cartridge cart = test::loadedSample();
+    const std::int32_t area = static_cast<std::int32_t>(teamtextoffset[kT] - rosteroffset[kT]);
     writeRoster(cart, 0x01, 0x00, 0x00, {""});  // one defenceman with L = 2
     ASSERT_EQ(readrosters(cart), "");
     EXPECT_EQ(cart.playername[1][kT], "");
     EXPECT_EQ(cart.playernum[1][kT], 1);  // the byte after the two header bytes
-    EXPECT_EQ(cart.rosterbytesleft[kT], static_cast<std::int32_t>(teamtextoffset[kT] - rosteroffset[kT]) - 12);
+    EXPECT_EQ(cart.rosterbytesleft[kT], area - 12);
 
-    const std::string keptName = cart.playername[1][kT];
+    cart.RomImage[rosteroffset[kT]] = 0;  // L = 0: the jersey byte is that same 0
+    cart.RomImage[rosteroffset[kT] + 1] = 0x42;
+    ASSERT_EQ(readrosters(cart), "");
+    EXPECT_EQ(cart.playernum[1][kT], 0);
+    EXPECT_EQ(cart.playerattr[1][1][kT], 0x42);
+    EXPECT_EQ(cart.rosterbytesleft[kT], area - 10);
+
+    cart.playername[1][kT] = "kept";
     writeRoster(cart, 0x00, 0x00, 0x00, {});
     ASSERT_EQ(readrosters(cart), "");
     EXPECT_EQ(cart.playercount(kT), 0);
-    EXPECT_EQ(cart.rosterbytesleft[kT], static_cast<std::int32_t>(teamtextoffset[kT] - rosteroffset[kT]) - 2);
-    EXPECT_EQ(cart.playername[1][kT], keptName);  // entries above n are left alone
-}
-
-TEST(RosterIndex, NameLengthZeroReadsTheJerseyFromTheSameByte)
-{
-    Cartridge cart = test::loadedSample();
-    writeRoster(cart, 0x01, 0x00, 0x00, {});
-    cart.RomImage[rosteroffset[kT]] = 0;
-    cart.RomImage[rosteroffset[kT] + 1] = 0x42;
-    ASSERT_EQ(readrosters(cart), "");
-    EXPECT_EQ(cart.playername[1][kT], "");
-    EXPECT_EQ(cart.playernum[1][kT], 0);
-    EXPECT_EQ(cart.playerattr[1][1][kT], 0x42);
-    EXPECT_EQ(cart.rosterbytesleft[kT], static_cast<std::int32_t>(teamtextoffset[kT] - rosteroffset[kT]) - 10);
+    EXPECT_EQ(cart.rosterbytesleft[kT], area - 2);
+    EXPECT_EQ(cart.playername[1][kT], "kept");  // entries above n are left alone
 }
 
 TEST(RosterIndex, MoreThanTwentyFivePlayersIsRefusedByName)
