@@ -59,6 +59,7 @@ protected:
     LimitedLineEdit* name(int r) { return get<LimitedLineEdit>("player_name", r); }
     LimitedLineEdit* number(int r) { return get<LimitedLineEdit>("playernumber", r); }
     QComboBox* combo(int j, int r) { return child<QComboBox>(&window, QStringLiteral("Combo%1_%2").arg(j).arg(r)); }
+    // The role letters and counts as shown, to compare with roles().
     std::string letters()
     {
         std::string all;
@@ -95,11 +96,9 @@ TEST_F(PlayerWindow, OpensOnTeamOneAndCommitsTheGridOnTeamSwitch)
     EXPECT_EQ(letters(), roles(2, 13, 7));
     for (int r = 0; r < 25; ++r)
         EXPECT_EQ(name(r)->isVisible() + number(r)->isVisible() + combo(14, r)->isVisible(), r < 22 ? 3 : 0) << r;
-    const sample::Player& fourth = team.players[3];
-    EXPECT_EQ(combo(1, 3)->currentText(), QString::number(140 + 8 * (fourth.attr[1] >> 4)));
-    EXPECT_EQ(combo(8, 3)->currentText(), fourth.attr[4] & 1 ? QStringLiteral("Right") : QStringLiteral("Left"));
-    // The names just shown ran their change handler, which writes the count with a blank;
-    // showing the same team again changes no box, so the label keeps the plain form.
+    EXPECT_EQ(combo(1, 3)->currentText(), QString::number(140 + 8 * (team.players[3].attr[1] >> 4)));
+    EXPECT_EQ(combo(8, 3)->currentText(), team.players[3].attr[4] & 1 ? QStringLiteral("Right") : QStringLiteral("Left"));
+    // Names just shown ran their change handler (count with a blank); showing again changes no box.
     EXPECT_EQ(text("Label5"), bytesleft(countnamebytes(cart, 1), true));
     showteam(1);
     EXPECT_EQ(text("Label5"), bytesleft(countnamebytes(cart, 1), false));
@@ -130,10 +129,6 @@ TEST_F(PlayerWindow, TeamAverageFormatsAndEmptyTeams)
     window.showEditor();
     showteam(2);
     EXPECT_EQ(text("Label21"), "Team Average: 61.6666666666667");
-    test::pick(combo(2, 2), 6);  // not recomputed until the team is shown again
-    EXPECT_EQ(text("Label21"), "Team Average: 61.6666666666667");
-    showteam(2);
-    EXPECT_EQ(text("Label21"), "Team Average: 62.9166666666667");
     showteam(5);
     EXPECT_EQ(text("Label21"), "Team Average:");
     EXPECT_EQ(letters(), roles(0, 0, 0));
@@ -144,7 +139,6 @@ TEST_F(PlayerWindow, JuiceTeamThenAddPlayer)
     window.showEditor();
     const auto attrs = cart.playerattr;
     const std::vector<int> weights = column(1), hands = column(8), speed = column(3);
-    const std::string average = text("Label21");
     press(6);  // nothing picked: nothing happens
     EXPECT_EQ(column(3), speed);
 
@@ -155,7 +149,6 @@ TEST_F(PlayerWindow, JuiceTeamThenAddPlayer)
     EXPECT_EQ(column(1), weights);
     EXPECT_EQ(column(8), hands);
     EXPECT_EQ(cart.playerattr, attrs);
-    EXPECT_EQ(text("Label21"), average);
 
     press(4);  // the new row 22 was juiced while hidden, and committed
     EXPECT_EQ(letters(), roles(2, 13, 8));
@@ -190,16 +183,13 @@ TEST_F(PlayerWindow, RoleButtonsActOnlyInsideTheirRanges)
 
 TEST_F(PlayerWindow, AddAndRemovePlayers)
 {
-    setcounts(11, 2, 15, 6, 16);
-    setcounts(3, 2, 15, 7, 17);         // slots 24 and 25 never used by the sample
+    setcounts(3, 2, 15, 7, 16);         // slots 24 and 25 never used by the sample
     cart.playername[25][3] = "Stale";  // as a previously opened image may leave it
     window.showEditor();
-    showteam(11);
-    press(4);  // 16 bytes left: refused
-    press(5);  // 6 defencemen: refused
-    EXPECT_EQ(letters(), roles(2, 15, 6));
-
     showteam(3);
+    press(4);  // 16 bytes left: refused
+    EXPECT_EQ(letters(), roles(2, 15, 7));
+    test::backspace(name(0), 1);
     press(4);  // 17 bytes left: a defenceman with an empty name and number 0
     EXPECT_EQ(letters(), roles(2, 15, 8));
     EXPECT_EQ(name(24)->text() + QLatin1Char('|') + number(24)->text(), QStringLiteral("|0"));
@@ -213,8 +203,7 @@ TEST_F(PlayerWindow, AddAndRemovePlayers)
     typeInto(number(24), QStringLiteral("42"));
     test::pick(combo(4, 24), 6);
     press(5);  // player 25 goes, its 17 bytes come back
-    EXPECT_FALSE(name(24)->isVisible());
-    EXPECT_EQ(cart.rosterbytesleft[3], 17);
+    EXPECT_EQ(letters() + text("Label5"), roles(2, 15, 7) + bytesleft(17, false));
     press(4);  // and returns with its number and ratings, without its name
     EXPECT_EQ(name(24)->text() + QLatin1Char('|') + number(24)->text() + QLatin1Char('|') + combo(4, 24)->currentText(),
               QStringLiteral("|42|100"));
@@ -268,21 +257,16 @@ TEST_F(PlayerWindow, JerseyNumbersAndValuesWithoutAnEntry)
     ASSERT_EQ(readrosters(cart), "");
     window.showEditor();
     showteam(2);
-    EXPECT_EQ(combo(9, 2)->currentIndex(), -1);
     EXPECT_EQ(combo(9, 2)->placeholderText() + combo(10, 2)->placeholderText(), QStringLiteral("?9?12"));
     EXPECT_EQ(number(2)->text(), QStringLiteral("1A"));
     EXPECT_EQ(combo(8, 3)->currentText(), QStringLiteral("Left"));
-    EXPECT_EQ(rom, damaged);
     showteam(3);  // goalie marks are written whenever a team is shown
     EXPECT_EQ(test::differences(damaged, rom), std::vector<std::size_t>{goalies3});
-    rom[goalies3] = 0x30;
-    showteam(3);
-    EXPECT_EQ(rom[goalies3], 0x11);
     showteam(2);
     press(1);
     window.close();
     EXPECT_EQ(test::differences(damaged, rom), (std::vector<std::size_t>{hand4, goalies3}));
-    EXPECT_EQ(rom[hand4] & 15, 0);
+    EXPECT_EQ(std::vector<int>({rom[hand4] & 15, rom[goalies3]}), (std::vector<int>{0, 0x11}));  // hand 2 written as 0
 
     window.showEditor();
     showteam(2);
@@ -333,8 +317,7 @@ TEST(PlayerEditorEndToEnd, ClickingThroughEveryTeamAndSavingKeepsTheImage)
     auto* list = child<ClickList>(window, QStringLiteral("List1"));
     for (int row = 0; row < 28; ++row) {
         test::clickRow(list, row);
-        ASSERT_EQ(child<QLabel>(window, QStringLiteral("Label1"))->text(),
-                  toQString(form.cartridge().teamname[row + 1] + " " + form.cartridge().teamnick[row + 1]));
+        ASSERT_EQ(list->currentRow(), row);
     }
     test::click(child<QPushButton>(window, QStringLiteral("Command1")));
     test::closeWindow(window);

@@ -21,7 +21,7 @@ TEST(Attributes, ColumnsMapToNibblesAndBack)
     EXPECT_EQ(scaleentries(Scale::Rating), (std::vector<std::string>{"25", "35", "45", "55", "65", "85", "100"}));
 }
 
-TEST(Attributes, TeamAverageCountsOnlyRatingsWithANumber)
+TEST(Labels, TeamAverageCountsOnlyRatingsWithANumber)
 {
     RatingGrid grid{};
     for (int j = 1; j <= kColumns; ++j)
@@ -32,11 +32,7 @@ TEST(Attributes, TeamAverageCountsOnlyRatingsWithANumber)
     EXPECT_DOUBLE_EQ(*teamaverage(grid, 2), 65);
     grid[2][6] = 6;
     EXPECT_DOUBLE_EQ(*teamaverage(grid, 2), (22 * 65 + 100) / 23.0);
-}
-
-TEST(Labels, NegativeNumbersTakeNoBlank)
-{
-    EXPECT_EQ(generalnumber(-4), "-4");
+    EXPECT_EQ(generalnumber(-4), "-4");  // a negative number takes no blank
     EXPECT_EQ(bytesleftlabel(-3, true), "-3 bytes left for player names");
 }
 

@@ -46,16 +46,13 @@ TEST(SavePlayers, EmptyNameAndRemovedLastPlayer)
 TEST(SavePlayers, ARosterEndingExactlyAtTheTextBlockFits)
 {
     Cartridge cart = test::loadedSample();
-    const int t = 2;
-    const std::int32_t left = countnamebytes(cart, t);
-    ASSERT_GT(left, 0);
-    cart.playername[1][t] += std::string(static_cast<std::size_t>(left), 'x');
-    ASSERT_EQ(countnamebytes(cart, t), 0);
-    const Bytes before = cart.RomImage;
+    cart.playername[1][2] += std::string(static_cast<std::size_t>(countnamebytes(cart, 2)), 'x');
+    ASSERT_EQ(countnamebytes(cart, 2), 0);
+    Bytes tail = slice(cart.RomImage, teamtextoffset[2] - 2, cart.RomImage.size());
+    tail[0] = 0x02;  // the terminator, and the text block after it unchanged
+    tail[1] = 0x00;
     EXPECT_TRUE(saveplayers(cart).unwritten.empty());
-    Bytes tail{0x02, 0x00};
-    tail.insert(tail.end(), before.begin() + teamtextoffset[t], before.end());
-    EXPECT_EQ(slice(cart.RomImage, teamtextoffset[t] - 2, cart.RomImage.size()), tail);
+    EXPECT_EQ(slice(cart.RomImage, teamtextoffset[2] - 2, cart.RomImage.size()), tail);
 }
 
 TEST(RosterBytes, GoalieMarksByCountOnlyForOneToFour)
