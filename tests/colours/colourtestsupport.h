@@ -1,6 +1,10 @@
 #pragma once
 // Shared by the colour window tests: reaching the controls, moving bars as a person
-// does, and building the image a test expects.
+// does, and keeping the image a test expects.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,5 +44,23 @@ inline void putWord(Bytes& rom, std::size_t offset, const Rgb& colour)
     rom[offset] = bytes.low;
     rom[offset + 1] = bytes.high;
 }
+
+// The image a window edits and the image the test expects of it. A store always
+// clears bit 15, so a word marked with it shows whether it was stored.
+class ColourWindowTest : public ::testing::Test {
+protected:
+    Cartridge cart = loadedSample();
+    Bytes expected = sampleImage().bytes;
+
+    void mark(std::size_t word) { cart.RomImage[word + 1] |= 0x80; expected[word + 1] |= 0x80; }
+    void stored(std::size_t word) { expected[word + 1] &= 0x7F; }
+    void copyWord(std::size_t from, std::size_t to)
+    {
+        for (Bytes* rom : {&cart.RomImage, &expected})
+            std::copy_n(rom->begin() + from, 2, rom->begin() + to);
+    }
+    // Only the words the test expects changed; every other byte is the sample's.
+    void checkImage() const { EXPECT_EQ(differences(cart.RomImage, expected), std::vector<std::size_t>{}); }
+};
 
 }  // namespace icevale::test
