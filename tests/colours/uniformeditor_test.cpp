@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(UniformWindow, OpensOnTeamOneAwayInTheDesignsLayoutAndWritesNothing)
+TEST_F(UniformWindow, OpensOnTeamOneAwayInItsLayoutAndWritesNothing)
 {
     window.showEditor();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Uniform Editor"));
