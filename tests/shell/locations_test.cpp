@@ -31,25 +31,5 @@ TEST(Locations, RegionsTileTheTeamAreaInImageOrder)
     EXPECT_EQ(teamtextoffset[1] + teamtextsize[1], kPlayoffSlots);
 }
 
-TEST(Locations, UniformEntriesTileTheirBlock)
-{
-    EXPECT_EQ(awayuniformoffset[1], 0xB4BD0u);
-    EXPECT_EQ(awayuniformoffset[28], 0xB4F30u);
-    EXPECT_EQ(homeuniformoffset[1], 0xB4F50u);
-    EXPECT_EQ(homeuniformoffset[28], 0xB52B0u);
-    EXPECT_EQ(awayuniformoffset[28] + 0x20, homeuniformoffset[1]);
-}
-
-TEST(Locations, BannerEntriesAreDistinctAndInTheirArea)
-{
-    EXPECT_EQ(banneroffset[2], 0xD7160u);
-    EXPECT_EQ(banneroffset[28], 0xD7720u);
-    std::vector<std::uint32_t> entries(banneroffset.begin() + 1, banneroffset.end());
-    std::sort(entries.begin(), entries.end());
-    for (std::size_t i = 0; i + 1 < entries.size(); ++i)
-        EXPECT_GE(entries[i + 1] - entries[i], 28u);
-    EXPECT_LE(entries.back() + 28, 0xD779Cu);
-}
-
 }  // namespace
 }  // namespace icevale
