@@ -11,22 +11,9 @@
 
 namespace {
 
-template <class Editor>
-void openWindow(benchmark::State& state)
-{
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
-    for (auto _ : state) {
-        Editor window(cart, nullptr);
-        window.showEditor();
-        benchmark::DoNotOptimize(&window);
-    }
-}
+BENCHMARK(icevale::bench::openEditor<icevale::UniformEditor>)->Name("window/OpenUniformEditor");
 
-void window_openuniform(benchmark::State& state) { openWindow<icevale::UniformEditor>(state); }
-BENCHMARK(window_openuniform)->Name("window/OpenUniformEditor");
-
-void window_openbanner(benchmark::State& state) { openWindow<icevale::BannerEditor>(state); }
-BENCHMARK(window_openbanner)->Name("window/OpenBannerEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::BannerEditor>)->Name("window/OpenBannerEditor");
 
 void window_uniformteamswitch(benchmark::State& state)
 {

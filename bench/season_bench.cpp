@@ -11,20 +11,9 @@
 
 namespace {
 
-template <class Window>
-void openWindow(benchmark::State& state)
-{
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
-    for (auto _ : state) {
-        Window window(cart, nullptr);
-        window.showEditor();
-        benchmark::DoNotOptimize(&window);
-        window.close();
-    }
-}
-BENCHMARK(openWindow<icevale::PlayoffEditor>)->Name("window/OpenPlayoffEditor");
-BENCHMARK(openWindow<icevale::BannerTextEditor>)->Name("window/OpenBannerTextEditor");
-BENCHMARK(openWindow<icevale::MenuEditor>)->Name("window/OpenMenuEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::PlayoffEditor>)->Name("window/OpenPlayoffEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::BannerTextEditor>)->Name("window/OpenBannerTextEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::MenuEditor>)->Name("window/OpenMenuEditor");
 
 void window_playoffpagechange(benchmark::State& state)
 {
@@ -39,16 +28,7 @@ void window_playoffpagechange(benchmark::State& state)
     }
     window.close();
 }
-void window_playoffreopen(benchmark::State& state)
-{
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
-    icevale::PlayoffEditor window(cart, nullptr);
-    for (auto _ : state) {
-        window.showEditor();
-        window.close();
-    }
-}
-BENCHMARK(window_playoffreopen)->Name("window/ReopenPlayoffEditor");
+BENCHMARK(icevale::bench::reopenEditor<icevale::PlayoffEditor>)->Name("window/ReopenPlayoffEditor");
 
 BENCHMARK(window_playoffpagechange)->Name("window/PlayoffPageChange");
 

@@ -10,33 +10,11 @@
 
 namespace {
 
-// First opening: the window is made, loaded and shown.
-template <class Editor>
-void openEditor(benchmark::State& state)
-{
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
-    for (auto _ : state) {
-        Editor editor(cart, nullptr);
-        editor.showEditor();
-        benchmark::DoNotOptimize(&editor);
-    }
-}
-BENCHMARK(openEditor<icevale::TeamEditor>)->Name("window/OpenTeamEditor");
-BENCHMARK(openEditor<icevale::LinesEditor>)->Name("window/OpenLinesEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::TeamEditor>)->Name("window/OpenTeamEditor");
+BENCHMARK(icevale::bench::openEditor<icevale::LinesEditor>)->Name("window/OpenLinesEditor");
 
-// Opening again after a close: only the load runs.
-template <class Editor>
-void reopenEditor(benchmark::State& state)
-{
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
-    Editor editor(cart, nullptr);
-    for (auto _ : state) {
-        editor.showEditor();
-        editor.close();
-    }
-}
-BENCHMARK(reopenEditor<icevale::TeamEditor>)->Name("window/ReopenTeamEditor");
-BENCHMARK(reopenEditor<icevale::LinesEditor>)->Name("window/ReopenLinesEditor");
+BENCHMARK(icevale::bench::reopenEditor<icevale::TeamEditor>)->Name("window/ReopenTeamEditor");
+BENCHMARK(icevale::bench::reopenEditor<icevale::LinesEditor>)->Name("window/ReopenLinesEditor");
 
 void linesTeamSwitch(benchmark::State& state)
 {
