@@ -10,10 +10,9 @@
 
 namespace icevale {
 
-BannerTextEditor::BannerTextEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+BannerTextEditor::BannerTextEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("BannerTextEditor"), QStringLiteral("Banner Text Length Editor"))
 {
-    setObjectName(QStringLiteral("BannerTextEditor"));
-    setWindowTitle(QStringLiteral("Banner Text Length Editor"));
     buildcontrols();
 }
 

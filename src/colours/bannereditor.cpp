@@ -26,15 +26,12 @@ QRect cellrect(int k)
 
 }  // namespace
 
-BannerEditor::BannerEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+BannerEditor::BannerEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("BannerEditor"), QStringLiteral("Banner Editor"))
 {
-    setObjectName(QStringLiteral("BannerEditor"));
-    setWindowTitle(QStringLiteral("Banner Editor"));
     setFixedSize(twipsSize(4800, 5760));
 
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    usepixelfont(11);
 
     List1 = maketeamlist(this, twipsRect(0, 120, 495, 5520));
     connect(List1, &ClickList::Click, this, &BannerEditor::List1_Click);

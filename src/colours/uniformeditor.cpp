@@ -67,15 +67,12 @@ QPushButton* button(QWidget* parent, int number, const char* caption, const QRec
 
 }  // namespace
 
-UniformEditor::UniformEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+UniformEditor::UniformEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("UniformEditor"), QStringLiteral("Uniform Editor"))
 {
-    setObjectName(QStringLiteral("UniformEditor"));
-    setWindowTitle(QStringLiteral("Uniform Editor"));
     setFixedSize(twipsSize(4800, 6120));
 
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    usepixelfont(11);
 
     List1 = maketeamlist(this, twipsRect(0, 0, 495, 5520));
     connect(List1, &ClickList::Click, this, &UniformEditor::List1_Click);

@@ -26,10 +26,9 @@ constexpr std::array<SlotPlace, kSlots> kSlotPlaces = {{{0, 1}, {1, 0}, {1, 2}, 
 
 }  // namespace
 
-LinesEditor::LinesEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+LinesEditor::LinesEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("LinesEditor"), QStringLiteral("Line Editor"))
 {
-    setObjectName(QStringLiteral("LinesEditor"));
-    setWindowTitle(QStringLiteral("Line Editor"));
     buildcontrols();
 }
 

@@ -34,14 +34,11 @@ QString latin(const std::string& text) { return QString::fromLatin1(text.data(),
 
 }  // namespace
 
-PlayerEditor::PlayerEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+PlayerEditor::PlayerEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("PlayerEditor"), QStringLiteral("PLAYER EDITOR"))
 {
-    setObjectName(QStringLiteral("PlayerEditor"));
-    setWindowTitle(QStringLiteral("PLAYER EDITOR"));
     // Small type, so that the 25 rows of 16 controls keep their written places.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    usepixelfont(11);
     resize(twipsSize(12600, 7600));
     buildcontrols();
 }

@@ -35,10 +35,9 @@ QStringList fixedentries(int f)
 
 }  // namespace
 
-MenuEditor::MenuEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+MenuEditor::MenuEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("MenuEditor"), QStringLiteral("Menu Editor"))
 {
-    setObjectName(QStringLiteral("MenuEditor"));
-    setWindowTitle(QStringLiteral("Menu Editor"));
     buildcontrols();
 }
 

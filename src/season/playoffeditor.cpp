@@ -21,10 +21,9 @@ constexpr int kColumns = 16;
 
 }  // namespace
 
-PlayoffEditor::PlayoffEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+PlayoffEditor::PlayoffEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("PlayoffEditor"), QStringLiteral("Playoff Editor"))
 {
-    setObjectName(QStringLiteral("PlayoffEditor"));
-    setWindowTitle(QStringLiteral("Playoff Editor"));
     buildcontrols();
 }
 

@@ -4,7 +4,19 @@
 
 namespace icevale {
 
-EditorWindow::EditorWindow(Cartridge& cartridge, QWidget* parent) : QWidget(parent, Qt::Window), cart(cartridge) {}
+EditorWindow::EditorWindow(Cartridge& cartridge, QWidget* parent, const QString& name, const QString& caption)
+    : QWidget(parent, Qt::Window), cart(cartridge)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+}
+
+void EditorWindow::usepixelfont(int pixels)
+{
+    QFont f = font();
+    f.setPixelSize(pixels);
+    setFont(f);
+}
 
 void EditorWindow::showEditor()
 {

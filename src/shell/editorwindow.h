@@ -12,7 +12,8 @@ namespace icevale {
 class EditorWindow : public QWidget {
     Q_OBJECT
 public:
-    EditorWindow(Cartridge& cart, QWidget* parent);
+    // `name` is the window's objectName, `caption` its title.
+    EditorWindow(Cartridge& cart, QWidget* parent, const QString& name, const QString& caption);
 
     // Loads the window if it is closed, then shows it and brings it forward.
     void showEditor();
@@ -26,6 +27,8 @@ protected:
     virtual void Form_Load() = 0;
     virtual void Form_Unload() {}
     void closeEvent(QCloseEvent* event) override;
+    // Small type for the windows whose written layout is dense.
+    void usepixelfont(int pixels);
 
     Cartridge& cart;
 

@@ -23,10 +23,9 @@ QString itemname(const char* name, int index) { return QStringLiteral("%1_%2").a
 
 }  // namespace
 
-TeamEditor::TeamEditor(Cartridge& cartridge, QWidget* parent) : EditorWindow(cartridge, parent)
+TeamEditor::TeamEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("TeamEditor"), QStringLiteral("TeamEditor"))
 {
-    setObjectName(QStringLiteral("TeamEditor"));
-    setWindowTitle(QStringLiteral("TeamEditor"));
     buildcontrols();
 }
 

@@ -20,7 +20,10 @@ using test::click;
 // An editor that counts its loads and unloads and writes one byte when it closes.
 class CountingEditor : public EditorWindow {
 public:
-    using EditorWindow::EditorWindow;
+    CountingEditor(Cartridge& cartridge, QWidget* parent)
+        : EditorWindow(cartridge, parent, QStringLiteral("CountingEditor"), QStringLiteral("Counting"))
+    {
+    }
     int loads = 0;
     int unloads = 0;
     int loadedImageSize = 0;
