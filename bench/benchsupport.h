@@ -3,7 +3,7 @@
 // two ways a user waits for an editor window to open.
 #include <benchmark/benchmark.h>
 
-#include "shell/romfile.h"
+#include "core/romfile.h"
 #include "tools/sampleimage.h"
 
 namespace icevale::bench {

@@ -5,9 +5,9 @@
 #include <QScrollBar>
 
 #include "bench/benchsupport.h"
-#include "colours/bannereditor.h"
-#include "colours/uniformeditor.h"
-#include "shell/clicklist.h"
+#include "windows/bannereditor.h"
+#include "windows/uniformeditor.h"
+#include "widgets/clicklist.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 
 #include "bench/benchsupport.h"
-#include "players/playereditor.h"
-#include "shell/clicklist.h"
+#include "windows/playereditor.h"
+#include "widgets/clicklist.h"
 
 namespace {
 

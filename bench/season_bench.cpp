@@ -5,9 +5,9 @@
 #include <QScrollBar>
 
 #include "bench/benchsupport.h"
-#include "banners/bannertexteditor.h"
-#include "season/menueditor.h"
-#include "season/playoffeditor.h"
+#include "windows/bannertexteditor.h"
+#include "windows/menueditor.h"
+#include "windows/playoffeditor.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/form1.h"
-#include "shell/romfile.h"
+#include "app/form1.h"
+#include "core/romfile.h"
 #include "tools/sampleimage.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QListWidget>
 
 #include "bench/benchsupport.h"
-#include "lines/lineseditor.h"
-#include "teams/teameditor.h"
+#include "windows/lineseditor.h"
+#include "windows/teameditor.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/cartridge.h"
+#include "core/cartridge.h"
 
 namespace icevale::sample {
 

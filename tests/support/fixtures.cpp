@@ -5,7 +5,7 @@
 #include <fstream>
 #include <random>
 
-#include "shell/romfile.h"
+#include "core/romfile.h"
 
 namespace icevale::test {
 

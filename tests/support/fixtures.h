@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/cartridge.h"
+#include "core/cartridge.h"
 #include "tools/sampleimage.h"
 
 namespace icevale::test {

@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/form1.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    icevale::Form1 form;
+    form.show();
+    return QApplication::exec();
+}

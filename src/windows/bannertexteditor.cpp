@@ -1,0 +1,98 @@
+#include "windows/bannertexteditor.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/bannertable.h"
+#include "widgets/limitedlineedit.h"
+#include "widgets/qtext.h"
+#include "widgets/twips.h"
+
+namespace icevale {
+
+BannerTextEditor::BannerTextEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("BannerTextEditor"), QStringLiteral("Banner Text Length Editor"))
+{
+    buildcontrols();
+}
+
+void BannerTextEditor::buildcontrols()
+{
+    setFixedSize(twipsSize(4680, 7680));
+    for (int i = 0; i < kTeams; ++i) {
+        auto* box = new LimitedLineEdit(this);
+        box->setObjectName(QStringLiteral("Teamnm_%1").arg(i));
+        box->setGeometry(twipsRect(0, 240 * i, 1455, 285));
+        connect(box, &LimitedLineEdit::Change, this, &BannerTextEditor::updatebannerbytes);
+        Teamnm[static_cast<std::size_t>(i)] = box;
+    }
+    Label1 = new QLabel(QStringLiteral("bytes remaining"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(1560, 120, 3015, 255));
+    Label2 = new QLabel(
+        QStringLiteral("Hover the mouse over the box to get the team name for that box (if you made an error)"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+    Label2->setGeometry(twipsRect(1560, 480, 2415, 735));
+    Command1 = new QPushButton(QStringLiteral("Save and Exit"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(120, 6840, 4455, 375));
+    connect(Command1, &QPushButton::clicked, this, &BannerTextEditor::Command1_Click);
+}
+
+void BannerTextEditor::Form_Load()
+{
+    Label1->setText(QStringLiteral("bytes remaining"));
+    tableusable = readbannerlengths(cart);
+    bannerspace = static_cast<std::int16_t>(kBannerTextSize);
+    for (int t = 1; t <= kTeams; ++t) {
+        LimitedLineEdit* box = Teamnm[static_cast<std::size_t>(t - 1)];
+        box->setLimit(cart.bannertextlen[t]);
+        box->setToolTip(toQString(cart.teamname[t]));
+        box->setText(QString());
+        loadedtexts[t] = bannerboxtext(cart, t);
+        box->setText(toQString(loadedtexts[t]));
+    }
+    // Also when no text changed (all empty), so the line and limits match the texts.
+    updatebannerbytes();
+}
+
+void BannerTextEditor::updatebannerbytes()
+{
+    qsizetype used = 0;
+    for (const LimitedLineEdit* box : Teamnm)
+        used += box->text().size() + 1;
+    const int left = bannerspace - static_cast<int>(used);
+    Label1->setText((left >= 0 ? QStringLiteral(" ") : QString()) + QString::number(left) +
+                    QStringLiteral(" bytes left for banner names"));
+    for (LimitedLineEdit* box : Teamnm)
+        box->setLimit(left + static_cast<int>(box->text().size()));
+}
+
+void BannerTextEditor::Command1_Click() { close(); }
+
+void BannerTextEditor::Form_Unload() { savebannertext(); }
+
+void BannerTextEditor::savebannertext()
+{
+    const TeamTable<std::string> texts = boxtexts();
+    // Texts read through an unusable table may be only what could be shown of them.
+    if (!tableusable && texts == loadedtexts)
+        return;
+    if (!writebannertexts(cart, texts)) {
+        const auto over = bannerbytesused(texts) - kBannerTextSize;
+        emit statusMessage(QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
+                               .arg(over)
+                               .arg(kBannerTextSize));
+    }
+}
+
+TeamTable<std::string> BannerTextEditor::boxtexts() const
+{
+    TeamTable<std::string> texts;
+    for (int t = 1; t <= kTeams; ++t)
+        texts[t] = toBytes(Teamnm[static_cast<std::size_t>(t - 1)]->text());
+    return texts;
+}
+
+}  // namespace icevale

@@ -1,0 +1,132 @@
+#include "windows/lineseditor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "widgets/clicklist.h"
+#include "widgets/qtext.h"
+#include "widgets/twips.h"
+
+namespace icevale {
+namespace {
+
+constexpr int kComboWidth = 1935;
+constexpr int kComboHeight = 315;
+constexpr std::array<int, 3> kColumns = {2880, 4920, 6960};
+constexpr std::array<int, 4> kRows = {840, 2400, 3960, 5520};
+
+struct SlotPlace {
+    int row;
+    int column;
+};
+
+// Goalie; two defencemen; three forwards; the extra attacker.
+constexpr std::array<SlotPlace, kSlots> kSlotPlaces = {{{0, 1}, {1, 0}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}}};
+
+}  // namespace
+
+LinesEditor::LinesEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("LinesEditor"), QStringLiteral("Line Editor"))
+{
+    buildcontrols();
+}
+
+void LinesEditor::buildcontrols()
+{
+    List1 = new ClickList(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipsRect(120, 120, 1095, 7200));
+    connect(List1, &ClickList::Click, this, &LinesEditor::List1_Click);
+    List2 = new ClickList(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setGeometry(twipsRect(1335, 120, 855, 2280));
+    connect(List2, &ClickList::Click, this, &LinesEditor::List2_Click);
+
+    for (int i = 0; i < kSlots; ++i) {
+        const SlotPlace place = kSlotPlaces[static_cast<std::size_t>(i)];
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        Combo1[i]->setGeometry(twipsRect(kColumns[static_cast<std::size_t>(place.column)],
+                                         kRows[static_cast<std::size_t>(place.row)], kComboWidth, kComboHeight));
+    }
+    // The labels stand in the empty left place of the two single-slot rows.
+    const auto label = [this](const QString& name, const QString& caption, int row) {
+        auto* l = new QLabel(caption, this);
+        l->setObjectName(name);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setGeometry(twipsRect(kColumns[0], kRows[static_cast<std::size_t>(row)], kComboWidth, kComboHeight));
+        return l;
+    };
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Goalie"), 0);
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Extra Attacker"), 3);
+    setFixedSize(twipsSize(9015, 7440));
+}
+
+void LinesEditor::Form_Load()
+{
+    {
+        // Emptying the lists of an earlier showing is not a click.
+        const QSignalBlocker block1(List1);
+        const QSignalBlocker block2(List2);
+        List1->clear();
+        List2->clear();
+    }
+    for (const char* name : kLineNames)
+        List2->addItem(QString::fromLatin1(name));
+    for (int t = 1; t <= kTeams; ++t)
+        List1->addItem(toQString(cart.teamabbrev[t]));
+    List1->setCurrentRow(0);  // no line selected yet: every slot box shows its empty entry
+    List2->setCurrentRow(0);
+}
+
+void LinesEditor::Form_Unload()
+{
+    commit();
+    curteam = 0;
+    curline = 0;
+}
+
+void LinesEditor::List1_Click() { switchline(); }
+void LinesEditor::List2_Click() { switchline(); }
+
+void LinesEditor::switchline()
+{
+    commit();
+    curteam = List1->currentRow() + 1;
+    curline = List2->currentRow() + 1;
+    showslots();
+}
+
+void LinesEditor::commit()
+{
+    if (curteam <= 0 || curline <= 0)
+        return;
+    LineSlots line{};
+    for (int s = 1; s <= kSlots; ++s)
+        line[s] = slotbyte(Combo1[s - 1]->currentIndex(), shownplayers, shownslots[s]);
+    storeline(cart, curteam, curline, line);
+}
+
+void LinesEditor::showslots()
+{
+    QStringList entries;
+    for (const std::string& entry : slotentries(cart, curteam))
+        entries << toQString(entry);
+    shownplayers = static_cast<int>(entries.size()) - 1;
+    shownslots = lineslots(cart, curteam, curline);
+    for (int s = 1; s <= kSlots; ++s) {
+        QComboBox* box = Combo1[s - 1];
+        box->clear();
+        box->addItems(entries);
+        if (shownslots[s] > shownplayers) {
+            // A byte naming no player is shown as such and kept unless another entry is picked.
+            box->addItem(toQString(offrosterentry(shownslots[s])));
+            box->setCurrentIndex(shownplayers + 1);
+        } else {
+            box->setCurrentIndex(shownslots[s]);
+        }
+    }
+}
+
+}  // namespace icevale

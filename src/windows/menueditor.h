@@ -1,0 +1,34 @@
+#pragma once
+// "Menu Editor": the seven menu defaults and the selectable team count, read when the
+// window opens and written back when it closes.
+#include <array>
+
+#include "core/menudefaults.h"
+#include "windows/editorwindow.h"
+
+class QComboBox;
+class QLabel;
+
+namespace icevale {
+
+class MenuEditor : public EditorWindow {
+    Q_OBJECT
+public:
+    MenuEditor(Cartridge& cart, QWidget* parent);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void buildcontrols();
+
+    std::array<QComboBox*, kMenuFields + 2> Combo{};  // Combo1..Combo8 at [1..8]
+    QLabel* Label1 = nullptr;
+
+    std::array<std::uint8_t, kMenuFields + 1> storedfields{};  // [1..7], as read
+    std::array<int, kMenuFields + 1> listsize{};  // [1..7], entries before any unlisted one
+    std::uint8_t storedcount = 0;
+};
+
+}  // namespace icevale

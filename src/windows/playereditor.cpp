@@ -1,0 +1,339 @@
+#include "windows/playereditor.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringListModel>
+
+#include "windows/gridcombo.h"
+#include "core/jersey.h"
+#include "core/playerlabels.h"
+#include "core/roster.h"
+#include "core/rosterchange.h"
+#include "widgets/clicklist.h"
+#include "widgets/limitedlineedit.h"
+#include "widgets/qtext.h"
+#include "widgets/twips.h"
+
+namespace icevale {
+namespace {
+
+constexpr int kRowTop = 720;
+constexpr int kRowHeight = 240;
+constexpr int kNumberLength = 2;
+
+QStringList entries(Scale scale)
+{
+    QStringList list;
+    for (const std::string& entry : scaleentries(scale))
+        list.append(QString::fromStdString(entry));
+    return list;
+}
+
+QString latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+PlayerEditor::PlayerEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("PlayerEditor"), QStringLiteral("PLAYER EDITOR"))
+{
+    // Small type, so that the 25 rows of 16 controls keep their written places.
+    usepixelfont(11);
+    resize(twipsSize(12600, 7600));
+    buildcontrols();
+}
+
+QPushButton* PlayerEditor::button(int index, const char* caption, int left, int top, int width, int height)
+{
+    auto* b = new QPushButton(QString::fromLatin1(caption), this);
+    b->setObjectName(QStringLiteral("Command%1").arg(index));
+    b->setGeometry(twipsRect(left, top, width, height));
+    b->setAutoDefault(false);
+    Command[static_cast<std::size_t>(index)] = b;
+    return b;
+}
+
+QLabel* PlayerEditor::label(const QString& name, int left, int top, int width)
+{
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setGeometry(twipsRect(left, top, width, kRowHeight));
+    return l;
+}
+
+void PlayerEditor::buildcontrols()
+{
+    weights = new QStringListModel(this);
+    hands = new QStringListModel(this);
+    ratings = new QStringListModel(this);
+
+    List1 = new ClickList(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipsRect(120, 120, 495, 5520));
+    QFont listfont = font();
+    listfont.setPixelSize(10);
+    List1->setFont(listfont);  // all 28 teams in view
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(List1, &ClickList::Click, this, &PlayerEditor::List1_Click);
+    buildlabels();
+    buildbuttons();
+    for (int r = 0; r < kRows; ++r)
+        buildrow(r);
+}
+
+void PlayerEditor::buildlabels()
+{
+    QFont bold = font();
+    bold.setBold(true);
+    Label1 = label(QStringLiteral("Label1"), 720, 120, 3855);
+    Label1->setText(QStringLiteral("Team"));
+    Label1->setFont(bold);
+    Label5 = label(QStringLiteral("Label5"), 3120, 120, 2895);
+    Label5->setFont(bold);
+    Label20 = label(QStringLiteral("Label20"), 720, 360, 360);
+    Label2 = label(QStringLiteral("Label2"), 1680, 360, 360);
+    Label3 = label(QStringLiteral("Label3"), 2040, 360, 360);
+    Label21 = label(QStringLiteral("Label21"), 9600, 6960, 2900);  // wide enough for 15 digits
+    Label21->setText(QStringLiteral("Team Rating"));
+
+    // Column headers take three heights in turn so that long captions fit; under
+    // Label5 only the lower two.
+    static constexpr int kHeaderTops[3] = {120, 360, 480};
+    QFont headerfont = font();
+    headerfont.setPixelSize(9);
+    for (int j = 1; j <= kColumns; ++j) {
+        const int top = j <= 5 ? kHeaderTops[1 + (j - 1) % 2] : kHeaderTops[(j - 6) % 3];
+        QLabel* header = label(QStringLiteral("Label%1").arg(5 + j), 3360 + 600 * (j - 1), top, 1800);
+        header->setFont(headerfont);
+        header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        header->setText(QString::fromLatin1(columncaption(j)));
+    }
+}
+
+void PlayerEditor::buildbuttons()
+{
+    button(1, "SAVE", 120, 5760, 495, 735);
+    button(8, "+", 1080, 360, 255, 195);
+    button(7, "-", 1320, 360, 255, 195);
+    button(2, "+", 2400, 360, 255, 195);
+    button(3, "-", 2640, 360, 255, 195);
+    button(4, "Add Player", 840, 6840, 2175, 285);
+    button(5, "Remove Player", 3120, 6840, 2175, 285);
+    button(6, "Juice Team:", 5400, 6840, 975, 285);
+    Combo15 = new QComboBox(this);
+    Combo15->setObjectName(QStringLiteral("Combo15"));
+    Combo15->setGeometry(twipsRect(6360, 6840, 1215, 285));
+    Combo15->setModel(ratings);
+
+    void (PlayerEditor::*const handlers[9])() = {
+        nullptr,                        &PlayerEditor::Command1_Click, &PlayerEditor::Command2_Click,
+        &PlayerEditor::Command3_Click, &PlayerEditor::Command4_Click, &PlayerEditor::Command5_Click,
+        &PlayerEditor::Command6_Click, &PlayerEditor::Command7_Click, &PlayerEditor::Command8_Click};
+    for (int c = 1; c <= 8; ++c)
+        connect(Command[static_cast<std::size_t>(c)], &QPushButton::clicked, this, handlers[c]);
+}
+
+void PlayerEditor::buildrow(int r)
+{
+    const int top = kRowTop + kRowHeight * r;
+    const auto i = static_cast<std::size_t>(r);
+    Label4[i] = label(QStringLiteral("Label4_%1").arg(r), 600, top, 240);
+
+    player_name[i] = new LimitedLineEdit(this);
+    player_name[i]->setObjectName(QStringLiteral("player_name_%1").arg(r));
+    player_name[i]->setGeometry(twipsRect(840, top, 2175, kRowHeight));
+    connect(player_name[i], &LimitedLineEdit::Change, this, [this, r] { player_name_Change(r); });
+
+    playernumber[i] = new LimitedLineEdit(this);
+    playernumber[i]->setObjectName(QStringLiteral("playernumber_%1").arg(r));
+    playernumber[i]->setGeometry(twipsRect(3000, top, 375, kRowHeight));
+    playernumber[i]->setLimit(kNumberLength);
+    connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
+
+    for (int j = 1; j <= kColumns; ++j) {
+        auto* box = new GridCombo(this);
+        box->setObjectName(QStringLiteral("Combo%1_%2").arg(j).arg(r));
+        box->setGeometry(twipsRect(3360 + 600 * (j - 1), top, 615, kRowHeight));
+        const Scale scale = columnscale(j);
+        box->setModel(scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings);
+        grid[i][static_cast<std::size_t>(j)] = box;
+    }
+}
+
+void PlayerEditor::Form_Load()
+{
+    curteam = 0;
+    List1->clear();
+    for (int t = 1; t <= kTeams; ++t)
+        List1->addItem(toQString(cart.teamabbrev[t]));
+    weights->setStringList(entries(Scale::Weight));
+    hands->setStringList(entries(Scale::Hand));
+    ratings->setStringList(entries(Scale::Rating));
+    Combo15->setCurrentIndex(-1);
+    List1->setCurrentRow(0);
+}
+
+void PlayerEditor::Form_Unload() { saveplayers(); }
+
+void PlayerEditor::List1_Click()
+{
+    if (List1->currentRow() < 0)
+        return;
+    if (curteam > 0)
+        storeplayers();
+    curteam = List1->currentRow() + 1;
+    const int t = curteam;
+    Label1->setText(toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]));
+    Label2->setText(latin(generalnumber(cart.forwardcount[t])));
+    Label3->setText(latin(generalnumber(cart.defensecount[t])));
+    Label20->setText(latin(generalnumber(cart.goaliecount[t])));
+    Label5->setText(latin(bytesleftlabel(cart.rosterbytesleft[t], false)));
+    writegoaliemarks(cart, t);
+    const int n = cart.playercount(t);
+    for (int r = 0; r < kRows; ++r)
+        showrow(r, n);
+    dispplayers();
+}
+
+void PlayerEditor::showrow(int r, int n)
+{
+    const auto i = static_cast<std::size_t>(r);
+    const int t = curteam;
+    const bool shown = r < n;
+    Label4[i]->setText(latin(roleletter(cart, t, r)));
+    player_name[i]->setVisible(shown);
+    playernumber[i]->setVisible(shown);
+    for (int j = 1; j <= kColumns; ++j)
+        combo(j, r)->setVisible(shown);
+    if (!shown)
+        return;
+    const std::string& name = cart.playername[r + 1][t];
+    player_name[i]->setText(toQString(name));
+    player_name[i]->setLimit(namelimit(name.size(), cart.rosterbytesleft[t]));
+    const std::uint8_t number = cart.playernum[r + 1][t];
+    playernumber[i]->setText(latin(jerseytext(number)));
+    playernumber[i]->setToolTip(jerseydecimal(number)
+                                    ? QString()
+                                    : QStringLiteral("Stored as 0x%1, not a decimal number; kept unless you change it")
+                                          .arg(latin(jerseytext(number))));
+}
+
+void PlayerEditor::dispplayers()
+{
+    loadgrid(cart, curteam, ratinggrid);
+    for (int i = 1; i <= kMaxPlayers; ++i)
+        selectgrid(i);
+    Label21->setText(latin(averagelabel(teamaverage(ratinggrid, cart.playercount(curteam)))));
+}
+
+// Row i - 1 of the grid shows ratinggrid(i, ...). A rating with no list entry leaves
+// the list without a selection, marked with its stored value.
+void PlayerEditor::selectgrid(int i)
+{
+    for (int j = 1; j <= kColumns; ++j) {
+        QComboBox* box = combo(j, i - 1);
+        const int v = ratinggrid[i][j];
+        const int position = entryposition(j, v);
+        if (position < 0) {
+            box->setPlaceholderText(QStringLiteral("?%1").arg(v));
+            box->setToolTip(QStringLiteral("Stored value %1 has no entry in this list; kept unless you pick one").arg(v));
+        } else if (!box->toolTip().isEmpty()) {
+            box->setToolTip(QString());
+        }
+        box->setCurrentIndex(position);
+    }
+}
+
+void PlayerEditor::storeplayers()
+{
+    const int t = curteam;
+    writerostercount(cart, t);
+    for (int i = 1; i <= kMaxPlayers; ++i) {
+        for (int j = 1; j <= kColumns; ++j)
+            ratinggrid[i][j] = committedvalue(combo(j, i - 1)->currentIndex(), ratinggrid[i][j]);
+    }
+    storegrid(cart, t, ratinggrid);
+}
+
+void PlayerEditor::saveplayers()
+{
+    if (curteam > 0)
+        storeplayers();
+    const SavePlayersResult result = icevale::saveplayers(cart);
+    if (!result.message.empty())
+        emit statusMessage(QString::fromStdString(result.message));
+}
+
+void PlayerEditor::Command1_Click() { saveplayers(); }
+
+void PlayerEditor::Command6_Click()
+{
+    if (!juicegrid(ratinggrid, Combo15->currentIndex()))
+        return;
+    for (int i = 1; i <= kMaxPlayers; ++i)
+        selectgrid(i);
+}
+
+void PlayerEditor::Command8_Click()
+{
+    if (goalieplus(cart, curteam))
+        List1_Click();
+}
+
+void PlayerEditor::Command7_Click()
+{
+    if (goalieminus(cart, curteam))
+        List1_Click();
+}
+
+void PlayerEditor::Command2_Click()
+{
+    if (defenceplus(cart, curteam))
+        List1_Click();
+}
+
+void PlayerEditor::Command3_Click()
+{
+    if (defenceminus(cart, curteam))
+        List1_Click();
+}
+
+void PlayerEditor::Command4_Click()
+{
+    addplayer(cart, curteam);
+    List1_Click();
+}
+
+void PlayerEditor::Command5_Click()
+{
+    removeplayer(cart, curteam);
+    List1_Click();
+}
+
+void PlayerEditor::player_name_Change(int r)
+{
+    if (curteam > 0)
+        updateplayername(r + 1);
+}
+
+void PlayerEditor::playernumber_Change(int r)
+{
+    if (curteam <= 0)
+        return;
+    std::uint8_t& stored = cart.playernum[r + 1][curteam];
+    stored = keptjersey(toBytes(playernumber[static_cast<std::size_t>(r)]->text()), stored);
+}
+
+void PlayerEditor::countnamebytes() { cart.rosterbytesleft[curteam] = icevale::countnamebytes(cart, curteam); }
+
+void PlayerEditor::updateplayername(int p)
+{
+    const int t = curteam;
+    cart.playername[p][t] = toBytes(player_name[static_cast<std::size_t>(p - 1)]->text());
+    countnamebytes();
+    for (int q = 0; q < kRows; ++q)
+        player_name[static_cast<std::size_t>(q)]->setLimit(namelimit(cart.playername[q + 1][t].size(), cart.rosterbytesleft[t]));
+    Label5->setText(latin(bytesleftlabel(cart.rosterbytesleft[t], true)));
+}
+
+}  // namespace icevale

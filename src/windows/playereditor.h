@@ -1,0 +1,83 @@
+#pragma once
+// The player editor window: one team's roster as a 25-row grid of names, jersey
+// numbers and the fourteen attribute columns, with role buttons, adding and removing
+// players, a team-wide rating ("Juice Team:") and the writing of all 28 rosters.
+#include <array>
+
+#include "core/attributes.h"
+#include "windows/editorwindow.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStringListModel;
+
+namespace icevale {
+
+class ClickList;
+class LimitedLineEdit;
+
+class PlayerEditor : public EditorWindow {
+    Q_OBJECT
+public:
+    PlayerEditor(Cartridge& cart, QWidget* parent);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    static constexpr int kRows = kMaxPlayers;
+
+    void buildcontrols();
+    void buildlabels();
+    void buildbuttons();
+    void buildrow(int r);
+    QPushButton* button(int index, const char* caption, int left, int top, int width, int height);
+    QLabel* label(const QString& name, int left, int top, int width);
+    QComboBox* combo(int column, int r) const { return grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)]; }
+
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void player_name_Change(int r);
+    void playernumber_Change(int r);
+
+    void showrow(int r, int n);
+    void dispplayers();
+    void selectgrid(int i);
+    void storeplayers();
+    void saveplayers();
+    void countnamebytes();
+    void updateplayername(int p);
+
+    int curteam = 0;
+    RatingGrid ratinggrid{};
+
+    ClickList* List1 = nullptr;
+    std::array<QPushButton*, 9> Command{};  // [1..8]
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label20 = nullptr;
+    QLabel* Label21 = nullptr;
+    std::array<QLabel*, kRows> Label4{};
+    std::array<LimitedLineEdit*, kRows> player_name{};
+    std::array<LimitedLineEdit*, kRows> playernumber{};
+    std::array<std::array<QComboBox*, kColumns + 1>, kRows> grid{};  // [r][J], Combo1..Combo14
+    QComboBox* Combo15 = nullptr;
+
+    // One item list per kind of drop-down list, shared by all 350 grid lists.
+    QStringListModel* weights = nullptr;
+    QStringListModel* hands = nullptr;
+    QStringListModel* ratings = nullptr;
+};
+
+}  // namespace icevale

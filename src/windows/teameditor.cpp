@@ -1,0 +1,266 @@
+#include "windows/teameditor.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/imagebytes.h"
+#include "widgets/limitedlineedit.h"
+#include "widgets/qtext.h"
+#include "widgets/twips.h"
+
+namespace icevale {
+namespace {
+
+constexpr int kRowHeight = 240;
+constexpr int kBoxHeight = 285;
+constexpr int kLabelHeight = 255;
+constexpr int kFirstNameLimit = 12;
+constexpr int kSecondNameLimit = 10;
+
+const QString kWrongStyle = QStringLiteral("background-color: #ffc8c8;");
+
+QString itemname(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
+
+}  // namespace
+
+TeamEditor::TeamEditor(Cartridge& cartridge, QWidget* parent)
+    : EditorWindow(cartridge, parent, QStringLiteral("TeamEditor"), QStringLiteral("TeamEditor"))
+{
+    buildcontrols();
+}
+
+void TeamEditor::buildcontrols()
+{
+    for (int i = 0; i < kTeams; ++i)
+        buildrow(i);
+
+    Command1 = new QPushButton(QStringLiteral("Save and Exit"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(0, 6840, 6015, 375));
+    connect(Command1, &QPushButton::clicked, this, &TeamEditor::Command1_Click);
+
+    Label1 = new QLabel(QStringLiteral("Menu Display Names:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    // Right-aligned and free to reach further left, so a wider font never cuts the caption.
+    Label1->setGeometry(twipsRect(0, 7320, 1080 + 1575, kLabelHeight));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Text1 = new LimitedLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(2760, 7320, 1335, kBoxHeight));
+    connect(Text1, &LimitedLineEdit::Change, this, &TeamEditor::Text1_Change);
+    Text2 = new LimitedLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(twipsRect(4200, 7320, 1455, kBoxHeight));
+    connect(Text2, &LimitedLineEdit::Change, this, &TeamEditor::Text2_Change);
+
+    // A line below the rows for the reason a save was refused.
+    SaveMessage = new QLabel(this);
+    SaveMessage->setObjectName(QStringLiteral("SaveMessage"));
+    SaveMessage->setGeometry(twipsRect(0, 7650, 6015, 2 * kLabelHeight));
+    SaveMessage->setWordWrap(true);
+    SaveMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    setFixedSize(twipsSize(6090, 7650 + 2 * kLabelHeight + 60));
+}
+
+void TeamEditor::buildrow(int i)
+{
+    const int top = kRowHeight * i;
+    const auto box = [this, i, top](const char* name, int left, int width) {
+        auto* edit = new LimitedLineEdit(this);
+        edit->setObjectName(itemname(name, i));
+        edit->setGeometry(twipsRect(left, top, width, kBoxHeight));
+        return edit;
+    };
+    Teamnm[i] = box("Teamnm", 0, 1455);
+    Teamnick[i] = box("Teamnick", 1440, 1455);
+    Teamabbreviation[i] = box("Teamabbreviation", 2880, 495);
+    Teamarena[i] = box("Teamarena", 3360, 1935);
+    overallnum[i] = box("overallnum", 5280, 375);
+    overallnum[i]->setLimit(3);
+    bytesremaining[i] = new QLabel(QStringLiteral("0"), this);
+    bytesremaining[i]->setObjectName(itemname("bytesremaining", i));
+    bytesremaining[i]->setGeometry(twipsRect(5640, top, 375, kLabelHeight));
+
+    connect(Teamnm[i], &LimitedLineEdit::Change, this, [this, i] { Teamnm_Change(i); });
+    connect(Teamnick[i], &LimitedLineEdit::Change, this, [this, i] { Teamnick_Change(i); });
+    connect(Teamabbreviation[i], &LimitedLineEdit::Change, this, [this, i] { Teamabbreviation_Change(i); });
+    connect(Teamarena[i], &LimitedLineEdit::Change, this, [this, i] { Teamarena_Change(i); });
+    // Only the look: the number itself is read on save.
+    connect(overallnum[i], &QLineEdit::textEdited, this, [this, i] { mark(overallnum[i], false); });
+}
+
+void TeamEditor::Form_Load()
+{
+    SaveMessage->clear();
+    for (int i = 0; i < kTeams; ++i) {
+        for (LimitedLineEdit* edit : {Teamnm[i], Teamnick[i], Teamabbreviation[i], Teamarena[i], overallnum[i]})
+            mark(edit, false);
+    }
+    mark(Text1, false);
+    mark(Text2, false);
+    Text1->setLimit(kFirstNameLimit);
+    Text2->setLimit(kSecondNameLimit);
+
+    for (int t = 1; t <= kTeams; ++t) {
+        Teamnm[t - 1]->setText(toQString(cart.teamname[t]));
+        Teamabbreviation[t - 1]->setText(toQString(cart.teamabbrev[t]));
+        Teamnick[t - 1]->setText(toQString(cart.teamnick[t]));
+        Teamarena[t - 1]->setText(toQString(cart.teamarena[t]));
+        overallnum[t - 1]->setText(QString::number(byteat(cart.RomImage, teamoffset[t])));
+    }
+    updateallbytes();
+    loadmenunames();
+}
+
+void TeamEditor::updateallbytes()
+{
+    for (int t = 1; t <= kTeams; ++t)
+        updateteambytes(t);
+}
+
+void TeamEditor::updateteambytes(int t)
+{
+    const int i = t - 1;
+    const std::array<LimitedLineEdit*, 4> row = {Teamnm[i], Teamnick[i], Teamabbreviation[i], Teamarena[i]};
+    qsizetype total = 0;
+    for (const LimitedLineEdit* edit : row)
+        total += edit->text().size();
+    teambytesleft[t] = icevale::teambytesleft(t, total);
+    bytesremaining[i]->setText(QString::number(teambytesleft[t]));
+    for (LimitedLineEdit* edit : row)
+        edit->setLimit(sharedlimit(teambytesleft[t], edit->text().size()));
+}
+
+void TeamEditor::Teamnm_Change(int index) { updateteambytes(index + 1); }
+void TeamEditor::Teamnick_Change(int index) { updateteambytes(index + 1); }
+void TeamEditor::Teamabbreviation_Change(int index) { updateteambytes(index + 1); }
+void TeamEditor::Teamarena_Change(int index) { updateteambytes(index + 1); }
+void TeamEditor::Text1_Change() { setmenulimits(); }
+void TeamEditor::Text2_Change() { setmenulimits(); }
+
+void TeamEditor::setmenulimits()
+{
+    Text1->setLimit(kMenuNamesBudget - static_cast<int>(Text2->text().size()));
+    Text2->setLimit(kMenuNamesBudget - static_cast<int>(Text1->text().size()));
+}
+
+void TeamEditor::loadmenunames()
+{
+    loadednames = readmenunames(cart.RomImage);
+    Text1->setText(toQString(loadednames.first));
+    Text2->setText(toQString(loadednames.second));
+    // A name equal to the one shown before raises no change, yet the limits must follow it.
+    setmenulimits();
+}
+
+void TeamEditor::savemenunames()
+{
+    // Over-long names (only from a damaged image) reach here only unedited; they stay as stored.
+    writemenunames(cart.RomImage, menunames());
+}
+
+void TeamEditor::Command1_Click()
+{
+    if (!checksave())
+        return;
+    savemenunames();
+    for (int t = 1; t <= kTeams; ++t) {
+        // An unedited row too long for its block (a damaged image) stays as stored.
+        saveteamtext(cart, t, rowtexts(t));
+        writeoverall(cart.RomImage, t, overallvalue[t]);
+    }
+    close();
+}
+
+// Nothing is saved unless everything can be: the boxes at fault are marked and the
+// window says why.
+bool TeamEditor::checksave()
+{
+    QStringList problems = overallproblems() + rowproblems() + nameproblems();
+    SaveMessage->setText(problems.isEmpty() ? QString()
+                                            : QStringLiteral("Not saved: ") + problems.join(QStringLiteral("; ")) +
+                                                  QStringLiteral("."));
+    // Children come in the order they were made: row by row, then the menu names.
+    for (LimitedLineEdit* box : findChildren<LimitedLineEdit*>()) {
+        if (!box->styleSheet().isEmpty()) {
+            box->setFocus();
+            break;
+        }
+    }
+    return problems.isEmpty();
+}
+
+// Reads every overall number into overallvalue.
+QStringList TeamEditor::overallproblems()
+{
+    QStringList wrong;
+    for (int t = 1; t <= kTeams; ++t) {
+        const auto value = parseoverall(toBytes(overallnum[t - 1]->text()));
+        mark(overallnum[t - 1], !value);
+        if (value)
+            overallvalue[t] = *value;
+        else
+            wrong << teamlabel(t);
+    }
+    if (wrong.isEmpty())
+        return {};
+    if (wrong.size() == 1)
+        return {QStringLiteral("the overall number of %1 is not a whole number from 0 to 255").arg(wrong.first())};
+    return {QStringLiteral("the overall numbers of %1 are not whole numbers from 0 to 255")
+                .arg(wrong.join(QStringLiteral(", ")))};
+}
+
+// Rows can be too long for their blocks only in a damaged image; unedited they stay as
+// stored, edited they must first shrink to fit.
+QStringList TeamEditor::rowproblems()
+{
+    QStringList problems;
+    for (int t = 1; t <= kTeams; ++t) {
+        const bool toolong = teambytesleft[t] < 0 && rowtexts(t) != teamtexts(cart, t);
+        for (LimitedLineEdit* edit : {Teamnm[t - 1], Teamnick[t - 1], Teamabbreviation[t - 1], Teamarena[t - 1]})
+            mark(edit, toolong);
+        if (toolong)
+            problems << QStringLiteral("the texts of %1 are %2 bytes too long for its block")
+                            .arg(teamlabel(t))
+                            .arg(-teambytesleft[t]);
+    }
+    return problems;
+}
+
+QStringList TeamEditor::nameproblems()
+{
+    const MenuNames names = menunames();
+    const auto over = static_cast<qsizetype>(names.first.size() + names.second.size()) - kMenuNamesBudget;
+    const bool toolong = over > 0 && names != loadednames;
+    mark(Text1, toolong);
+    mark(Text2, toolong);
+    if (!toolong)
+        return {};
+    return {QStringLiteral("the menu display names are %1 characters over the %2 they share")
+                .arg(over)
+                .arg(kMenuNamesBudget)};
+}
+
+TeamTexts TeamEditor::rowtexts(int t) const
+{
+    const int i = t - 1;
+    return {toBytes(Teamnm[i]->text()), toBytes(Teamabbreviation[i]->text()), toBytes(Teamnick[i]->text()),
+            toBytes(Teamarena[i]->text())};
+}
+
+MenuNames TeamEditor::menunames() const { return {toBytes(Text1->text()), toBytes(Text2->text())}; }
+
+QString TeamEditor::teamlabel(int t) const
+{
+    const QString name = Teamnm[t - 1]->text().trimmed();
+    return name.isEmpty() ? QStringLiteral("team %1").arg(t) : QStringLiteral("team %1 (%2)").arg(t).arg(name);
+}
+
+void TeamEditor::mark(QWidget* box, bool wrong)
+{
+    const QString style = wrong ? kWrongStyle : QString();
+    if (box->styleSheet() != style)
+        box->setStyleSheet(style);
+}
+
+}  // namespace icevale

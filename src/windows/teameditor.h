@@ -1,0 +1,68 @@
+#pragma once
+// The team editor: the four texts and the overall number of every team, one row per
+// team, each row's texts sharing the free bytes of the team's text block; the two menu
+// display names below, sharing 22 characters. Edits stay in the boxes until "Save and
+// Exit" writes everything; closing the window any other way discards them.
+#include <QStringList>
+#include <array>
+
+#include "windows/editorwindow.h"
+#include "core/menunames.h"
+#include "core/teamrecords.h"
+
+class QLabel;
+class QPushButton;
+
+namespace icevale {
+
+class LimitedLineEdit;
+
+class TeamEditor : public EditorWindow {
+    Q_OBJECT
+public:
+    TeamEditor(Cartridge& cart, QWidget* parent);
+
+    void Command1_Click();  // "Save and Exit"
+
+protected:
+    void Form_Load() override;
+
+private:
+    using RowBoxes = std::array<LimitedLineEdit*, kTeams>;
+
+    void buildcontrols();
+    void buildrow(int index);
+    void updateallbytes();
+    void updateteambytes(int t);
+    void Teamnm_Change(int index);
+    void Teamnick_Change(int index);
+    void Teamabbreviation_Change(int index);
+    void Teamarena_Change(int index);
+    void Text1_Change();
+    void Text2_Change();
+    void setmenulimits();
+    void loadmenunames();
+    void savemenunames();
+    bool checksave();
+    QStringList overallproblems();
+    QStringList rowproblems();
+    QStringList nameproblems();
+    TeamTexts rowtexts(int t) const;
+    MenuNames menunames() const;
+    QString teamlabel(int t) const;
+    void mark(QWidget* box, bool wrong);
+
+    RowBoxes Teamnm{}, Teamnick{}, Teamabbreviation{}, Teamarena{}, overallnum{};
+    std::array<QLabel*, kTeams> bytesremaining{};
+    QLabel* Label1 = nullptr;
+    LimitedLineEdit* Text1 = nullptr;
+    LimitedLineEdit* Text2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* SaveMessage = nullptr;  // why "Save and Exit" refused to save
+
+    TeamTable<std::int32_t> teambytesleft{};
+    TeamTable<std::uint8_t> overallvalue{};  // the numbers checksave() read from the boxes
+    MenuNames loadednames;  // as read at load, to tell edited names from unedited ones
+};
+
+}  // namespace icevale

@@ -1,9 +1,0 @@
-icevale_core_test(shell_core_test
-  ${CMAKE_CURRENT_LIST_DIR}/charset_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/locations_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/romfile_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/rosterindex_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/teamtext_test.cpp)
-icevale_ui_test(shell_ui_test
-  ${CMAKE_CURRENT_LIST_DIR}/controls_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp)
