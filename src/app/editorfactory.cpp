@@ -12,25 +12,25 @@
 
 namespace icevale {
 
-EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent)
+EditorWindow* createeditor(int command, Document& doc, QWidget* parent)
 {
     switch (command) {
     case 3:  // "Edit Playoffs"
-        return new PlayoffEditor(cart, parent);
+        return new PlayoffEditor(doc, parent);
     case 4:  // "Edit Teams"
-        return new TeamEditor(cart, parent);
+        return new TeamEditor(doc, parent);
     case 5:  // "Edit Players"
-        return new PlayerEditor(cart, parent);
+        return new PlayerEditor(doc, parent);
     case 6:  // "Edit Lines"
-        return new LinesEditor(cart, parent);
+        return new LinesEditor(doc, parent);
     case 7:  // "Edit Uniforms"
-        return new UniformEditor(cart, parent);
+        return new UniformEditor(doc, parent);
     case 8:  // "Edit Menu"
-        return new MenuEditor(cart, parent);
+        return new MenuEditor(doc, parent);
     case 9:  // "Edit Banner Colors"
-        return new BannerEditor(cart, parent);
+        return new BannerEditor(doc, parent);
     case 10:  // "Edit Banner Text"
-        return new BannerTextEditor(cart, parent);
+        return new BannerTextEditor(doc, parent);
     default:
         return nullptr;
     }

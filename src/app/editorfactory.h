@@ -2,7 +2,7 @@
 // Which editor window each of the main window's editor buttons opens.
 #include <QWidget>
 
-#include "core/cartridge.h"
+#include "core/document.h"
 
 namespace icevale {
 
@@ -10,6 +10,6 @@ class EditorWindow;
 
 // Creates the window of editor button `command` (3..10, as numbered on the main
 // window); nullptr for any other number.
-EditorWindow* createeditor(int command, Cartridge& cart, QWidget* parent);
+EditorWindow* createeditor(int command, Document& doc, QWidget* parent);
 
 }  // namespace icevale

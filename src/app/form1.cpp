@@ -1,20 +1,25 @@
 #include "app/form1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/editorfactory.h"
+#include "app/history.h"
 #include "windows/editorwindow.h"
-#include "core/romfile.h"
 
 namespace icevale {
 namespace {
 
+const QString kCaption = QStringLiteral("SNES Icevale EDITOR");
 const QString kFilter = QStringLiteral("SNES Icevale Files (*.smc)");
 
 struct ButtonPlace {
@@ -37,20 +42,35 @@ constexpr std::array<ButtonPlace, 10> kButtons = {{
     {10, "Edit Banner Text", 4, 0},
 }};
 
+std::string localname(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
 }  // namespace
 
 Form1::Form1(QWidget* parent, EditorFactory factory)
     : QWidget(parent), makeeditor(factory ? std::move(factory) : EditorFactory(createeditor))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("SNES Icevale EDITOR"));
+    setWindowTitle(kCaption);
+    setAccessibleName(kCaption);
+    steps = new History(doc, this);
+    titletimer = new QTimer(this);
+    titletimer->setSingleShot(true);
+    titletimer->setInterval(0);
+    connect(titletimer, &QTimer::timeout, this, &Form1::updatetitle);
+    listener = doc.listen([this](const Change&, ChangeKind) {
+        emit imageChanged();
+        titletimer->start();
+    });
     buildcontrols();
+    buildactions();
     Form_Load();
 }
 
+Form1::~Form1() { doc.unlisten(listener); }
+
 void Form1::Form_Load()
 {
-    // The location tables are compile-time constants (shell/locations.h); nothing to fill.
+    // The location tables are compile-time constants (core/locations.h); nothing to fill.
 }
 
 void Form1::buildcontrols()
@@ -107,19 +127,43 @@ void Form1::buildcontrols()
         widest = button ? std::max(widest, button->sizeHint().width()) : widest;
     for (int column = 0; column < 4; ++column)
         grid->setColumnMinimumWidth(column, widest);
+}
 
-    CommonDialog1 = new QFileDialog(this);
-    CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
-    // Qt's own dialog behaves the same on every desktop and in headless tests; it asks
-    // nothing about overwriting because saving over the opened image is the usual case.
-    CommonDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-
+// Open and save, undo and redo; undo and redo reach every window of the program but
+// leave a focused text box its own undo of the typing in it.
+void Form1::buildactions()
+{
     new QShortcut(QKeySequence::Open, this, this, [this] { commands[1]->click(); });
     new QShortcut(QKeySequence::Save, this, this, [this] { commands[2]->click(); });
+    auto* undoaction = new QAction(QStringLiteral("Undo"), this);
+    undoaction->setObjectName(QStringLiteral("UndoAction"));
+    undoaction->setShortcuts(QKeySequence::Undo);
+    undoaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(undoaction, &QAction::triggered, this, &Form1::undo);
+    auto* redoaction = new QAction(QStringLiteral("Redo"), this);
+    redoaction->setObjectName(QStringLiteral("RedoAction"));
+    QList<QKeySequence> redokeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redokeys.contains(keys))
+            redokeys.append(keys);
+    }
+    redoaction->setShortcuts(redokeys);
+    redoaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(redoaction, &QAction::triggered, this, &Form1::redo);
+    addActions({undoaction, redoaction});
+    connect(steps->stack(), &QUndoStack::cleanChanged, this, &Form1::updatetitle);
 }
 
 QString Form1::askfilename(bool save)
 {
+    if (!CommonDialog1) {
+        // Made on first use, then kept, so the name chosen last is proposed next.
+        CommonDialog1 = new QFileDialog(this);
+        CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
+        // Qt's own dialog behaves the same on every desktop and in headless tests; it asks
+        // nothing about overwriting because saving over the opened image is the usual case.
+        CommonDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    }
     CommonDialog1->setNameFilter(kFilter);
     CommonDialog1->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Any name is accepted so that a wrong one is reported in the status line
@@ -134,47 +178,137 @@ QString Form1::askfilename(bool save)
 void Form1::Command1_Click()
 {
     const QString name = askfilename(false);
-    if (name.isEmpty())
-        return;
-    // Load into a copy first so that a failed open leaves the image and windows alone.
-    Cartridge next = cart;
-    const IoResult result = loadrom(next, QFile::encodeName(name).toStdString());
+    if (!name.isEmpty())
+        openfile(name);
+}
+
+bool Form1::openfile(const QString& name)
+{
+    if (!commiteditors() || !maydiscard())
+        return false;
+    Cartridge next;
+    const IoResult result = loadrom(next, localname(name));
     if (!result.ok) {
         setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message));
-        return;
+        return false;
     }
+    // The windows close into the image they were showing, which is then replaced.
     closeeditors();
-    cart = std::move(next);
+    doc.adopt(std::move(next), localname(name));
+    steps->clear();
     Label1->setText(name);
     for (int c = 2; c <= 10; ++c)
         commands.at(static_cast<std::size_t>(c))->setEnabled(true);
-    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(name).arg(cart.RomImage.size()));
+    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(name).arg(doc.image().size()));
+    updatetitle();
+    return true;
 }
 
 void Form1::Command2_Click()
 {
+    if (!commiteditors())
+        return;
     const QString name = askfilename(true);
     if (name.isEmpty())
         return;
-    const IoResult result = saverom(cart, QFile::encodeName(name).toStdString());
+    const IoResult result = doc.save(localname(name));
     if (!result.ok) {
         setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
                   QStringLiteral(". Nothing was saved."));
         return;
     }
+    steps->saved();
     setstatus(QStringLiteral("Saved the image to %1.").arg(name));
+    updatetitle();
+}
+
+// Every open window stores what it holds; the first that refuses comes forward and the
+// status line says why.
+bool Form1::commiteditors()
+{
+    for (EditorWindow* window : editors) {
+        if (!window || !window->isOpen())
+            continue;
+        const QString why = window->commit();
+        if (!why.isEmpty()) {
+            setstatus(QStringLiteral("%1 could not store its changes, so nothing was done: %2")
+                          .arg(window->windowTitle(), why));
+            window->showEditor();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Asks before unsaved changes are lost; true when the caller may go on.
+bool Form1::maydiscard()
+{
+    if (!doc.modified())
+        return true;
+    const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
+    QMessageBox box(QMessageBox::Question, kCaption,
+                    QStringLiteral("The image \"%1\" has changes that are not saved. Save them first?").arg(file),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("UnsavedChanges"));
+    box.setDefaultButton(QMessageBox::Save);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard)
+        return true;
+    if (answer != QMessageBox::Save)
+        return false;
+    const IoResult result = doc.save(doc.filename());
+    if (!result.ok) {
+        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
+                  QStringLiteral(". Nothing was saved."));
+        return false;
+    }
+    steps->saved();
+    updatetitle();
+    return true;
 }
 
 void Form1::showeditor(int command)
 {
     auto& window = editors.at(static_cast<std::size_t>(command));
     if (!window) {
-        window = makeeditor(command, cart, this);
+        window = makeeditor(command, doc, this);
         if (!window)
             return;
         connect(window, &EditorWindow::statusMessage, this, &Form1::setstatus);
+        connect(window, &EditorWindow::edited, titletimer, qOverload<>(&QTimer::start));
     }
     window->showEditor();
+}
+
+void Form1::undo()
+{
+    if (commiteditors())
+        afterstep(QStringLiteral("Undid"), steps->undo());
+}
+
+void Form1::redo()
+{
+    if (commiteditors())
+        afterstep(QStringLiteral("Redid"), steps->redo());
+}
+
+// After an undo or redo the tables follow the image and the windows show it again.
+void Form1::afterstep(const QString& verb, const QString& name)
+{
+    if (name.isEmpty()) {
+        setstatus(QStringLiteral("Nothing to %1.").arg(verb == QStringLiteral("Undid") ? QStringLiteral("undo")
+                                                                                        : QStringLiteral("redo")));
+        return;
+    }
+    const std::string problem = doc.decode();
+    for (EditorWindow* window : editors) {
+        if (window && window->isOpen())
+            window->refresh();
+    }
+    setstatus(problem.empty() ? QStringLiteral("%1: %2").arg(verb, name)
+                              : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
+                                    .arg(verb, name, QString::fromStdString(problem)));
+    updatetitle();
 }
 
 void Form1::closeeditors()
@@ -185,10 +319,28 @@ void Form1::closeeditors()
     }
 }
 
+void Form1::updatetitle()
+{
+    if (!doc.loaded()) {
+        setWindowTitle(kCaption);
+        return;
+    }
+    const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
+    setWindowTitle(kCaption + QStringLiteral(" - ") + file + QStringLiteral("[*]"));
+    bool pending = false;
+    for (const EditorWindow* window : editors)
+        pending = pending || (window && window->isOpen() && window->haspending());
+    setWindowModified(doc.modified() || pending);
+}
+
 void Form1::setstatus(const QString& text) { StatusLine->setText(text); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    if (!commiteditors() || !maydiscard()) {
+        event->ignore();
+        return;
+    }
     closeeditors();
     event->accept();
 }

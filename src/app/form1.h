@@ -1,35 +1,49 @@
 #pragma once
-// The main window: opens and saves the image through one persistent file dialog,
-// shows the loaded file's path and opens the eight editor windows.
+// The main window: owns the document, opens and saves the image through one persistent
+// file dialog, shows the file's path and opens the eight editor windows. Before the
+// image is saved, replaced or left, the open windows commit what they hold, and unsaved
+// changes are only lost when the user says so.
 #include <QWidget>
 #include <array>
 #include <functional>
 
-#include "core/cartridge.h"
+#include "core/document.h"
 
 class QFileDialog;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace icevale {
 
 class EditorWindow;
+class History;
 
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    using EditorFactory = std::function<EditorWindow*(int command, Cartridge&, QWidget* parent)>;
+    using EditorFactory = std::function<EditorWindow*(int command, Document&, QWidget* parent)>;
 
     // The factory makes the editor windows; tests may pass their own.
     explicit Form1(QWidget* parent = nullptr, EditorFactory factory = {});
+    ~Form1() override;
 
-    Cartridge& cartridge() { return cart; }
+    Document& document() { return doc; }
+    History& history() { return *steps; }
     // The editor window of button `command` (3..10) if it has been created.
     EditorWindow* editor(int command) const { return editors.at(static_cast<std::size_t>(command)); }
 
     void Command1_Click();  // "Open Rom"
     void Command2_Click();  // "Save Rom"
     void showeditor(int command);  // "Edit ..." buttons, Command3 .. Command10
+    // Opens the file as "Open Rom" does once a name is chosen; returns whether it did.
+    bool openfile(const QString& name);
+    void undo();
+    void redo();
+
+signals:
+    // The image changed: an edit, an undo or redo.
+    void imageChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,17 +51,25 @@ protected:
 private:
     void Form_Load();
     void buildcontrols();
+    void buildactions();
     QString askfilename(bool save);
+    bool commiteditors();
+    bool maydiscard();
     void closeeditors();
+    void afterstep(const QString& verb, const QString& name);
+    void updatetitle();
     void setstatus(const QString& text);
 
-    Cartridge cart;
+    Document doc;
+    History* steps = nullptr;
     EditorFactory makeeditor;
     std::array<EditorWindow*, 11> editors{};
     std::array<QPushButton*, 11> commands{};
     QLabel* Label1 = nullptr;
     QLabel* StatusLine = nullptr;
     QFileDialog* CommonDialog1 = nullptr;
+    QTimer* titletimer = nullptr;  // gathers the changes of one event into one title update
+    int listener = 0;
 };
 
 }  // namespace icevale

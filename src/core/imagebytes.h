@@ -1,28 +1,86 @@
 #pragma once
-// Bounded access to RomImage: decoders read through these so that no length, count
-// or pointer held in the image can take a read outside the array.
+// Bounded access to the image. Every read says when its place lies outside the image;
+// every write is collected in an Edit and applied only when all of its places lie
+// inside, so no length, count or pointer held in an image can move an access outside
+// it and no write ever lands nowhere. The length-prefixed text record used by team
+// texts, menu names and player names is read and written here, once.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
-
-#include "core/cartridge.h"
+#include <string_view>
+#include <vector>
 
 namespace icevale {
 
-// The byte at pos, or 0 past the end of the image.
-inline std::uint8_t byteat(const Bytes& rom, std::size_t pos) { return pos < rom.size() ? rom[pos] : 0; }
+using Bytes = std::vector<std::uint8_t>;
 
-// Writes b at pos when pos lies inside the image; returns whether it did.
-inline bool putbyte(Bytes& rom, std::size_t pos, std::uint8_t b)
+// Whether [pos, pos + length) lies inside an image of `size` bytes.
+constexpr bool inside(std::size_t size, std::size_t pos, std::size_t length = 1)
 {
-    if (pos >= rom.size())
-        return false;
-    rom[pos] = b;
-    return true;
+    return pos <= size && length <= size - pos;
 }
 
-// A length-prefixed record: L = characters + 2, a second header byte, the characters.
-// Steps over exactly L bytes from pos (0 or 1 give an empty text), never reading past
-// the image's end; pos ends L bytes further on.
-std::string readlengthtext(const Bytes& rom, std::size_t& pos);
+// The byte at pos, or nothing outside the image.
+inline std::optional<std::uint8_t> readbyte(const Bytes& rom, std::size_t pos)
+{
+    if (!inside(rom.size(), pos))
+        return std::nullopt;
+    return rom[pos];
+}
+
+// The `length` bytes from pos, or nothing unless all of them lie inside the image.
+inline std::optional<std::span<const std::uint8_t>> readspan(const Bytes& rom, std::size_t pos, std::size_t length)
+{
+    if (!inside(rom.size(), pos, length))
+        return std::nullopt;
+    return std::span<const std::uint8_t>(rom.data() + pos, length);
+}
+
+// A length-prefixed record: L = characters + 2, a second header byte (never read), the
+// characters. L = 0 or 1 gives an empty text; `next` is pos + L.
+struct TextRecord {
+    std::string text;  // bytes of the single-byte character set
+    std::size_t next = 0;
+};
+
+// Nothing when the record's L bytes run past the image.
+std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos);
+
+// Bytes of the record holding `characters` characters.
+constexpr std::size_t recordsize(std::size_t characters) { return characters + 2; }
+
+// A set of writes into the image, made by an area's writer and applied as one.
+class Edit {
+public:
+    struct Write {
+        std::size_t offset = 0;
+        Bytes bytes;
+    };
+
+    void put(std::size_t pos, std::uint8_t value);
+    void put(std::size_t pos, std::span<const std::uint8_t> values);
+    void put(std::size_t pos, std::string_view chars);
+    void fill(std::size_t pos, std::size_t length, std::uint8_t value);
+    // Writes the record (L, 0, the characters); returns the place after it.
+    std::size_t putrecord(std::size_t pos, std::string_view text);
+    void append(const Edit& other);
+
+    const std::vector<Write>& writes() const { return writes_; }
+    bool empty() const { return writes_.empty(); }
+
+private:
+    std::vector<Write> writes_;
+};
+
+// Whether every write of the edit lies inside an image of `size` bytes.
+bool editfits(const Edit& edit, std::size_t size);
+
+// Whether applying the edit would change a byte of the image (or could not be applied).
+bool editchanges(const Bytes& rom, const Edit& edit);
+
+// Applies the writes in order when every one of them fits; otherwise writes nothing.
+[[nodiscard]] bool applyedit(Bytes& rom, const Edit& edit);
 
 }  // namespace icevale

@@ -55,18 +55,7 @@ inline constexpr const auto& awayuniformoffset = locationtables.awayuniformoffse
 inline constexpr const auto& homeuniformoffset = locationtables.homeuniformoffset;
 inline constexpr const auto& banneroffset = locationtables.banneroffset;
 
-// The other fixed areas of the image.
-inline constexpr std::uint32_t kMinImageSize = 0xEAED6;  // one past the highest fixed offset
-inline constexpr std::uint32_t kMenuNamesOffset = 0xDC7E7;
-inline constexpr std::uint32_t kBannerPointerTable = 0xE1849;
-inline constexpr std::uint32_t kBannerTextArea = 0xE1881;
-inline constexpr std::uint32_t kBannerTextSize = 261;
-inline constexpr std::uint32_t kPlayoffSlots = 0xE6F59;
-inline constexpr std::uint32_t kPlayoffSlotCount = 512;
-inline constexpr std::uint32_t kPlayoffCount = 0xEAB13;
-inline constexpr std::uint32_t kPlayoffCountCopy = 0xE9AFE;
-inline constexpr std::uint32_t kMenuDefaults = 0xE9EC2;
-inline constexpr std::uint32_t kSelectableTeams = 0xEAED5;
-inline constexpr std::uint32_t kSelectableTeamsCopy = 0xEAED3;
+// One past the highest fixed offset any area uses: the shortest image that can be held.
+inline constexpr std::uint32_t kMinImageSize = 0xEAED6;
 
 }  // namespace icevale

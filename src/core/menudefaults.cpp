@@ -1,33 +1,57 @@
 #include "core/menudefaults.h"
 
-#include "core/imagebytes.h"
-
 namespace icevale {
 namespace {
-
-bool validfield(int f) { return f >= 1 && f <= kMenuFields; }
 
 std::size_t fieldoffset(int f) { return kMenuDefaults + 2 * static_cast<std::size_t>(f - 1); }
 
 }  // namespace
 
-std::uint8_t readmenufield(const Cartridge& cart, int f)
+const std::vector<std::string>& menufieldentries(int f)
 {
-    return validfield(f) ? byteat(cart.RomImage, fieldoffset(f)) : 0;
+    static const std::array<std::vector<std::string>, kMenuFields + 1> entries = {{
+        {},
+        {"Regular Season", "Cont. Playoffs", "New Playoffs", "Best of Seven", "Shootout"},
+        {},
+        {},
+        {"5 Minutes", "10 Minutes", "20 Minutes"},
+        {"Off", "On", "Off, No Offsides"},
+        {"Off", "On", "Automatic"},
+        {"Automatic", "Manual"},
+    }};
+    static const std::vector<std::string> none;
+    return f >= 1 && f <= kMenuFields ? entries[static_cast<std::size_t>(f)] : none;
 }
 
-void writemenufield(Cartridge& cart, int f, std::uint8_t value)
+int menufieldsize(int f) { return f == 2 || f == 3 ? kTeams : static_cast<int>(menufieldentries(f).size()); }
+
+std::optional<MenuFields> readmenufields(const Bytes& rom)
 {
-    if (validfield(f))
-        putbyte(cart.RomImage, fieldoffset(f), value);
+    const auto area = readspan(rom, kMenuDefaults, 2 * kMenuFields - 1);
+    if (!area)
+        return std::nullopt;
+    MenuFields fields{};
+    for (int f = 1; f <= kMenuFields; ++f)
+        fields[static_cast<std::size_t>(f)] = (*area)[fieldoffset(f) - kMenuDefaults];
+    return fields;
 }
 
-std::uint8_t readselectableteams(const Cartridge& cart) { return byteat(cart.RomImage, kSelectableTeams); }
-
-void writeselectableteams(Cartridge& cart, std::uint8_t count)
+Edit menufieldsedit(const MenuFields& fields)
 {
-    putbyte(cart.RomImage, kSelectableTeams, count);
-    putbyte(cart.RomImage, kSelectableTeamsCopy, count);
+    Edit edit;
+    for (int f = 1; f <= kMenuFields; ++f)
+        edit.put(fieldoffset(f), fields[static_cast<std::size_t>(f)]);
+    return edit;
+}
+
+std::optional<std::uint8_t> readselectableteams(const Bytes& rom) { return readbyte(rom, kSelectableTeams); }
+
+Edit selectableteamsedit(std::uint8_t count)
+{
+    Edit edit;
+    edit.put(kSelectableTeams, count);
+    edit.put(kSelectableTeamsCopy, count);
+    return edit;
 }
 
 }  // namespace icevale

@@ -1,6 +1,10 @@
 #pragma once
-// Moving the whole image between disk and the Cartridge: one read, one write, the
-// file written in place and never truncated.
+// Moving the whole image between disk and memory. A load is one read of a regular file
+// of at least 0xEAED6 bytes, decoded into fresh tables. A save writes a temporary file
+// in the target's folder and renames it over the target once every byte is written and
+// flushed, so the target is always either the old file or the new one; a longer old
+// file keeps its bytes past the image, the target's permissions are kept, and a
+// symbolic link is saved through (its target is replaced, the link stays).
 #include <string>
 
 #include "core/cartridge.h"
@@ -12,16 +16,18 @@ struct IoResult {
     std::string message;  // names the file and the reason when !ok
 };
 
-// Decodes the team texts, rosters and line-ups of cart.RomImage into the tables, in
-// that order. Returns an empty text, or why the image cannot be held (the tables are
-// then partly filled and must be discarded).
+// Decodes every table of cart.RomImage (team texts, rosters, line-ups, banner text
+// lengths) into the tables as they are. Returns an empty text, or why the image cannot
+// be held (the tables are then partly filled and must be discarded).
 std::string decodeimage(Cartridge& cart);
 
-// Reads the file whole, checks it and decodes the tables; on any failure the
-// cartridge is left exactly as it was.
+// Reads the file whole into `cart`, replacing everything it held, and decodes it from
+// clean tables; on any failure `cart` is left exactly as it was. Anything that is not a
+// regular file is refused without reading (a named pipe never blocks).
 IoResult loadrom(Cartridge& cart, const std::string& filename);
 
-// Writes all of RomImage from the start of the file; a longer file keeps its tail.
-IoResult saverom(const Cartridge& cart, const std::string& filename);
+// Saves `rom` safely to the file (see above). On failure the target is untouched and
+// no temporary file is left behind.
+IoResult saverom(const Bytes& rom, const std::string& filename);
 
 }  // namespace icevale

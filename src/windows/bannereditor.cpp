@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "core/bannertable.h"
+#include "core/bannertexts.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
 #include "widgets/limitedlineedit.h"
@@ -26,8 +26,8 @@ QRect cellrect(int k)
 
 }  // namespace
 
-BannerEditor::BannerEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("BannerEditor"), QStringLiteral("Banner Editor"))
+BannerEditor::BannerEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("BannerEditor"), QStringLiteral("Banner Editor"))
 {
     setFixedSize(twipsSize(4800, 5760));
 
@@ -56,6 +56,7 @@ void BannerEditor::buildcontrols()
 {
     Text1 = new LimitedLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);  // shown for reference: nothing typed here would be stored
     Text1->setGeometry(twipsRect(600, 1560, 1695, 285));
 
     bars = makebars(this, {1920, 2280, 2640});
@@ -113,19 +114,41 @@ void BannerEditor::List1_Click()
     if (curteam != 0)
         savejerseycolor();
     curteam = List1->currentRow() + 1;
+    showteam();
+}
 
-    // Shown for reference only: nothing typed here is stored.
+void BannerEditor::showteam()
+{
     Text1->setLimit(cart.bannertextlen[curteam]);
-    Text1->setText(toQString(readbannertext(cart, curteam)));
-
+    Text1->setText(toQString(readbannertext(cart, cart.RomImage, curteam)));
+    Text1->setCursorPosition(0);
     readbannercolours(cart.RomImage, curteam, bannercolor);
     dispbannercolor();
 }
 
+void BannerEditor::refresh()
+{
+    if (curteam == 0)
+        return;
+    showteam();
+    if (bannercell > 0)
+        showbars(bars, bannercolor[bannercell]);
+}
+
+QString BannerEditor::commit()
+{
+    savejerseycolor();
+    return {};
+}
+
+bool BannerEditor::haspending() const { return curteam != 0 && changes(bannercoloursedit(curteam, bannercolor)); }
+
 void BannerEditor::savejerseycolor()
 {
     if (curteam != 0)
-        storebannercolours(cart.RomImage, curteam, bannercolor);
+        apply(bannercoloursedit(curteam, bannercolor),
+              QStringLiteral("Banner colours of ") + toQString(cart.teamabbrev[curteam]),
+              "banner:" + std::to_string(curteam));
 }
 
 void BannerEditor::dispbannercolor()

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/bannercolours.h"
+#include "core/colours.h"
 #include "windows/colourcontrols.h"
 #include "windows/editorwindow.h"
 
@@ -20,7 +20,11 @@ class LimitedLineEdit;
 class BannerEditor : public EditorWindow {
     Q_OBJECT
 public:
-    BannerEditor(Cartridge& cart, QWidget* parent);
+    BannerEditor(Document& doc, QWidget* parent);
+
+    QString commit() override;
+    bool haspending() const override;
+    void refresh() override;
 
     static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
     static std::int32_t BinaryToDecimal(const std::string& Binary);
@@ -35,6 +39,7 @@ private:
     void buildcells();
     void buildcontrols();
     void barchanged(int bar, int value);
+    void showteam();
 
     void List1_Click();
     void Label1_Click(int Index);

@@ -3,15 +3,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/bannertable.h"
+#include "core/bannertexts.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
 
 namespace icevale {
 
-BannerTextEditor::BannerTextEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("BannerTextEditor"), QStringLiteral("Banner Text Length Editor"))
+BannerTextEditor::BannerTextEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("BannerTextEditor"), QStringLiteral("Banner Text Length Editor"))
 {
     buildcontrols();
 }
@@ -43,14 +43,14 @@ void BannerTextEditor::buildcontrols()
 void BannerTextEditor::Form_Load()
 {
     Label1->setText(QStringLiteral("bytes remaining"));
-    tableusable = readbannerlengths(cart);
+    tableusable = readbannerlengths(doc.tables(), cart.RomImage);
     bannerspace = static_cast<std::int16_t>(kBannerTextSize);
     for (int t = 1; t <= kTeams; ++t) {
         LimitedLineEdit* box = Teamnm[static_cast<std::size_t>(t - 1)];
         box->setLimit(cart.bannertextlen[t]);
         box->setToolTip(toQString(cart.teamname[t]));
         box->setText(QString());
-        loadedtexts[t] = bannerboxtext(cart, t);
+        loadedtexts[t] = bannerboxtext(cart, cart.RomImage, t);
         box->setText(toQString(loadedtexts[t]));
     }
     // Also when no text changed (all empty), so the line and limits match the texts.
@@ -73,18 +73,46 @@ void BannerTextEditor::Command1_Click() { close(); }
 
 void BannerTextEditor::Form_Unload() { savebannertext(); }
 
-void BannerTextEditor::savebannertext()
+void BannerTextEditor::savebannertext() { storetexts(); }
+
+// Texts read through an unusable table may be only what could be shown of them, so
+// such a table is replaced only once the user has changed a text.
+bool BannerTextEditor::mustsave(const TeamTable<std::string>& texts) const
+{
+    return tableusable || texts != loadedtexts;
+}
+
+QString BannerTextEditor::storetexts()
 {
     const TeamTable<std::string> texts = boxtexts();
-    // Texts read through an unusable table may be only what could be shown of them.
-    if (!tableusable && texts == loadedtexts)
-        return;
-    if (!writebannertexts(cart, texts)) {
+    if (!mustsave(texts))
+        return {};
+    const auto edit = bannertextsedit(texts);
+    if (!edit) {
         const auto over = bannerbytesused(texts) - kBannerTextSize;
-        emit statusMessage(QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
-                               .arg(over)
-                               .arg(kBannerTextSize));
+        const QString why = QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
+                                .arg(over)
+                                .arg(kBannerTextSize);
+        emit statusMessage(why);
+        return why;
     }
+    if (!apply(*edit, QStringLiteral("Banner texts")))
+        return QStringLiteral("Banner texts not saved.");
+    doc.tables().bannertextlen = bannerlengths(texts);
+    tableusable = true;
+    loadedtexts = texts;
+    return {};
+}
+
+QString BannerTextEditor::commit() { return storetexts(); }
+
+bool BannerTextEditor::haspending() const
+{
+    const TeamTable<std::string> texts = boxtexts();
+    if (!mustsave(texts))
+        return false;
+    const auto edit = bannertextsedit(texts);
+    return !edit || changes(*edit);
 }
 
 TeamTable<std::string> BannerTextEditor::boxtexts() const

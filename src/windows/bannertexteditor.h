@@ -17,7 +17,10 @@ class LimitedLineEdit;
 class BannerTextEditor : public EditorWindow {
     Q_OBJECT
 public:
-    BannerTextEditor(Cartridge& cart, QWidget* parent);
+    BannerTextEditor(Document& doc, QWidget* parent);
+
+    QString commit() override;
+    bool haspending() const override;
 
 protected:
     void Form_Load() override;
@@ -28,6 +31,8 @@ private:
     void updatebannerbytes();
     void Command1_Click();
     void savebannertext();
+    QString storetexts();
+    bool mustsave(const TeamTable<std::string>& texts) const;
     TeamTable<std::string> boxtexts() const;
 
     std::array<LimitedLineEdit*, kTeams> Teamnm{};

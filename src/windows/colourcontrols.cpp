@@ -34,7 +34,7 @@ ClickList* maketeamlist(QWidget* parent, const QRect& where)
     return list;
 }
 
-void fillteamlist(ClickList* list, const Cartridge& cart)
+void fillteamlist(ClickList* list, const Tables& cart)
 {
     const QSignalBlocker quiet(list);
     list->clear();
@@ -59,12 +59,15 @@ ComponentBars makebars(QWidget* parent, const std::array<int, 3>& tops)
     return bars;
 }
 
-void resetbars(const ComponentBars& bars)
+void resetbars(const ComponentBars& bars) { showbars(bars, Rgb{}); }
+
+void showbars(const ComponentBars& bars, const Rgb& colour)
 {
-    for (int bar = 0; bar < 3; ++bar) {
+    const std::array<int, 3> values = {colour.red, colour.green, colour.blue};
+    for (std::size_t bar = 0; bar < 3; ++bar) {
         const QSignalBlocker quiet(bars.HScroll[bar]);
-        bars.HScroll[bar]->setValue(0);
-        bars.value[bar]->setText(QStringLiteral("0"));
+        bars.HScroll[bar]->setValue(values[bar]);
+        bars.value[bar]->setText(QString::number(values[bar]));
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "core/colorword.h"
+#include "core/colours.h"
 #include "core/cartridge.h"
 
 class QLabel;
@@ -28,7 +28,7 @@ QLabel* makelabel(QWidget* parent, int number, const QString& text, const QRect&
 ClickList* maketeamlist(QWidget* parent, const QRect& where);
 
 // Refills the list with teamabbrev(1..28) without raising its click handler.
-void fillteamlist(ClickList* list, const Cartridge& cart);
+void fillteamlist(ClickList* list, const Tables& cart);
 
 // HScroll1..3 at left 720 and the given tops, 3615 x 255 twips, "R", "G", "B" at left
 // 480 and the value labels, "0", at left 4320.
@@ -39,6 +39,9 @@ void resetbars(const ComponentBars& bars);
 
 // Sets the bars in the order red, green, blue; each one that moves raises its handler.
 void setbars(const ComponentBars& bars, const Rgb& colour);
+
+// Shows a colour on the bars and their value labels without raising the change handlers.
+void showbars(const ComponentBars& bars, const Rgb& colour);
 
 int& component(Rgb& colour, int bar);
 

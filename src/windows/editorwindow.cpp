@@ -1,14 +1,24 @@
 #include "windows/editorwindow.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
 
 namespace icevale {
 
-EditorWindow::EditorWindow(Cartridge& cartridge, QWidget* parent, const QString& name, const QString& caption)
-    : QWidget(parent, Qt::Window), cart(cartridge)
+EditorWindow::EditorWindow(Document& document, QWidget* parent, const QString& name, const QString& caption)
+    : QWidget(parent, Qt::Window), doc(document), cart(document.cart())
 {
     setObjectName(name);
     setWindowTitle(caption);
+    setAccessibleName(caption);
+    // Escape and Ctrl+W close the window through its closing step, as its close control does.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        new QShortcut(keys, this, this, [this] { close(); });
 }
 
 void EditorWindow::usepixelfont(int pixels)
@@ -20,6 +30,8 @@ void EditorWindow::usepixelfont(int pixels)
 
 void EditorWindow::showEditor()
 {
+    if (!watched_)
+        watchcontrols();
     if (!open_) {
         open_ = true;
         Form_Load();
@@ -36,6 +48,32 @@ void EditorWindow::closeEvent(QCloseEvent* event)
         open_ = false;
     }
     event->accept();
+}
+
+bool EditorWindow::apply(const Edit& edit, const QString& name, const std::string& mergekey)
+{
+    const Document::Applied applied = doc.apply(edit, name.toStdString(), mergekey);
+    if (!applied.ok)
+        emit statusMessage(QString::fromStdString(applied.message));
+    return applied.ok;
+}
+
+bool EditorWindow::changes(const Edit& edit) const { return editchanges(cart.RomImage, edit); }
+
+// Every control that can hold an edit tells the main window when it changes.
+void EditorWindow::watchcontrols()
+{
+    watched_ = true;
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, this, &EditorWindow::edited);
+    for (QComboBox* box : findChildren<QComboBox*>())
+        connect(box, &QComboBox::currentIndexChanged, this, &EditorWindow::edited);
+    for (QAbstractSlider* bar : findChildren<QAbstractSlider*>())
+        connect(bar, &QAbstractSlider::valueChanged, this, &EditorWindow::edited);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::clicked, this, &EditorWindow::edited);
+    for (QListWidget* list : findChildren<QListWidget*>())
+        connect(list, &QListWidget::currentRowChanged, this, &EditorWindow::edited);
 }
 
 }  // namespace icevale

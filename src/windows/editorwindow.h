@@ -1,11 +1,11 @@
 #pragma once
-// Base of the eight editor windows: a modeless top-level window over the shared
-// Cartridge. The window object lives as long as the main window, so its window-level
-// variables survive closing; each showing after a close runs Form_Load again, and
-// every closing, by any route, runs Form_Unload.
+// Base of the eight editor windows: a modeless top-level window over the document. The
+// window object lives as long as the main window, so its window-level variables survive
+// closing; each showing after a close runs Form_Load again, and every closing, by any
+// route, runs Form_Unload.
 #include <QWidget>
 
-#include "core/cartridge.h"
+#include "core/document.h"
 
 namespace icevale {
 
@@ -13,15 +13,26 @@ class EditorWindow : public QWidget {
     Q_OBJECT
 public:
     // `name` is the window's objectName, `caption` its title.
-    EditorWindow(Cartridge& cart, QWidget* parent, const QString& name, const QString& caption);
+    EditorWindow(Document& doc, QWidget* parent, const QString& name, const QString& caption);
 
     // Loads the window if it is closed, then shows it and brings it forward.
     void showEditor();
     bool isOpen() const { return open_; }
 
+    // Stores into the image what the controls hold, as the window's own closing or save
+    // step would, and stays open. Returns why it refused, or an empty text.
+    virtual QString commit() { return {}; }
+    // Whether commit() would change the image.
+    virtual bool haspending() const { return false; }
+    // Shows the image again after it changed under the window (undo, redo), keeping the
+    // team, line, page or cell shown; writes nothing.
+    virtual void refresh() { Form_Load(); }
+
 signals:
     // A message for the main window's status line.
     void statusMessage(const QString& text);
+    // A control changed, so the window may now hold edits the image does not.
+    void edited();
 
 protected:
     virtual void Form_Load() = 0;
@@ -30,10 +41,20 @@ protected:
     // Small type for the windows whose written layout is dense.
     void usepixelfont(int pixels);
 
-    Cartridge& cart;
+    // Applies an edit through the document under the name of what the user did; a
+    // refusal goes to the status line. Returns whether the edit was applied.
+    bool apply(const Edit& edit, const QString& name, const std::string& mergekey = {});
+    // Whether applying the edit would change a byte of the image.
+    bool changes(const Edit& edit) const;
+
+    Document& doc;
+    const Cartridge& cart;
 
 private:
+    void watchcontrols();
+
     bool open_ = false;
+    bool watched_ = false;
 };
 
 }  // namespace icevale

@@ -26,8 +26,8 @@ constexpr std::array<SlotPlace, kSlots> kSlotPlaces = {{{0, 1}, {1, 0}, {1, 2}, 
 
 }  // namespace
 
-LinesEditor::LinesEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("LinesEditor"), QStringLiteral("Line Editor"))
+LinesEditor::LinesEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("LinesEditor"), QStringLiteral("Line Editor"))
 {
     buildcontrols();
 }
@@ -82,7 +82,7 @@ void LinesEditor::Form_Load()
 
 void LinesEditor::Form_Unload()
 {
-    commit();
+    commitline();
     curteam = 0;
     curline = 0;
 }
@@ -92,20 +92,41 @@ void LinesEditor::List2_Click() { switchline(); }
 
 void LinesEditor::switchline()
 {
-    commit();
+    commitline();
     curteam = List1->currentRow() + 1;
     curline = List2->currentRow() + 1;
     showslots();
 }
 
-void LinesEditor::commit()
+QString LinesEditor::commit()
+{
+    commitline();
+    return {};
+}
+
+bool LinesEditor::haspending() const { return curteam > 0 && curline > 0 && changes(shownedit()); }
+
+void LinesEditor::refresh()
+{
+    if (curteam > 0)
+        showslots();
+}
+
+void LinesEditor::commitline()
 {
     if (curteam <= 0 || curline <= 0)
         return;
+    if (apply(shownedit(), QStringLiteral("Line-up of ") + toQString(cart.teamabbrev[curteam])))
+        readlines(doc.tables(), cart.RomImage);
+}
+
+// The slots of the line shown as the boxes hold them.
+Edit LinesEditor::shownedit() const
+{
     LineSlots line{};
     for (int s = 1; s <= kSlots; ++s)
         line[s] = slotbyte(Combo1[s - 1]->currentIndex(), shownplayers, shownslots[s]);
-    storeline(cart, curteam, curline, line);
+    return lineedit(curteam, curline, line);
 }
 
 void LinesEditor::showslots()

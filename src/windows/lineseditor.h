@@ -4,7 +4,7 @@
 // another team or line is chosen (or the same one again) and when the window closes.
 #include <array>
 
-#include "core/lineup.h"
+#include "core/lineups.h"
 #include "windows/editorwindow.h"
 
 class QComboBox;
@@ -17,7 +17,11 @@ class ClickList;
 class LinesEditor : public EditorWindow {
     Q_OBJECT
 public:
-    LinesEditor(Cartridge& cart, QWidget* parent);
+    LinesEditor(Document& doc, QWidget* parent);
+
+    QString commit() override;
+    bool haspending() const override;
+    void refresh() override;
 
 protected:
     void Form_Load() override;
@@ -28,7 +32,8 @@ private:
     void List1_Click();
     void List2_Click();
     void switchline();
-    void commit();
+    void commitline();
+    Edit shownedit() const;
     void showslots();
 
     ClickList* List1 = nullptr;

@@ -13,30 +13,18 @@ namespace {
 
 constexpr int kCountList = kMenuFields + 1;
 
-// The fixed entries of the fields; the two team fields (2 and 3) list the teams.
 QStringList fixedentries(int f)
 {
-    switch (f) {
-    case 1:
-        return {QStringLiteral("Regular Season"), QStringLiteral("Cont. Playoffs"), QStringLiteral("New Playoffs"),
-                QStringLiteral("Best of Seven"), QStringLiteral("Shootout")};
-    case 4:
-        return {QStringLiteral("5 Minutes"), QStringLiteral("10 Minutes"), QStringLiteral("20 Minutes")};
-    case 5:
-        return {QStringLiteral("Off"), QStringLiteral("On"), QStringLiteral("Off, No Offsides")};
-    case 6:
-        return {QStringLiteral("Off"), QStringLiteral("On"), QStringLiteral("Automatic")};
-    case 7:
-        return {QStringLiteral("Automatic"), QStringLiteral("Manual")};
-    default:
-        return {};
-    }
+    QStringList list;
+    for (const std::string& entry : menufieldentries(f))
+        list.append(QString::fromStdString(entry));
+    return list;
 }
 
 }  // namespace
 
-MenuEditor::MenuEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("MenuEditor"), QStringLiteral("Menu Editor"))
+MenuEditor::MenuEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("MenuEditor"), QStringLiteral("Menu Editor"))
 {
     buildcontrols();
 }
@@ -62,29 +50,40 @@ void MenuEditor::Form_Load()
     QStringList teams;
     for (int t = 1; t <= kTeams; ++t)
         teams.append(toQString(cart.teamname[t]));
-    for (int f = 1; f <= kMenuFields; ++f) {
-        QComboBox* box = Combo[static_cast<std::size_t>(f)];
+    storedfields = readmenufields(cart.RomImage).value_or(MenuFields{});
+    for (std::size_t f = 1; f <= kMenuFields; ++f) {
+        QComboBox* box = Combo[f];
         box->clear();
-        box->addItems(f == 2 || f == 3 ? teams : fixedentries(f));
-        listsize[static_cast<std::size_t>(f)] = box->count();
-        storedfields[static_cast<std::size_t>(f)] = readmenufield(cart, f);
-        showstoredchoice(box, storedfields[static_cast<std::size_t>(f)], box->count());
+        box->addItems(f == 2 || f == 3 ? teams : fixedentries(static_cast<int>(f)));
+        showstoredchoice(box, storedfields[f], menufieldsize(static_cast<int>(f)));
     }
     QComboBox* count = Combo[kCountList];
     count->clear();
     for (int k = 1; k <= kTeams; ++k)
         count->addItem(QString::number(k));
-    storedcount = readselectableteams(cart);
+    storedcount = readselectableteams(cart.RomImage).value_or(0);
     showstoredchoice(count, storedcount, kTeams, 1);
 }
 
-void MenuEditor::Form_Unload()
+void MenuEditor::Form_Unload() { apply(closingedit(), QStringLiteral("Menu defaults")); }
+
+QString MenuEditor::commit()
 {
-    for (std::size_t f = 1; f <= kMenuFields; ++f) {
-        const int position = Combo[f]->currentIndex();
-        writemenufield(cart, static_cast<int>(f), choicebyte(position, storedfields[f], listsize[f]));
-    }
-    writeselectableteams(cart, choicebyte(Combo[kCountList]->currentIndex(), storedcount, kTeams, 1));
+    Form_Unload();
+    Form_Load();
+    return {};
+}
+
+bool MenuEditor::haspending() const { return changes(closingedit()); }
+
+Edit MenuEditor::closingedit() const
+{
+    MenuFields fields{};
+    for (std::size_t f = 1; f <= kMenuFields; ++f)
+        fields[f] = choicebyte(Combo[f]->currentIndex(), storedfields[f], menufieldsize(static_cast<int>(f)));
+    Edit edit = menufieldsedit(fields);
+    edit.append(selectableteamsedit(choicebyte(Combo[kCountList]->currentIndex(), storedcount, kTeams, 1)));
+    return edit;
 }
 
 }  // namespace icevale

@@ -14,7 +14,10 @@ namespace icevale {
 class MenuEditor : public EditorWindow {
     Q_OBJECT
 public:
-    MenuEditor(Cartridge& cart, QWidget* parent);
+    MenuEditor(Document& doc, QWidget* parent);
+
+    QString commit() override;
+    bool haspending() const override;
 
 protected:
     void Form_Load() override;
@@ -22,12 +25,12 @@ protected:
 
 private:
     void buildcontrols();
+    Edit closingedit() const;
 
     std::array<QComboBox*, kMenuFields + 2> Combo{};  // Combo1..Combo8 at [1..8]
     QLabel* Label1 = nullptr;
 
-    std::array<std::uint8_t, kMenuFields + 1> storedfields{};  // [1..7], as read
-    std::array<int, kMenuFields + 1> listsize{};  // [1..7], entries before any unlisted one
+    MenuFields storedfields{};  // [1..7], as read
     std::uint8_t storedcount = 0;
 };
 

@@ -8,8 +8,8 @@
 #include "windows/gridcombo.h"
 #include "core/jersey.h"
 #include "core/playerlabels.h"
-#include "core/roster.h"
-#include "core/rosterchange.h"
+#include "core/rosterchanges.h"
+#include "core/rosters.h"
 #include "widgets/clicklist.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
@@ -34,8 +34,8 @@ QString latin(const std::string& text) { return QString::fromLatin1(text.data(),
 
 }  // namespace
 
-PlayerEditor::PlayerEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("PlayerEditor"), QStringLiteral("PLAYER EDITOR"))
+PlayerEditor::PlayerEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("PlayerEditor"), QStringLiteral("PLAYER EDITOR"))
 {
     // Small type, so that the 25 rows of 16 controls keep their written places.
     usepixelfont(11);
@@ -182,13 +182,24 @@ void PlayerEditor::List1_Click()
     if (curteam > 0)
         storeplayers();
     curteam = List1->currentRow() + 1;
+    applyroster(goaliemarksedit(cart, curteam), curteam);
+    showteam();
+}
+
+void PlayerEditor::refresh()
+{
+    if (curteam > 0)
+        showteam();
+}
+
+void PlayerEditor::showteam()
+{
     const int t = curteam;
     Label1->setText(toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]));
     Label2->setText(latin(generalnumber(cart.forwardcount[t])));
     Label3->setText(latin(generalnumber(cart.defensecount[t])));
     Label20->setText(latin(generalnumber(cart.goaliecount[t])));
     Label5->setText(latin(bytesleftlabel(cart.rosterbytesleft[t], false)));
-    writegoaliemarks(cart, t);
     const int n = cart.playercount(t);
     for (int r = 0; r < kRows; ++r)
         showrow(r, n);
@@ -247,22 +258,62 @@ void PlayerEditor::selectgrid(int i)
 void PlayerEditor::storeplayers()
 {
     const int t = curteam;
-    writerostercount(cart, t);
+    applyroster(rostercountedit(cart, t), t);
+    gridvalues(ratinggrid);
+    storegrid(doc.tables(), t, ratinggrid);
+}
+
+// The grid as a commit takes it: the entry picked, or the stored value where none is.
+void PlayerEditor::gridvalues(RatingGrid& values) const
+{
     for (int i = 1; i <= kMaxPlayers; ++i) {
         for (int j = 1; j <= kColumns; ++j)
-            ratinggrid[i][j] = committedvalue(combo(j, i - 1)->currentIndex(), ratinggrid[i][j]);
+            values[i][j] = committedvalue(combo(j, i - 1)->currentIndex(), ratinggrid[i][j]);
     }
-    storegrid(cart, t, ratinggrid);
 }
 
 void PlayerEditor::saveplayers()
 {
     if (curteam > 0)
         storeplayers();
-    const SavePlayersResult result = icevale::saveplayers(cart);
-    if (!result.message.empty())
-        emit statusMessage(QString::fromStdString(result.message));
+    QStringList changed;
+    for (int t = 1; t <= kTeams; ++t) {
+        if (const auto edit = rosterrecordsedit(cart, t); edit && changes(*edit))
+            changed << toQString(cart.teamabbrev[t]);
+    }
+    const RosterWrite write = allrostersedit(cart);
+    apply(write.edit, QStringLiteral("Save players of ") + changed.join(QStringLiteral(", ")), rosterstep());
+    ++session;
+    saverefusal = QString::fromStdString(write.message);
+    if (!write.message.empty())
+        emit statusMessage(saverefusal);
 }
+
+QString PlayerEditor::commit()
+{
+    saveplayers();
+    return saverefusal;
+}
+
+// What a commit would write: the shown team's count byte and grid, and every roster.
+bool PlayerEditor::haspending() const
+{
+    if (curteam <= 0)
+        return false;
+    Tables next = cart;
+    RatingGrid values = ratinggrid;
+    gridvalues(values);
+    storegrid(next, curteam, values);
+    return changes(rostercountedit(next, curteam)) || changes(allrostersedit(next).edit);
+}
+
+// Roster writes of one working session, up to the next "SAVE", are one step.
+void PlayerEditor::applyroster(const Edit& edit, int t)
+{
+    apply(edit, QStringLiteral("Roster of ") + toQString(cart.teamabbrev[t]), rosterstep());
+}
+
+std::string PlayerEditor::rosterstep() const { return "players:" + std::to_string(session); }
 
 void PlayerEditor::Command1_Click() { saveplayers(); }
 
@@ -276,37 +327,37 @@ void PlayerEditor::Command6_Click()
 
 void PlayerEditor::Command8_Click()
 {
-    if (goalieplus(cart, curteam))
+    if (goalieplus(doc.tables(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command7_Click()
 {
-    if (goalieminus(cart, curteam))
+    if (goalieminus(doc.tables(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command2_Click()
 {
-    if (defenceplus(cart, curteam))
+    if (defenceplus(doc.tables(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command3_Click()
 {
-    if (defenceminus(cart, curteam))
+    if (defenceminus(doc.tables(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command4_Click()
 {
-    addplayer(cart, curteam);
+    addplayer(doc.tables(), curteam);
     List1_Click();
 }
 
 void PlayerEditor::Command5_Click()
 {
-    removeplayer(cart, curteam);
+    removeplayer(doc.tables(), curteam);
     List1_Click();
 }
 
@@ -320,16 +371,16 @@ void PlayerEditor::playernumber_Change(int r)
 {
     if (curteam <= 0)
         return;
-    std::uint8_t& stored = cart.playernum[r + 1][curteam];
+    std::uint8_t& stored = doc.tables().playernum[r + 1][curteam];
     stored = keptjersey(toBytes(playernumber[static_cast<std::size_t>(r)]->text()), stored);
 }
 
-void PlayerEditor::countnamebytes() { cart.rosterbytesleft[curteam] = icevale::countnamebytes(cart, curteam); }
+void PlayerEditor::countnamebytes() { doc.tables().rosterbytesleft[curteam] = rosterfreebytes(cart, curteam); }
 
 void PlayerEditor::updateplayername(int p)
 {
     const int t = curteam;
-    cart.playername[p][t] = toBytes(player_name[static_cast<std::size_t>(p - 1)]->text());
+    doc.tables().playername[p][t] = toBytes(player_name[static_cast<std::size_t>(p - 1)]->text());
     countnamebytes();
     for (int q = 0; q < kRows; ++q)
         player_name[static_cast<std::size_t>(q)]->setLimit(namelimit(cart.playername[q + 1][t].size(), cart.rosterbytesleft[t]));

@@ -4,7 +4,7 @@
 // players, a team-wide rating ("Juice Team:") and the writing of all 28 rosters.
 #include <array>
 
-#include "core/attributes.h"
+#include "core/playerattributes.h"
 #include "windows/editorwindow.h"
 
 class QComboBox;
@@ -20,7 +20,12 @@ class LimitedLineEdit;
 class PlayerEditor : public EditorWindow {
     Q_OBJECT
 public:
-    PlayerEditor(Cartridge& cart, QWidget* parent);
+    PlayerEditor(Document& doc, QWidget* parent);
+
+    // "SAVE": the shown team's grid and count byte, then every roster.
+    QString commit() override;
+    bool haspending() const override;
+    void refresh() override;
 
 protected:
     void Form_Load() override;
@@ -49,16 +54,22 @@ private:
     void player_name_Change(int r);
     void playernumber_Change(int r);
 
+    void showteam();
     void showrow(int r, int n);
     void dispplayers();
     void selectgrid(int i);
     void storeplayers();
     void saveplayers();
+    void gridvalues(RatingGrid& values) const;
+    void applyroster(const Edit& edit, int t);
+    std::string rosterstep() const;
     void countnamebytes();
     void updateplayername(int p);
 
     int curteam = 0;
     RatingGrid ratinggrid{};
+    int session = 0;     // counts the roster write-backs, which end an undo step
+    QString saverefusal;  // why the last write-back left rosters unwritten
 
     ClickList* List1 = nullptr;
     std::array<QPushButton*, 9> Command{};  // [1..8]

@@ -21,8 +21,8 @@ constexpr int kColumns = 16;
 
 }  // namespace
 
-PlayoffEditor::PlayoffEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("PlayoffEditor"), QStringLiteral("Playoff Editor"))
+PlayoffEditor::PlayoffEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("PlayoffEditor"), QStringLiteral("Playoff Editor"))
 {
     buildcontrols();
 }
@@ -71,19 +71,46 @@ void PlayoffEditor::Form_Load()
     entries.append(QStringLiteral(" "));
     slotentries->setStringList(entries);
     showpage(HScroll1->value());
-
-    Combo2->clear();
-    for (int k = 1; k <= kCountEntries; ++k)
-        Combo2->addItem(QString::number(k));
-    storedcount = readplayoffcount(cart);
-    showstoredchoice(Combo2, storedcount, kCountEntries, 1);
+    showcount();
     curpage = 0;
 }
 
+void PlayoffEditor::showcount()
+{
+    Combo2->clear();
+    for (int k = 1; k <= kCountEntries; ++k)
+        Combo2->addItem(QString::number(k));
+    storedcount = readplayoffcount(cart.RomImage).value_or(0);
+    showstoredchoice(Combo2, storedcount, kCountEntries, 1);
+}
+
+// The count, then the page shown, stored and read again as a page change would.
 void PlayoffEditor::Form_Unload()
 {
-    writeplayoffcount(cart, choicebyte(Combo2->currentIndex(), storedcount, kCountEntries, 1));
-    HScroll1_Change();
+    commit();
+}
+
+QString PlayoffEditor::commit()
+{
+    apply(closingedit(), QStringLiteral("Playoff slots"));
+    showpage(curpage);
+    showcount();
+    return {};
+}
+
+bool PlayoffEditor::haspending() const { return changes(closingedit()); }
+
+void PlayoffEditor::refresh()
+{
+    showpage(curpage);
+    showcount();
+}
+
+Edit PlayoffEditor::closingedit() const
+{
+    Edit edit = playoffcountedit(choicebyte(Combo2->currentIndex(), storedcount, kCountEntries, 1));
+    edit.append(pageedit());
+    return edit;
 }
 
 void PlayoffEditor::HScroll1_Change()
@@ -99,17 +126,19 @@ void PlayoffEditor::Command1_Click()
         box->setCurrentIndex(kNoTeam);
 }
 
-void PlayoffEditor::storepage()
+void PlayoffEditor::storepage() { apply(pageedit(), QStringLiteral("Playoff slots")); }
+
+Edit PlayoffEditor::pageedit() const
 {
     PlayoffPage page{};
     for (std::size_t i = 0; i < page.size(); ++i)
         page[i] = choicebyte(Combo1[i]->currentIndex(), shownslots[i], kSlotEntries);
-    writeplayoffpage(cart, curpage, page);
+    return playoffpageedit(curpage, page);
 }
 
 void PlayoffEditor::showpage(int g)
 {
-    shownslots = readplayoffpage(cart, g);
+    shownslots = readplayoffpage(cart.RomImage, g).value_or(PlayoffPage{});
     for (int i = 0; i < kPlayoffPageSlots; ++i)
         showslot(i, shownslots[static_cast<std::size_t>(i)]);
 }

@@ -4,7 +4,7 @@
 // back on every page change and on closing; the count on closing.
 #include <array>
 
-#include "core/playofftable.h"
+#include "core/playoffs.h"
 #include "windows/editorwindow.h"
 
 class QComboBox;
@@ -18,7 +18,11 @@ namespace icevale {
 class PlayoffEditor : public EditorWindow {
     Q_OBJECT
 public:
-    PlayoffEditor(Cartridge& cart, QWidget* parent);
+    PlayoffEditor(Document& doc, QWidget* parent);
+
+    QString commit() override;
+    bool haspending() const override;
+    void refresh() override;
 
 protected:
     void Form_Load() override;
@@ -29,6 +33,9 @@ private:
     void HScroll1_Change();
     void Command1_Click();
     void storepage();
+    Edit pageedit() const;
+    Edit closingedit() const;
+    void showcount();
     void showpage(int g);
     void showslot(int i, std::uint8_t v);
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/imagebytes.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
@@ -23,8 +22,8 @@ QString itemname(const char* name, int index) { return QStringLiteral("%1_%2").a
 
 }  // namespace
 
-TeamEditor::TeamEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("TeamEditor"), QStringLiteral("TeamEditor"))
+TeamEditor::TeamEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("TeamEditor"), QStringLiteral("TeamEditor"))
 {
     buildcontrols();
 }
@@ -106,7 +105,7 @@ void TeamEditor::Form_Load()
         Teamabbreviation[t - 1]->setText(toQString(cart.teamabbrev[t]));
         Teamnick[t - 1]->setText(toQString(cart.teamnick[t]));
         Teamarena[t - 1]->setText(toQString(cart.teamarena[t]));
-        overallnum[t - 1]->setText(QString::number(byteat(cart.RomImage, teamoffset[t])));
+        overallnum[t - 1]->setText(QString::number(readoverall(cart.RomImage, t).value_or(0)));
     }
     updateallbytes();
     loadmenunames();
@@ -125,7 +124,7 @@ void TeamEditor::updateteambytes(int t)
     qsizetype total = 0;
     for (const LimitedLineEdit* edit : row)
         total += edit->text().size();
-    teambytesleft[t] = icevale::teambytesleft(t, total);
+    teambytesleft[t] = textblockfree(t, total);
     bytesremaining[i]->setText(QString::number(teambytesleft[t]));
     for (LimitedLineEdit* edit : row)
         edit->setLimit(sharedlimit(teambytesleft[t], edit->text().size()));
@@ -146,30 +145,55 @@ void TeamEditor::setmenulimits()
 
 void TeamEditor::loadmenunames()
 {
-    loadednames = readmenunames(cart.RomImage);
+    loadednames = readmenunames(cart.RomImage).value_or(MenuNames{});
     Text1->setText(toQString(loadednames.first));
     Text2->setText(toQString(loadednames.second));
     // A name equal to the one shown before raises no change, yet the limits must follow it.
     setmenulimits();
 }
 
-void TeamEditor::savemenunames()
-{
-    // Over-long names (only from a damaged image) reach here only unedited; they stay as stored.
-    writemenunames(cart.RomImage, menunames());
-}
-
 void TeamEditor::Command1_Click()
 {
+    if (commit().isEmpty())
+        close();
+}
+
+QString TeamEditor::commit()
+{
     if (!checksave())
-        return;
-    savemenunames();
+        return SaveMessage->text();
+    const auto edit = saveedit();
+    if (!edit || !apply(*edit, QStringLiteral("Team texts and overall numbers")))
+        return QStringLiteral("the texts could not be written");
+    // The tables follow the image, which now holds what the boxes hold.
+    readteamtext(doc.tables(), cart.RomImage);
+    loadednames = menunames();
+    return {};
+}
+
+bool TeamEditor::haspending() const
+{
+    const auto edit = saveedit();
+    return !edit || changes(*edit);
+}
+
+// What "Save and Exit" writes: the menu names, then every team's records and overall
+// number; nothing while an overall number is wrong. Texts too long for their place (only
+// from a damaged image, and then unedited, as checksave() sees to) stay as stored.
+std::optional<Edit> TeamEditor::saveedit() const
+{
+    Edit edit;
+    if (const auto names = menunamesedit(menunames()))
+        edit.append(*names);
     for (int t = 1; t <= kTeams; ++t) {
-        // An unedited row too long for its block (a damaged image) stays as stored.
-        saveteamtext(cart, t, rowtexts(t));
-        writeoverall(cart.RomImage, t, overallvalue[t]);
+        const auto overall = parseoverall(toBytes(overallnum[t - 1]->text()));
+        if (!overall)
+            return std::nullopt;
+        if (const auto texts = teamtextedit(t, rowtexts(t)))
+            edit.append(*texts);
+        edit.append(overalledit(t, *overall));
     }
-    close();
+    return edit;
 }
 
 // Nothing is saved unless everything can be: the boxes at fault are marked and the
@@ -190,16 +214,13 @@ bool TeamEditor::checksave()
     return problems.isEmpty();
 }
 
-// Reads every overall number into overallvalue.
 QStringList TeamEditor::overallproblems()
 {
     QStringList wrong;
     for (int t = 1; t <= kTeams; ++t) {
-        const auto value = parseoverall(toBytes(overallnum[t - 1]->text()));
-        mark(overallnum[t - 1], !value);
-        if (value)
-            overallvalue[t] = *value;
-        else
+        const bool ok = parseoverall(toBytes(overallnum[t - 1]->text())).has_value();
+        mark(overallnum[t - 1], !ok);
+        if (!ok)
             wrong << teamlabel(t);
     }
     if (wrong.isEmpty())

@@ -7,8 +7,7 @@
 #include <array>
 
 #include "windows/editorwindow.h"
-#include "core/menunames.h"
-#include "core/teamrecords.h"
+#include "core/teamtexts.h"
 
 class QLabel;
 class QPushButton;
@@ -20,9 +19,12 @@ class LimitedLineEdit;
 class TeamEditor : public EditorWindow {
     Q_OBJECT
 public:
-    TeamEditor(Cartridge& cart, QWidget* parent);
+    TeamEditor(Document& doc, QWidget* parent);
 
     void Command1_Click();  // "Save and Exit"
+    // "Save and Exit" without closing; the close control still discards the boxes.
+    QString commit() override;
+    bool haspending() const override;
 
 protected:
     void Form_Load() override;
@@ -42,7 +44,7 @@ private:
     void Text2_Change();
     void setmenulimits();
     void loadmenunames();
-    void savemenunames();
+    std::optional<Edit> saveedit() const;
     bool checksave();
     QStringList overallproblems();
     QStringList rowproblems();
@@ -61,7 +63,6 @@ private:
     QLabel* SaveMessage = nullptr;  // why "Save and Exit" refused to save
 
     TeamTable<std::int32_t> teambytesleft{};
-    TeamTable<std::uint8_t> overallvalue{};  // the numbers checksave() read from the boxes
     MenuNames loadednames;  // as read at load, to tell edited names from unedited ones
 };
 

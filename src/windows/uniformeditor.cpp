@@ -6,6 +6,7 @@
 
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
+#include "widgets/qtext.h"
 #include "widgets/twips.h"
 
 namespace icevale {
@@ -67,8 +68,8 @@ QPushButton* button(QWidget* parent, int number, const char* caption, const QRec
 
 }  // namespace
 
-UniformEditor::UniformEditor(Cartridge& cartridge, QWidget* parent)
-    : EditorWindow(cartridge, parent, QStringLiteral("UniformEditor"), QStringLiteral("Uniform Editor"))
+UniformEditor::UniformEditor(Document& document, QWidget* parent)
+    : EditorWindow(document, parent, QStringLiteral("UniformEditor"), QStringLiteral("Uniform Editor"))
 {
     setFixedSize(twipsSize(4800, 6120));
 
@@ -183,9 +184,18 @@ void UniformEditor::showteam()
     setbars(bars, jerseycolor[jerseycell + 1]);
 }
 
+void UniformEditor::refresh()
+{
+    if (curteam <= 0)
+        return;
+    loadjerseycolor();
+    dispjerseycolor();
+    showbars(bars, jerseycolor[jerseycell + 1]);
+}
+
 void UniformEditor::loadjerseycolor()
 {
-    const auto cells = readuniform(cart.RomImage, curteam, homeflag);
+    const auto cells = readuniform(cart.RomImage, curteam, homeflag).value_or(UniformColours{});
     for (int k = 0; k < kUniformCells; ++k) {
         jerseycolor[k + 1] = cells[k];
         Label1[k]->setColour(colortoscreen(cells[k]));
@@ -207,7 +217,11 @@ void UniformEditor::dispjerseycolor()
 
 void UniformEditor::savejerseycolor()
 {
-    storeuniformcell(cart.RomImage, curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]);
+    // A drag on one cell's bars is one step.
+    const std::string step = "uniform:" + std::to_string(curteam) + ":" + std::to_string(homeflag) + ":" +
+                             std::to_string(jerseycell);
+    apply(uniformcelledit(curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]),
+          QStringLiteral("Uniform colour of ") + toQString(cart.teamabbrev[curteam]), step);
 }
 
 // Through the bar rule each bar that moves stores the selected cell.
@@ -243,7 +257,8 @@ void UniformEditor::Command1_Click()
 
 void UniformEditor::Command2_Click()
 {
-    flipuniforms(cart.RomImage, curteam);
+    if (const auto edit = flipuniformsedit(cart.RomImage, curteam))
+        apply(*edit, QStringLiteral("Flip uniforms of ") + toQString(cart.teamabbrev[curteam]));
     List1_Click();
 }
 

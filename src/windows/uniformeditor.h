@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/colorword.h"
 #include "windows/colourcontrols.h"
-#include "core/uniform.h"
+#include "core/colours.h"
 #include "windows/editorwindow.h"
 
 class QLabel;
@@ -21,7 +20,9 @@ class ColourLabel;
 class UniformEditor : public EditorWindow {
     Q_OBJECT
 public:
-    UniformEditor(Cartridge& cart, QWidget* parent);
+    UniformEditor(Document& doc, QWidget* parent);
+
+    void refresh() override;
 
     static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
     static std::int32_t BinaryToDecimal(const std::string& Binary);

@@ -1,4 +1,4 @@
-#include "core/attributes.h"
+#include "core/playerattributes.h"
 
 namespace icevale {
 namespace {
@@ -48,25 +48,25 @@ int ratingvalue(int position)
     return position >= 0 && position < static_cast<int>(kRatings.size()) ? kRatings[position] : 0;
 }
 
-int attrnibble(const Cartridge& cart, int p, int t, int column)
+int attrnibble(const Tables& tables, int p, int t, int column)
 {
-    const std::uint8_t byte = cart.playerattr[(column + 1) / 2][p][t];
+    const std::uint8_t byte = tables.playerattr[(column + 1) / 2][p][t];
     return column % 2 == 1 ? byte >> 4 : byte & 15;
 }
 
-void loadgrid(const Cartridge& cart, int t, RatingGrid& grid)
+void loadgrid(const Tables& tables, int t, RatingGrid& grid)
 {
     for (int i = 1; i <= kMaxPlayers; ++i) {
         for (int j = 1; j <= kColumns; ++j)
-            grid[i][j] = attrnibble(cart, i, t, j);
+            grid[i][j] = attrnibble(tables, i, t, j);
     }
 }
 
-void storegrid(Cartridge& cart, int t, const RatingGrid& grid)
+void storegrid(Tables& tables, int t, const RatingGrid& grid)
 {
     for (int i = 1; i <= kMaxPlayers; ++i) {
         for (int k = 1; k <= 7; ++k)
-            cart.playerattr[k][i][t] = static_cast<std::uint8_t>(16 * (grid[i][2 * k - 1] & 15) + (grid[i][2 * k] & 15));
+            tables.playerattr[k][i][t] = static_cast<std::uint8_t>(16 * (grid[i][2 * k - 1] & 15) + (grid[i][2 * k] & 15));
     }
 }
 

@@ -31,11 +31,11 @@ int ratingvalue(int position);
 using RatingGrid = std::array<std::array<int, kColumns + 1>, kMaxPlayers + 1>;
 
 // The nibble of column J in attribute bytes playerattr(1..7, p, t).
-int attrnibble(const Cartridge& cart, int p, int t, int column);
+int attrnibble(const Tables& tables, int p, int t, int column);
 
 // Grid from (loadgrid) and into (storegrid) playerattr of all 25 slots of team t.
-void loadgrid(const Cartridge& cart, int t, RatingGrid& grid);
-void storegrid(Cartridge& cart, int t, const RatingGrid& grid);
+void loadgrid(const Tables& tables, int t, RatingGrid& grid);
+void storegrid(Tables& tables, int t, const RatingGrid& grid);
 
 // The list entry that shows stored value v in column J, or -1 for a rating of 7..15,
 // which has no entry. A hand shows by its lowest bit, so 2 shows (and is kept) as left.
