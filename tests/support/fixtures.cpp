@@ -23,6 +23,25 @@ Cartridge loadedSample()
     return cart;
 }
 
+Document loadedDocument(const std::function<void(Bytes&)>& damage)
+{
+    Cartridge cart;
+    cart.RomImage = sampleImage().bytes;
+    if (damage)
+        damage(cart.RomImage);
+    EXPECT_EQ(decodeimage(cart), "");
+    Document doc;
+    doc.adopt(std::move(cart), "sample.smc");
+    return doc;
+}
+
+void poke(Document& doc, std::size_t offset, const Bytes& bytes)
+{
+    Edit edit;
+    edit.put(offset, std::span<const std::uint8_t>(bytes));
+    ASSERT_TRUE(doc.apply(edit, "test").ok);
+}
+
 TempDir::TempDir()
 {
     std::random_device rd;
