@@ -20,8 +20,8 @@ using test::click;
 // An editor that counts its loads and unloads and writes one byte when it closes.
 class CountingEditor : public EditorWindow {
 public:
-    CountingEditor(Cartridge& cartridge, QWidget* parent)
-        : EditorWindow(cartridge, parent, QStringLiteral("CountingEditor"), QStringLiteral("Counting"))
+    CountingEditor(Document& document, QWidget* parent)
+        : EditorWindow(document, parent, QStringLiteral("CountingEditor"), QStringLiteral("Counting"))
     {
     }
     int loads = 0;
@@ -37,7 +37,9 @@ protected:
     void Form_Unload() override
     {
         ++unloads;
-        cart.RomImage[0x100] = 0x5A;
+        Edit edit;
+        edit.put(0x100, std::uint8_t{0x5A});
+        apply(edit, QStringLiteral("Counting"));
     }
 };
 
@@ -45,10 +47,10 @@ class MainWindow : public ::testing::Test {
 protected:
     test::TempDir dir;
     std::vector<CountingEditor*> created;
-    Form1 form{nullptr, [this](int command, Cartridge& cart, QWidget* parent) -> EditorWindow* {
+    Form1 form{nullptr, [this](int command, Document& doc, QWidget* parent) -> EditorWindow* {
                    if (command != 4)
                        return nullptr;  // only "Edit Teams" exists in these tests
-                   created.push_back(new CountingEditor(cart, parent));
+                   created.push_back(new CountingEditor(doc, parent));
                    return created.back();
                }};
 
@@ -105,7 +107,7 @@ TEST_F(MainWindow, StartsWithOnlyOpenRomAndCaptions)
     open(write("short.smc", Bytes(10, 0)));  // a failed first open enables nothing
     EXPECT_EQ(enabled(), atStart);
     EXPECT_EQ(label1(), QString());
-    EXPECT_FALSE(form.cartridge().loaded());
+    EXPECT_FALSE(form.document().loaded());
 }
 
 TEST_F(MainWindow, OpenEnablesEverythingAndSaveProposesTheOpenedFile)
@@ -114,7 +116,7 @@ TEST_F(MainWindow, OpenEnablesEverythingAndSaveProposesTheOpenedFile)
     open(in);
     EXPECT_EQ(enabled(), std::vector<bool>(10, true));
     EXPECT_EQ(label1(), in);
-    EXPECT_EQ(form.cartridge().RomImage, test::sampleImage().bytes);
+    EXPECT_EQ(form.document().image(), test::sampleImage().bytes);
     auto* dialog = child<QFileDialog>(&form, QStringLiteral("CommonDialog1"));
     EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("SNES Icevale Files (*.smc)")});
 
@@ -151,7 +153,7 @@ TEST_F(MainWindow, FailuresAreReportedAndChangeNothing)
 {
     const QString in = write("in.smc", test::sampleImage().bytes);
     open(in);
-    const Bytes before = form.cartridge().RomImage;
+    const Bytes before = form.document().image();
     Bytes tooMany = test::sampleImage().bytes;
     tooMany[teamoffset[3] - 1] = 0xFF;
     const std::pair<QString, QString> failures[] = {
@@ -166,7 +168,7 @@ TEST_F(MainWindow, FailuresAreReportedAndChangeNothing)
         EXPECT_TRUE(status().contains(reason)) << status().toStdString();
         EXPECT_EQ(label1(), in);
         EXPECT_EQ(enabled(), std::vector<bool>(10, true));
-        EXPECT_EQ(form.cartridge().RomImage, before);
+        EXPECT_EQ(form.document().image(), before);
     }
 
     save(QStringLiteral("/dev/full"));
@@ -206,7 +208,7 @@ TEST_F(MainWindow, ASecondOpenClosesEditorsIntoTheOldImageFirst)
     CountingEditor* editor = created.at(0);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->unloads, 1);
-    EXPECT_EQ(form.cartridge().RomImage, other);  // the close wrote into the old image only
+    EXPECT_EQ(form.document().image(), other);  // the close wrote into the old image only
     EXPECT_EQ(label1(), second);
     click(button(4));
     EXPECT_EQ(editor->loadedImageSize, static_cast<int>(other.size()));
