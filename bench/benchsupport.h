@@ -3,24 +3,26 @@
 // two ways a user waits for an editor window to open.
 #include <benchmark/benchmark.h>
 
-#include "core/romfile.h"
+#include "core/document.h"
 #include "tools/sampleimage.h"
 
 namespace icevale::bench {
 
-inline Cartridge sampleCartridge()
+inline Document sampleDocument()
 {
     Cartridge cart;
     cart.RomImage = sample::makeSampleImage().bytes;
     decodeimage(cart);
-    return cart;
+    Document doc;
+    doc.adopt(std::move(cart), "sample.smc");
+    return doc;
 }
 
 // First opening: the window is made, loaded and shown.
 template <class Editor>
 void openEditor(benchmark::State& state)
 {
-    Cartridge cart = sampleCartridge();
+    Document cart = sampleDocument();
     for (auto _ : state) {
         Editor editor(cart, nullptr);
         editor.showEditor();
@@ -32,7 +34,7 @@ void openEditor(benchmark::State& state)
 template <class Editor>
 void reopenEditor(benchmark::State& state)
 {
-    Cartridge cart = sampleCartridge();
+    Document cart = sampleDocument();
     Editor editor(cart, nullptr);
     for (auto _ : state) {
         editor.showEditor();

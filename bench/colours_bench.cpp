@@ -17,7 +17,7 @@ BENCHMARK(icevale::bench::openEditor<icevale::BannerEditor>)->Name("window/OpenB
 
 void window_uniformteamswitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::UniformEditor window(cart, nullptr);
     window.showEditor();
     auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
@@ -31,7 +31,7 @@ BENCHMARK(window_uniformteamswitch)->Name("window/UniformTeamSwitch");
 
 void window_uniformbarchange(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::UniformEditor window(cart, nullptr);
     window.showEditor();
     auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));

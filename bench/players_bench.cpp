@@ -12,7 +12,7 @@ namespace {
 
 void window_openplayereditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     for (auto _ : state) {
         // Until the window is painted; closing the program, not the user, pays for
         // taking it down.
@@ -29,7 +29,7 @@ BENCHMARK(window_openplayereditor)->Name("window/OpenPlayerEditor");
 
 void window_playerteamswitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::PlayerEditor window(cart, nullptr);
     window.showEditor();
     auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
@@ -45,7 +45,7 @@ BENCHMARK(window_playerteamswitch)->Name("window/PlayerTeamSwitch");
 // Showing the window again after closing it: the controls exist, Form_Load refills.
 void window_reopenplayereditor(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::PlayerEditor window(cart, nullptr);
     window.showEditor();
     for (auto _ : state) {

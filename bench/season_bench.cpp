@@ -17,7 +17,7 @@ BENCHMARK(icevale::bench::openEditor<icevale::MenuEditor>)->Name("window/OpenMen
 
 void window_playoffpagechange(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::PlayoffEditor window(cart, nullptr);
     window.showEditor();
     auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));

@@ -49,7 +49,7 @@ void image_saverom(benchmark::State& state)
     icevale::loadrom(cart, sampleFile());
     const auto out = (std::filesystem::temp_directory_path() / "icevale-bench-out.smc").string();
     for (auto _ : state)
-        benchmark::DoNotOptimize(icevale::saverom(cart, out).ok);
+        benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, out).ok);
 }
 BENCHMARK(image_saverom)->Name("image/saverom");
 

@@ -18,7 +18,7 @@ BENCHMARK(icevale::bench::reopenEditor<icevale::LinesEditor>)->Name("window/Reop
 
 void linesTeamSwitch(benchmark::State& state)
 {
-    icevale::Cartridge cart = icevale::bench::sampleCartridge();
+    icevale::Document cart = icevale::bench::sampleDocument();
     icevale::LinesEditor editor(cart, nullptr);
     editor.showEditor();
     auto* teams = editor.findChild<QListWidget*>(QStringLiteral("List1"));

@@ -1,5 +1,10 @@
 #include "tools/sampleimage.h"
 
+#include "core/bannertexts.h"
+#include "core/menudefaults.h"
+#include "core/playoffs.h"
+#include "core/teamtexts.h"
+
 #include <stdexcept>
 
 namespace icevale::sample {

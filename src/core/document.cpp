@@ -8,26 +8,6 @@ namespace {
 // Differing runs closer than this are kept as one range.
 constexpr std::size_t kJoinGap = 8;
 
-struct Span {
-    std::size_t begin, end;
-};
-
-std::vector<Span> touched(const Edit& edit)
-{
-    std::vector<Span> spans;
-    for (const Edit::Write& w : edit.writes())
-        spans.push_back({w.offset, w.offset + w.bytes.size()});
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
-    std::vector<Span> merged;
-    for (const Span& s : spans) {
-        if (!merged.empty() && s.begin <= merged.back().end)
-            merged.back().end = std::max(merged.back().end, s.end);
-        else
-            merged.push_back(s);
-    }
-    return merged;
-}
-
 // The runs of `span` where `before` and the image now differ.
 void diffruns(const Bytes& rom, const Span& span, const Bytes& before, std::vector<ByteRange>& out)
 {
@@ -88,7 +68,7 @@ Document::Applied Document::apply(const Edit& edit, std::string name, std::strin
         applied.message = name + ": the change would write past the end of the image, so nothing was written";
         return applied;
     }
-    const std::vector<Span> spans = touched(edit);
+    const std::vector<Span> spans = touchedspans(edit);
     std::vector<Bytes> before;
     for (const Span& s : spans)
         before.emplace_back(rom.begin() + static_cast<std::ptrdiff_t>(s.begin),

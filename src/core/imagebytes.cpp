@@ -68,11 +68,33 @@ bool editfits(const Edit& edit, std::size_t size)
     return true;
 }
 
+std::vector<Span> touchedspans(const Edit& edit)
+{
+    std::vector<Span> spans;
+    for (const Edit::Write& w : edit.writes())
+        spans.push_back({w.offset, w.offset + w.bytes.size()});
+    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
+    std::vector<Span> merged;
+    for (const Span& s : spans) {
+        if (!merged.empty() && s.begin <= merged.back().end)
+            merged.back().end = std::max(merged.back().end, s.end);
+        else
+            merged.push_back(s);
+    }
+    return merged;
+}
+
 bool editchanges(const Bytes& rom, const Edit& edit)
 {
-    for (const Edit::Write& w : edit.writes()) {
-        if (!inside(rom.size(), w.offset, w.bytes.size()) ||
-            !std::equal(w.bytes.begin(), w.bytes.end(), rom.begin() + static_cast<std::ptrdiff_t>(w.offset)))
+    if (!editfits(edit, rom.size()))
+        return true;
+    for (const Span& span : touchedspans(edit)) {
+        Bytes after(rom.begin() + static_cast<std::ptrdiff_t>(span.begin), rom.begin() + static_cast<std::ptrdiff_t>(span.end));
+        for (const Edit::Write& w : edit.writes()) {
+            if (w.offset >= span.begin && w.offset < span.end)
+                std::copy(w.bytes.begin(), w.bytes.end(), after.begin() + static_cast<std::ptrdiff_t>(w.offset - span.begin));
+        }
+        if (!std::equal(after.begin(), after.end(), rom.begin() + static_cast<std::ptrdiff_t>(span.begin)))
             return true;
     }
     return false;

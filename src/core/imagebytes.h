@@ -74,10 +74,17 @@ private:
     std::vector<Write> writes_;
 };
 
+// The places an edit writes, as sorted, separate [begin, end) spans.
+struct Span {
+    std::size_t begin = 0, end = 0;
+};
+std::vector<Span> touchedspans(const Edit& edit);
+
 // Whether every write of the edit lies inside an image of `size` bytes.
 bool editfits(const Edit& edit, std::size_t size);
 
 // Whether applying the edit would change a byte of the image (or could not be applied).
+// Later writes of an edit win over earlier ones at the same place.
 bool editchanges(const Bytes& rom, const Edit& edit);
 
 // Applies the writes in order when every one of them fits; otherwise writes nothing.

@@ -1,0 +1,131 @@
+#include <random>
+
+#include "app/appfixture.h"
+#include "app/history.h"
+
+namespace icevale {
+namespace {
+
+using namespace test;
+
+class UndoForm : public OpenedForm {
+protected:
+    // Keys pressed in the active window, as a person presses them.
+    void keys(QWidget* target, QKeySequence::StandardKey key)
+    {
+        target->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(target->window()));
+        QTest::keySequence(target, key);
+    }
+    void undoAll()
+    {
+        while (form.history().stack()->canUndo())
+            form.undo();
+    }
+};
+
+TEST_F(UndoForm, EachWindowsEditUndoesAndRedoesCommittedOrNot)
+{
+    for (const WindowEdit& e : windowEdits()) {
+        SCOPED_TRACE(e.title);
+        auto* window = static_cast<EditorWindow*>(open(e.command));
+        const Bytes before = image();
+        e.edit(window);
+        ASSERT_EQ(window->commit(), QString());
+        const Bytes after = image();
+        ASSERT_NE(after, before);
+        keys(window, QKeySequence::Undo);
+        EXPECT_EQ(image(), before);
+        EXPECT_TRUE(status().startsWith(QStringLiteral("Undid: ") + QString::fromLatin1(e.title)))
+            << status().toStdString();
+        EXPECT_FALSE(window->haspending()) << "the window shows the image again";
+        keys(window, QKeySequence::Redo);
+        EXPECT_EQ(image(), after);
+        EXPECT_FALSE(window->haspending());
+
+        // Undone while still only in the window: the edit becomes a step and is taken back.
+        keys(window, QKeySequence::Undo);
+        e.edit(window);
+        keys(&form, QKeySequence::Undo);
+        EXPECT_EQ(image(), before);
+        EXPECT_FALSE(window->haspending());
+    }
+}
+
+TEST_F(UndoForm, TypingInATextBoxIsUndoneInTheBox)
+{
+    QWidget* banners = open(10);
+    auto* box = child<QLineEdit>(banners, QStringLiteral("Teamnm_3"));
+    const QString text = box->text();
+    backspace(box, 2);
+    keys(box, QKeySequence::Undo);
+    EXPECT_EQ(box->text(), text);
+    EXPECT_EQ(image(), sampleImage().bytes);
+    EXPECT_FALSE(status().startsWith(QStringLiteral("Undid")));
+}
+
+TEST_F(UndoForm, TheMarkerFollowsTheSavedState)
+{
+    QWidget* uniforms = open(7);
+    nudgeBar(uniforms, QStringLiteral("HScroll2"));
+    save(file);
+    EXPECT_FALSE(marked());
+    nudgeBar(uniforms, QStringLiteral("HScroll3"));
+    EXPECT_TRUE(marked());
+    form.undo();
+    EXPECT_FALSE(marked());
+    EXPECT_EQ(image(), readFile(file.toStdString()));
+    form.undo();
+    EXPECT_TRUE(marked());
+    EXPECT_EQ(image(), sampleImage().bytes);
+}
+
+TEST_F(UndoForm, RosterChangesComeBackWhole)
+{
+    QWidget* players = open(5);
+    const auto rowShown = [&](int r) { return child<QLineEdit>(players, QStringLiteral("player_name_%1").arg(r))->isVisible(); };
+    const int n = sampleImage().teams[1].goalies + sampleImage().teams[1].forwards + sampleImage().teams[1].defence;
+    const QString goalies = child<QLabel>(players, QStringLiteral("Label20"))->text();
+    click(child<QPushButton>(players, QStringLiteral("Command4")));  // "Add Player"
+    typeInto(child<QLineEdit>(players, QStringLiteral("player_name_%1").arg(n)), QStringLiteral("Newman"));
+    click(child<QPushButton>(players, QStringLiteral("Command8")));  // goalie "+"
+    ASSERT_TRUE(rowShown(n));
+    form.undo();
+    EXPECT_EQ(image(), sampleImage().bytes);  // records, count byte and goalie marks
+    EXPECT_FALSE(rowShown(n));
+    EXPECT_EQ(child<QLabel>(players, QStringLiteral("Label20"))->text(), goalies);
+    form.redo();
+    EXPECT_TRUE(rowShown(n));
+    EXPECT_EQ(child<QLineEdit>(players, QStringLiteral("player_name_%1").arg(n))->text(), QStringLiteral("Newman"));
+}
+
+TEST_F(UndoForm, ALongRandomSessionUndoesToTheOriginalAndRedoesToTheEnd)
+{
+    std::mt19937 random(7);
+    for (int i = 0; i < 60; ++i) {
+        const WindowEdit& e = windowEdits()[random() % windowEdits().size()];
+        e.edit(open(e.command));
+    }
+    for (int command = 3; command <= 10; ++command)
+        ASSERT_EQ(form.editor(command) ? form.editor(command)->commit() : QString(), QString());
+    const Bytes end = image();
+    undoAll();
+    EXPECT_EQ(image(), sampleImage().bytes);
+    while (form.history().stack()->canRedo())
+        form.redo();
+    EXPECT_EQ(image(), end);
+}
+
+TEST_F(UndoForm, OpeningClearsTheStepsAndSavingKeepsThem)
+{
+    nudgeBar(open(7), QStringLiteral("HScroll1"));
+    save(file);
+    EXPECT_TRUE(form.history().stack()->canUndo());
+    ASSERT_TRUE(form.openfile(file));
+    EXPECT_FALSE(form.history().stack()->canUndo());
+    form.undo();
+    EXPECT_EQ(status(), QStringLiteral("Nothing to undo."));
+}
+
+}  // namespace
+}  // namespace icevale
