@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string_view>
 #include <tuple>
 
 #include "core/romfile.h"
@@ -49,10 +50,10 @@ public:
     }
 
 private:
-    void note(bool happened, const std::string& what)
+    void note(bool happened, std::string_view what)
     {
         if (happened)
-            seen.insert(what);
+            seen.emplace(what);
     }
 
     // A text of `length` bytes from `pos`, checked to hold only bytes 0x20..0xFF.
