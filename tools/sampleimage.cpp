@@ -1,27 +1,11 @@
+// The fixed readable image (the default seed) and the choice between it and random ones.
 #include "tools/sampleimage.h"
 
-#include "core/bannertexts.h"
-#include "core/menudefaults.h"
-#include "core/playoffs.h"
-#include "core/teamtexts.h"
-
-#include <stdexcept>
+#include "tools/samplebuild.h"
 
 namespace icevale::sample {
+namespace detail {
 namespace {
-
-// xorshift32: a fixed sequence, the same on every machine.
-struct Rng {
-    std::uint32_t s = 0x1CEBA11u;
-    std::uint32_t next()
-    {
-        s ^= s << 13;
-        s ^= s >> 17;
-        s ^= s << 5;
-        return s;
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
-};
 
 struct TeamText {
     const char *name, *abbrev, *nick, *arena, *banner;
@@ -65,23 +49,6 @@ constexpr std::array<const char*, 16> kInitials = {"A", "B", "C", "D", "E", "F",
 constexpr std::array<const char*, 16> kFirstPart = {"Bar", "Cor", "Dal", "Fen", "Gor", "Hal", "Kel", "Lom",
                                                     "Mar", "Nor", "Pel", "Ros", "Sav", "Tor", "Vel", "Wen"};
 constexpr std::array<const char*, 8> kLastPart = {"ak", "ney", "ov", "sen", "ley", "ic", "berg", "ton"};
-
-void put(Bytes& b, std::size_t pos, std::uint8_t v) { b.at(pos) = v; }
-
-void putword(Bytes& b, std::size_t pos, std::uint16_t w)
-{
-    put(b, pos, static_cast<std::uint8_t>(w & 0xFF));
-    put(b, pos + 1, static_cast<std::uint8_t>(w >> 8));
-}
-
-std::size_t putrecord(Bytes& b, std::size_t pos, const std::string& text)
-{
-    put(b, pos, static_cast<std::uint8_t>(text.size() + 2));
-    put(b, pos + 1, 0);
-    for (std::size_t i = 0; i < text.size(); ++i)
-        put(b, pos + 2 + i, static_cast<std::uint8_t>(text[i]));
-    return pos + 2 + text.size();
-}
 
 std::uint8_t bcd(int n) { return static_cast<std::uint8_t>((n / 10) * 16 + n % 10); }
 
@@ -127,8 +94,6 @@ void buildroster(Rng& rng, Team& team, int t)
         used -= 3;
         player.name = player.name.substr(3);
     }
-    if (used > area || n < 20 || n > 25)
-        throw std::logic_error("sample roster does not fit for team " + std::to_string(t));
 }
 
 void buildlines(Rng& rng, Team& team)
@@ -142,94 +107,10 @@ void buildlines(Rng& rng, Team& team)
     }
 }
 
-void writeteam(Bytes& b, const Team& team, int t)
-{
-    static constexpr std::uint8_t marks[5][2] = {{0, 0}, {0x10, 0x00}, {0x11, 0x00}, {0x11, 0x10}, {0x11, 0x11}};
-    put(b, teamoffset[t] - 1, static_cast<std::uint8_t>(16 * team.forwards + team.defence));
-    put(b, teamoffset[t], team.overall);
-    put(b, teamoffset[t] + 1, marks[team.goalies][0]);
-    put(b, teamoffset[t] + 2, marks[team.goalies][1]);
-    for (int l = 1; l <= kLines; ++l) {
-        for (int s = 1; s <= kSlots; ++s)
-            put(b, teamoffset[t] + 3 + 8 * (l - 1) + (s - 1), team.lines[l][s]);
-    }
-    std::size_t pos = rosteroffset[t];
-    for (const Player& p : team.players) {
-        pos = putrecord(b, pos, p.name);
-        put(b, pos++, p.number);
-        for (int q = 1; q <= 7; ++q)
-            put(b, pos++, p.attr[q]);
-    }
-    put(b, pos, 0x02);
-    put(b, pos + 1, 0x00);
-
-    pos = teamtextoffset[t];
-    for (const std::string* text : {&team.name, &team.abbrev, &team.nick, &team.arena})
-        pos = putrecord(b, pos, *text);
-    if (pos > teamtextoffset[t] + teamtextsize[t])
-        throw std::logic_error("sample texts do not fit for team " + std::to_string(t));
-
-    for (int k = 0; k < 11; ++k) {
-        putword(b, awayuniformoffset[t] + 4 + 2 * k, team.away[k]);
-        putword(b, homeuniformoffset[t] + 4 + 2 * k, team.home[k]);
-    }
-    for (int k = 0; k < 14; ++k)
-        putword(b, banneroffset[t] + 2 * k, team.bannercolours[k]);
-}
-
-void writebanners(Bytes& b, const SampleImage& img)
-{
-    std::size_t f = kBannerTextArea;
-    for (int t = 1; t <= kTeams; ++t) {
-        const std::size_t entry = kBannerPointerTable + 2 * (t - 1);
-        put(b, entry, static_cast<std::uint8_t>(f & 0xFF));
-        put(b, entry + 1, f < 0xE1900 ? 0x96 : 0x97);
-        for (const char c : img.teams[t].banner)
-            put(b, f++, static_cast<std::uint8_t>(c));
-        put(b, f++, 0);
-    }
-    if (f > kBannerTextArea + kBannerTextSize)
-        throw std::logic_error("sample banner texts do not fit");
-    for (; f < kBannerTextArea + kBannerTextSize; ++f)
-        put(b, f, 0);
-}
-
-void writeseason(Bytes& b, SampleImage& img, Rng& rng)
-{
-    for (std::size_t i = 0; i < img.playoffslots.size(); ++i) {
-        img.playoffslots[i] = static_cast<std::uint8_t>(i % 64 < 16 ? rng.below(28) : 28);
-        put(b, kPlayoffSlots + i, img.playoffslots[i]);
-    }
-    img.playoffcount = 16;
-    put(b, kPlayoffCount, img.playoffcount);
-    put(b, kPlayoffCountCopy, img.playoffcount);
-    img.menudefaults = {0, 4, 17, 1, 1, 2, 0};
-    for (std::size_t i = 0; i < img.menudefaults.size(); ++i)
-        put(b, kMenuDefaults + 2 * i, img.menudefaults[i]);
-    img.selectableteams = 28;
-    put(b, kSelectableTeams, img.selectableteams);
-    put(b, kSelectableTeamsCopy, img.selectableteams);
-
-    img.menuname1 = "ICEVALE";
-    img.menuname2 = "LEAGUE";
-    putrecord(b, putrecord(b, kMenuNamesOffset, img.menuname1), img.menuname2);
-}
-
 }  // namespace
 
-SampleImage makeSampleImage()
+void chooseclassic(SampleImage& img, Rng& rng)
 {
-    SampleImage img;
-    Rng rng;
-    // Filler everywhere first, so that a write to a place the editor must not touch
-    // shows up as a changed byte.
-    img.bytes.resize(kImageSize);
-    for (auto& byte : img.bytes)
-        byte = static_cast<std::uint8_t>(rng.next() >> 24);
-    for (std::size_t i = 0; i < 0x200; ++i)
-        img.bytes[i] = 0;
-    img.bytes[0] = 0x80;  // copier header: ROM size in 8 KiB units
-
     for (int t = 1; t <= kTeams; ++t) {
         Team& team = img.teams[t];
         const TeamText& text = kTexts[t];
@@ -247,11 +128,48 @@ SampleImage makeSampleImage()
             w = colourword(rng);
         for (auto& w : team.bannercolours)
             w = colourword(rng);
-        writeteam(img.bytes, team, t);
     }
-    writebanners(img.bytes, img);
-    writeseason(img.bytes, img, rng);
+    for (std::size_t i = 0; i < img.playoffslots.size(); ++i)
+        img.playoffslots[i] = static_cast<std::uint8_t>(i % 64 < 16 ? rng.below(28) : 28);
+    img.playoffcount = 16;
+    img.menudefaults = {0, 4, 17, 1, 1, 2, 0};
+    img.selectableteams = 28;
+    img.menuname1 = "ICEVALE";
+    img.menuname2 = "LEAGUE";
+}
+
+}  // namespace detail
+
+namespace {
+
+// Spreads nearby seeds over the whole state space; xorshift must not start from 0.
+std::uint32_t startstate(std::uint32_t seed)
+{
+    std::uint32_t x = seed;
+    x ^= x >> 16;
+    x *= 0x85EBCA6Bu;
+    x ^= x >> 13;
+    x *= 0xC2B2AE35u;
+    x ^= x >> 16;
+    return x != 0 ? x : 0x9E3779B9u;
+}
+
+}  // namespace
+
+SampleImage makeSampleImage(std::uint32_t seed)
+{
+    SampleImage img;
+    img.seed = seed;
+    detail::Rng rng{seed == kDefaultSeed ? kDefaultSeed : startstate(seed)};
+    detail::fillimage(img.bytes, rng);
+    if (seed == kDefaultSeed)
+        detail::chooseclassic(img, rng);
+    else
+        detail::choosevaried(img, rng);
+    detail::writeimage(img);
     return img;
 }
+
+SampleImage makeSampleImage() { return makeSampleImage(kDefaultSeed); }
 
 }  // namespace icevale::sample

@@ -1,7 +1,17 @@
 #pragma once
-// A deterministic synthetic cartridge image with consistent data in every area the
-// editor knows, and the values it was built from, so tests can compare what the editor
-// decodes with what was put in. Invented names only; no data from any real game.
+// Deterministic synthetic cartridge images with consistent data in every area the
+// editor knows, and the values each was built from, so tests can compare what the
+// editor decodes with what was put in. Invented names only; no data from any real game.
+//
+// The default seed gives one fixed, readable image. Any other seed gives a random image
+// that is valid by the format's rules but ranges over everything it may hold: role counts
+// of 1..4 goalies and 1..15 forwards and defencemen (at most 25 players), names from
+// empty to a roster area filled to its last byte, team texts filling their blocks or
+// empty, menu names sharing up to 22 characters, banner texts filling their area or
+// leaving zeros at its end, texts of bytes 0x20..0xFF, and stored values the windows
+// cannot show: rating nibbles 7..15, hand nibbles above 1, jersey digits A..F, line-up
+// slots past the roster, playoff slots above 28, counts of 0 or above 28, menu defaults
+// past their lists and colour words with bit 15 set.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,10 +22,11 @@
 namespace icevale::sample {
 
 inline constexpr std::size_t kImageSize = 0x100000 + 0x200;  // 1 MiB ROM + copier header
+inline constexpr std::uint32_t kDefaultSeed = 0x1CEBA11;
 
 struct Player {
     std::string name;
-    std::uint8_t number = 0;         // two BCD digits
+    std::uint8_t number = 0;         // jersey byte: two BCD digits, or a digit A..F
     std::array<std::uint8_t, 8> attr{};  // [1..7]
 };
 
@@ -30,6 +41,7 @@ struct Team {
 };
 
 struct SampleImage {
+    std::uint32_t seed = kDefaultSeed;
     Bytes bytes;
     std::array<Team, kTeams + 1> teams;  // [t], index 0 unused
     std::string menuname1, menuname2;
@@ -39,6 +51,7 @@ struct SampleImage {
     std::uint8_t selectableteams = 0;
 };
 
-SampleImage makeSampleImage();
+SampleImage makeSampleImage(std::uint32_t seed);
+SampleImage makeSampleImage();  // the default seed
 
 }  // namespace icevale::sample
