@@ -14,6 +14,8 @@
 
 #include "app/editorfactory.h"
 #include "app/history.h"
+#include "core/health.h"
+#include "widgets/qtext.h"
 #include "windows/editorwindow.h"
 
 namespace icevale {
@@ -199,7 +201,7 @@ bool Form1::openfile(const QString& name)
     Label1->setText(name);
     for (int c = 2; c <= 10; ++c)
         commands.at(static_cast<std::size_t>(c))->setEnabled(true);
-    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(name).arg(doc.image().size()));
+    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(name).arg(doc.image().size()) + healthwarning());
     updatetitle();
     return true;
 }
@@ -220,6 +222,19 @@ void Form1::Command2_Click()
     steps->saved();
     setstatus(QStringLiteral("Saved the image to %1.").arg(name));
     updatetitle();
+}
+
+// Damaged images open, so that they can be mended, but not without a word.
+QString Form1::healthwarning() const
+{
+    const std::vector<HealthProblem> problems = healthcheck(doc.cart());
+    if (problems.empty())
+        return {};
+    QString warning = QStringLiteral(" It does not look like a sound Icevale image: ") +
+                      toQString(problems.front().text);
+    if (problems.size() > 1)
+        warning += QStringLiteral(" (and %1 other problem%2)").arg(problems.size() - 1).arg(problems.size() > 2 ? QStringLiteral("s") : QString());
+    return warning + QLatin1Char('.');
 }
 
 // Every open window stores what it holds; the first that refuses comes forward and the

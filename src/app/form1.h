@@ -55,6 +55,7 @@ private:
     QString askfilename(bool save);
     bool commiteditors();
     bool maydiscard();
+    QString healthwarning() const;
     void closeeditors();
     void afterstep(const QString& verb, const QString& name);
     void updatetitle();

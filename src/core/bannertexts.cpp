@@ -7,6 +7,18 @@ namespace {
 
 constexpr std::int64_t kAreaEnd = kBannerTextArea + kBannerTextSize;  // one past the area
 constexpr std::int32_t kAddressPastArea = 0x9786;
+constexpr std::int64_t kAddressToFile = kAreaEnd - kAddressPastArea;  // 0x9681 is 0xE1881
+
+std::optional<std::array<std::int32_t, kTeams + 1>> readpointers(const Bytes& rom)
+{
+    const auto table = readspan(rom, kBannerPointerTable, 2 * kTeams);
+    if (!table)
+        return std::nullopt;
+    std::array<std::int32_t, kTeams + 1> pointer{};
+    for (std::size_t k = 1; k <= kTeams; ++k)
+        pointer[k] = (*table)[2 * (k - 1)] + 256 * (*table)[2 * (k - 1) + 1];
+    return pointer;
+}
 
 Edit pointersedit(const TeamTable<std::int32_t>& lengths)
 {
@@ -25,14 +37,12 @@ Edit pointersedit(const TeamTable<std::int32_t>& lengths)
 
 bool readbannerlengths(Tables& tables, const Bytes& rom)
 {
-    const auto table = readspan(rom, kBannerPointerTable, 2 * kTeams);
-    if (!table) {
+    const auto read = readpointers(rom);
+    if (!read) {
         tables.bannertextlen.fill(0);
         return false;
     }
-    std::int32_t pointer[kTeams + 1] = {};
-    for (std::size_t k = 1; k <= kTeams; ++k)
-        pointer[k] = (*table)[2 * (k - 1)] + 256 * (*table)[2 * (k - 1) + 1];
+    const auto& pointer = *read;
     for (int k = 1; k < kTeams; ++k)
         tables.bannertextlen[k] = pointer[k + 1] - pointer[k] - 1;
     tables.bannertextlen[kTeams] = kAddressPastArea - pointer[kTeams] - 1;
@@ -56,10 +66,44 @@ std::int64_t bannertextstart(const Tables& tables, int t)
     return start;
 }
 
+std::optional<TeamTable<std::int64_t>> bannerpointerstarts(const Bytes& rom)
+{
+    const auto pointer = readpointers(rom);
+    if (!pointer)
+        return std::nullopt;
+    TeamTable<std::int64_t> starts{};
+    std::int64_t previous = kBannerTextArea - 1;
+    for (int k = 1; k <= kTeams; ++k) {
+        starts[k] = (*pointer)[k] + kAddressToFile;
+        if (starts[k] <= previous || starts[k] >= kAreaEnd)
+            return std::nullopt;
+        previous = starts[k];
+    }
+    return starts;
+}
+
+bool bannertablesound(const Bytes& rom)
+{
+    Tables tables;
+    const auto starts = bannerpointerstarts(rom);
+    if (!readbannerlengths(tables, rom) || !starts || (*starts)[1] != kBannerTextArea)
+        return false;
+    for (int t = 1; t <= kTeams; ++t) {
+        std::string text = readbannertext(tables, rom, t);
+        if (t == kTeams)
+            text.erase(text.find_last_not_of('\0') + 1);  // the spare bytes after the last text
+        if (text.find('\0') != std::string::npos)
+            return false;
+    }
+    return true;
+}
+
 std::string readbannertext(const Tables& tables, const Bytes& rom, int t)
 {
-    const std::int64_t start = std::max<std::int64_t>(bannertextstart(tables, t), kBannerTextArea);
-    const std::int64_t end = std::min(bannertextstart(tables, t) + tables.bannertextlen[t], kAreaEnd);
+    const auto pointed = bannerpointerstarts(rom);
+    const std::int64_t from = pointed ? (*pointed)[t] : bannertextstart(tables, t);
+    const std::int64_t start = std::max<std::int64_t>(from, kBannerTextArea);
+    const std::int64_t end = std::min(from + tables.bannertextlen[t], kAreaEnd);
     if (end <= start)
         return {};
     const auto text = readspan(rom, static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));

@@ -28,8 +28,19 @@ Edit bannerpointersedit(const Tables& tables);
 // File offset of team t's text: 0xE1881 + the sum of (bannertextlen(u) + 1), u < t.
 std::int64_t bannertextstart(const Tables& tables, int t);
 
-// The bytes of team t's text as far as they lie inside the area; a negative length or
-// a start outside the area gives an empty text. Nothing outside the area is read.
+// The file offsets the 28 pointers give, when every one lies inside the area and each
+// lies past the one before; nothing otherwise.
+std::optional<TeamTable<std::int64_t>> bannerpointerstarts(const Bytes& rom);
+
+// Whether the table and the texts are what writing them packed gives back unchanged:
+// the table usable, the first text at the area's start, and no text holding a zero
+// byte (which a text box cannot show) before its end.
+bool bannertablesound(const Bytes& rom);
+
+// The bytes of team t's text as far as they lie inside the area, from where its pointer
+// points when the pointers ascend inside the area, otherwise from bannertextstart. A
+// negative length or a start outside the area gives an empty text. Nothing outside the
+// area is read.
 std::string readbannertext(const Tables& tables, const Bytes& rom, int t);
 
 // Team t's text as a text box shows it: readbannertext without its zero bytes.

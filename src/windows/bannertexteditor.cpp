@@ -43,7 +43,8 @@ void BannerTextEditor::buildcontrols()
 void BannerTextEditor::Form_Load()
 {
     Label1->setText(QStringLiteral("bytes remaining"));
-    tableusable = readbannerlengths(doc.tables(), cart.RomImage);
+    readbannerlengths(doc.tables(), cart.RomImage);
+    tablesound = bannertablesound(cart.RomImage);
     bannerspace = static_cast<std::int16_t>(kBannerTextSize);
     for (int t = 1; t <= kTeams; ++t) {
         LimitedLineEdit* box = Teamnm[static_cast<std::size_t>(t - 1)];
@@ -75,11 +76,12 @@ void BannerTextEditor::Form_Unload() { savebannertext(); }
 
 void BannerTextEditor::savebannertext() { storetexts(); }
 
-// Texts read through an unusable table may be only what could be shown of them, so
-// such a table is replaced only once the user has changed a text.
+// Texts read through a damaged table may be only what could be shown of them (cut,
+// shifted, without their zero bytes), so such a table is replaced only once the user
+// has changed a text.
 bool BannerTextEditor::mustsave(const TeamTable<std::string>& texts) const
 {
-    return tableusable || texts != loadedtexts;
+    return tablesound || texts != loadedtexts;
 }
 
 QString BannerTextEditor::storetexts()
@@ -99,7 +101,7 @@ QString BannerTextEditor::storetexts()
     if (!apply(*edit, QStringLiteral("Banner texts")))
         return QStringLiteral("Banner texts not saved.");
     doc.tables().bannertextlen = bannerlengths(texts);
-    tableusable = true;
+    tablesound = true;
     loadedtexts = texts;
     return {};
 }

@@ -41,9 +41,9 @@ private:
     QPushButton* Command1 = nullptr;
 
     std::int16_t bannerspace = 261;
-    // Whether the pointer table read at load was usable, and the texts shown then: an
-    // unusable table is only replaced when the user has changed a text.
-    bool tableusable = true;
+    // Whether the table read at load was sound, and the texts shown then: a damaged
+    // table is only replaced when the user has changed a text.
+    bool tablesound = true;
     TeamTable<std::string> loadedtexts;
 };
 
