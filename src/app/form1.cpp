@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -54,6 +58,7 @@ Form1::Form1(QWidget* parent, EditorFactory factory)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     setAccessibleName(kCaption);
+    setAcceptDrops(true);
     steps = new History(doc, this);
     titletimer = new QTimer(this);
     titletimer->setSingleShot(true);
@@ -348,7 +353,37 @@ void Form1::updatetitle()
     setWindowModified(doc.modified() || pending);
 }
 
-void Form1::setstatus(const QString& text) { StatusLine->setText(text); }
+// The window grows to show the whole message, however many lines it takes.
+void Form1::setstatus(const QString& text)
+{
+    StatusLine->setText(text);
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// One local file dropped opens as "Open Rom" would open it; anything else is refused.
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1) {
+        setstatus(QStringLiteral("Drop one image file to open it; %1 were dropped, so nothing was opened.").arg(urls.size()));
+        return;
+    }
+    if (!urls.first().isLocalFile()) {
+        setstatus(QStringLiteral("Only a file on this computer can be opened, not %1.").arg(urls.first().toDisplayString()));
+        return;
+    }
+    event->acceptProposedAction();
+    openfile(urls.first().toLocalFile());
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

@@ -24,7 +24,9 @@ public:
         qsizetype suffix = 0;
         while (suffix < common - prefix && before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
             ++suffix;
-        const QString inserted = keepEncodable(input.mid(prefix, input.size() - prefix - suffix));
+        QString inserted = keepEncodable(input.mid(prefix, input.size() - prefix - suffix));
+        if (box_->digitsOnly_)
+            inserted.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
         const qsizetype rest = input.size() - (input.size() - prefix - suffix);
         const qsizetype room = std::max<qsizetype>(0, std::max<qsizetype>(box_->limit_, before.size()) - rest);
         const QString kept = inserted.left(room);
@@ -53,6 +55,7 @@ void LimitedLineEdit::setText(const QString& text)
     programSet_ = true;
     QLineEdit::setText(text);
     programSet_ = false;
+    setCursorPosition(0);
 }
 
 }  // namespace icevale

@@ -2,7 +2,8 @@
 // A text box whose limit restricts only what the user types or pastes: text set by the
 // program is never cut, deleting always works, a paste inserts as much as fits, a limit
 // of 0 or below admits nothing new, and characters without a code in the image's
-// character set are dropped. setMaxLength is not used because it cuts existing text.
+// character set are dropped (and, in a number box, everything but digits).
+// setMaxLength is not used because it cuts existing text.
 #include <QLineEdit>
 
 namespace icevale {
@@ -14,9 +15,11 @@ public:
 
     void setLimit(int limit) { limit_ = limit; }
     int limit() const { return limit_; }
+    // Admit only the digits 0-9 from typing and pasting, as a number box does.
+    void setDigitsOnly(bool digits) { digitsOnly_ = digits; }
 
-    // Program-set text: shown in full whatever the limit; raises textChanged when it
-    // differs from the text shown.
+    // Program-set text: shown in full whatever the limit, from its beginning; raises
+    // textChanged when it differs from the text shown.
     void setText(const QString& text);
 
 signals:
@@ -30,6 +33,7 @@ private:
     QString accepted_;  // the text after the last change
     int limit_ = 32767;
     bool programSet_ = false;
+    bool digitsOnly_ = false;
 };
 
 }  // namespace icevale

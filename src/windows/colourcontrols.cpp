@@ -47,6 +47,7 @@ void fillteamlist(ClickList* list, const Tables& cart)
 ComponentBars makebars(QWidget* parent, const std::array<int, 3>& tops)
 {
     static const char* const captions[3] = {"R", "G", "B"};
+    static const char* const tips[3] = {"Red, 0 to 31", "Green, 0 to 31", "Blue, 0 to 31"};
     ComponentBars bars;
     for (int bar = 0; bar < 3; ++bar) {
         makelabel(parent, 36 + bar, QString::fromLatin1(captions[bar]), twipsRect(480, tops[bar], 240, 255));
@@ -54,6 +55,7 @@ ComponentBars makebars(QWidget* parent, const std::array<int, 3>& tops)
         bars.HScroll[bar]->setObjectName(QStringLiteral("HScroll%1").arg(bar + 1));
         bars.HScroll[bar]->setGeometry(twipsRect(720, tops[bar], 3615, 255));
         bars.HScroll[bar]->setRange(0, 31);
+        bars.HScroll[bar]->setToolTip(QString::fromLatin1(tips[bar]));
         bars.value[bar] = makelabel(parent, 39 + bar, QStringLiteral("0"), twipsRect(4320, tops[bar], 480, 255));
     }
     return bars;

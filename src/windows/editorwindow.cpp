@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QShortcut>
 
+#include "widgets/captions.h"
+
 namespace icevale {
 
 EditorWindow::EditorWindow(Document& document, QWidget* parent, const QString& name, const QString& caption)
@@ -30,11 +32,14 @@ void EditorWindow::usepixelfont(int pixels)
 
 void EditorWindow::showEditor()
 {
-    if (!watched_)
+    if (!watched_) {
         watchcontrols();
+        fitcaptions(this);
+    }
     if (!open_) {
         open_ = true;
         Form_Load();
+        nameforaccess(this);
     }
     show();
     raise();

@@ -12,14 +12,14 @@ void GridCombo::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.subControls = QStyle::SC_ComboBoxFrame;
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field = rect().adjusted(3, 1, -3, -1);
+    const QRect field = rect().adjusted(2, 1, -2, -1);
     QStyleOption arrow = option;
-    arrow.rect = QRect(field.right() - 6, field.center().y() - 3, 7, 7);
+    arrow.rect = QRect(field.right() - 4, field.center().y() - 2, 5, 5);
     painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
     // With nothing selected the list shows its placeholder, as QComboBox does.
     const bool none = currentIndex() < 0;
     painter.setPen(palette().color(none ? QPalette::PlaceholderText : QPalette::ButtonText));
-    painter.drawText(field.adjusted(0, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter, none ? placeholderText() : currentText());
+    painter.drawText(field.adjusted(0, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, none ? placeholderText() : currentText());
 }
 
 }  // namespace icevale

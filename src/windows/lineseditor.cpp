@@ -23,6 +23,13 @@ struct SlotPlace {
 
 // Goalie; two defencemen; three forwards; the extra attacker.
 constexpr std::array<SlotPlace, kSlots> kSlotPlaces = {{{0, 1}, {1, 0}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {3, 1}}};
+constexpr std::array<const char*, kSlots> kSlotTips = {
+    "Slot 1: the goalie",        "Slot 2: the first defenceman", "Slot 3: the second defenceman",
+    "Slot 4: the first forward", "Slot 5: the second forward",   "Slot 6: the third forward",
+    "Slot 7: the extra attacker"};
+constexpr std::array<const char*, kLines> kLineTips = {
+    "Best: the best line",       "SC1: scoring line 1",    "SC2: scoring line 2",     "CHK: checking line",
+    "PP1: power play line 1",    "PP2: power play line 2", "PK1: penalty kill line 1", "PK2: penalty kill line 2"};
 
 }  // namespace
 
@@ -47,6 +54,7 @@ void LinesEditor::buildcontrols()
         const SlotPlace place = kSlotPlaces[static_cast<std::size_t>(i)];
         Combo1[i] = new QComboBox(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        Combo1[i]->setToolTip(QString::fromLatin1(kSlotTips[static_cast<std::size_t>(i)]));
         Combo1[i]->setGeometry(twipsRect(kColumns[static_cast<std::size_t>(place.column)],
                                          kRows[static_cast<std::size_t>(place.row)], kComboWidth, kComboHeight));
     }
@@ -72,8 +80,10 @@ void LinesEditor::Form_Load()
         List1->clear();
         List2->clear();
     }
-    for (const char* name : kLineNames)
-        List2->addItem(QString::fromLatin1(name));
+    for (std::size_t l = 0; l < kLines; ++l) {
+        List2->addItem(QString::fromLatin1(kLineNames[l]));
+        List2->item(static_cast<int>(l))->setToolTip(QString::fromLatin1(kLineTips[l]));
+    }
     for (int t = 1; t <= kTeams; ++t)
         List1->addItem(toQString(cart.teamabbrev[t]));
     List1->setCurrentRow(0);  // no line selected yet: every slot box shows its empty entry

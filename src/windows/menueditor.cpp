@@ -13,6 +13,17 @@ namespace {
 
 constexpr int kCountList = kMenuFields + 1;
 
+constexpr std::array<const char*, kMenuFields + 1> kFieldTips = {
+    "",
+    "Game mode",
+    "First team",
+    "Second team",
+    "Period length",
+    "Menu default 5: Off, On, or Off with no offsides",
+    "Menu default 6: Off, On or Automatic",
+    "Menu default 7: Automatic or Manual",
+};
+
 QStringList fixedentries(int f)
 {
     QStringList list;
@@ -37,8 +48,10 @@ void MenuEditor::buildcontrols()
         box->setObjectName(QStringLiteral("Combo%1").arg(c));
         Combo[static_cast<std::size_t>(c)] = box;
     }
-    for (int f = 1; f <= kMenuFields; ++f)
-        Combo[static_cast<std::size_t>(f)]->setGeometry(twipsRect(120, 120 + 420 * (f - 1), 3600, 330));
+    for (std::size_t f = 1; f <= kMenuFields; ++f) {
+        Combo[f]->setGeometry(twipsRect(120, 120 + 420 * (static_cast<int>(f) - 1), 3600, 330));
+        Combo[f]->setToolTip(QString::fromLatin1(kFieldTips[f]));
+    }
     Label1 = new QLabel(QStringLiteral("Selectable Teams:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(120, 3120, 1800, 255));

@@ -30,6 +30,25 @@ QStringList entries(Scale scale)
     return list;
 }
 
+// What each column's short caption stands for.
+constexpr std::array<const char*, kColumns + 1> kColumnTips = {
+    "",
+    "Weight in pounds, 140 to 260",
+    "Agility, 25 to 100",
+    "Speed, 25 to 100",
+    "Offensive awareness, 25 to 100",
+    "Defensive awareness, 25 to 100",
+    "Shot power, or puck control for a goalie, 25 to 100",
+    "Checking, 25 to 100",
+    "Hand: left or right",
+    "Stick handling, 25 to 100",
+    "Shot accuracy, 25 to 100",
+    "Endurance, 25 to 100",
+    "Stick left, 25 to 100",
+    "Passing, or glove right for a goalie, 25 to 100",
+    "Aggression, or glove left for a goalie, 25 to 100",
+};
+
 QString latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -85,14 +104,18 @@ void PlayerEditor::buildlabels()
 {
     QFont bold = font();
     bold.setBold(true);
-    Label1 = label(QStringLiteral("Label1"), 720, 120, 3855);
+    // The team's name ends where the bytes-left label begins; a longer one is elided.
+    Label1 = label(QStringLiteral("Label1"), 720, 120, 3120 - 720 - 60);
     Label1->setText(QStringLiteral("Team"));
     Label1->setFont(bold);
-    Label5 = label(QStringLiteral("Label5"), 3120, 120, 2895);
+    Label5 = label(QStringLiteral("Label5"), 3120, 120, 3180);  // up to the first header on its row
     Label5->setFont(bold);
     Label20 = label(QStringLiteral("Label20"), 720, 360, 360);
+    Label20->setToolTip(QStringLiteral("Goalies"));
     Label2 = label(QStringLiteral("Label2"), 1680, 360, 360);
+    Label2->setToolTip(QStringLiteral("Forwards"));
     Label3 = label(QStringLiteral("Label3"), 2040, 360, 360);
+    Label3->setToolTip(QStringLiteral("Defencemen"));
     Label21 = label(QStringLiteral("Label21"), 9600, 6960, 2900);  // wide enough for 15 digits
     Label21->setText(QStringLiteral("Team Rating"));
 
@@ -107,16 +130,17 @@ void PlayerEditor::buildlabels()
         header->setFont(headerfont);
         header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         header->setText(QString::fromLatin1(columncaption(j)));
+        header->setToolTip(QString::fromLatin1(kColumnTips[static_cast<std::size_t>(j)]));
     }
 }
 
 void PlayerEditor::buildbuttons()
 {
     button(1, "SAVE", 120, 5760, 495, 735);
-    button(8, "+", 1080, 360, 255, 195);
-    button(7, "-", 1320, 360, 255, 195);
-    button(2, "+", 2400, 360, 255, 195);
-    button(3, "-", 2640, 360, 255, 195);
+    button(8, "+", 1080, 360, 255, 195)->setToolTip(QStringLiteral("One goalie more: the first forward becomes the last goalie"));
+    button(7, "-", 1320, 360, 255, 195)->setToolTip(QStringLiteral("One goalie less: the last goalie becomes the first forward"));
+    button(2, "+", 2400, 360, 255, 195)->setToolTip(QStringLiteral("One defenceman more: the last forward becomes the first defenceman"));
+    button(3, "-", 2640, 360, 255, 195)->setToolTip(QStringLiteral("One defenceman less: the first defenceman becomes the last forward"));
     button(4, "Add Player", 840, 6840, 2175, 285);
     button(5, "Remove Player", 3120, 6840, 2175, 285);
     button(6, "Juice Team:", 5400, 6840, 975, 285);
@@ -138,6 +162,7 @@ void PlayerEditor::buildrow(int r)
     const int top = kRowTop + kRowHeight * r;
     const auto i = static_cast<std::size_t>(r);
     Label4[i] = label(QStringLiteral("Label4_%1").arg(r), 600, top, 240);
+    Label4[i]->setAlignment(Qt::AlignCenter);  // clear of the "SAVE" button beside rows 23-25
 
     player_name[i] = new LimitedLineEdit(this);
     player_name[i]->setObjectName(QStringLiteral("player_name_%1").arg(r));
@@ -148,6 +173,7 @@ void PlayerEditor::buildrow(int r)
     playernumber[i]->setObjectName(QStringLiteral("playernumber_%1").arg(r));
     playernumber[i]->setGeometry(twipsRect(3000, top, 375, kRowHeight));
     playernumber[i]->setLimit(kNumberLength);
+    playernumber[i]->setDigitsOnly(true);
     connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
 
     for (int j = 1; j <= kColumns; ++j) {
@@ -195,7 +221,9 @@ void PlayerEditor::refresh()
 void PlayerEditor::showteam()
 {
     const int t = curteam;
-    Label1->setText(toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]));
+    const QString team = toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]);
+    Label1->setText(Label1->fontMetrics().elidedText(team, Qt::ElideRight, Label1->width()));
+    Label1->setToolTip(team);
     Label2->setText(latin(generalnumber(cart.forwardcount[t])));
     Label3->setText(latin(generalnumber(cart.defensecount[t])));
     Label20->setText(latin(generalnumber(cart.goaliecount[t])));

@@ -40,6 +40,7 @@ void PlayoffEditor::buildcontrols()
     }
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setToolTip(QStringLiteral("Page of 128 playoff slots, 1 to 4"));
     HScroll1->setRange(0, kPlayoffPages - 1);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
@@ -73,6 +74,7 @@ void PlayoffEditor::Form_Load()
     showpage(HScroll1->value());
     showcount();
     curpage = 0;
+    showslottips();
 }
 
 void PlayoffEditor::showcount()
@@ -118,6 +120,18 @@ void PlayoffEditor::HScroll1_Change()
     storepage();
     showpage(HScroll1->value());
     curpage = HScroll1->value();
+    showslottips();
+}
+
+// Which of the 512 slots each list shows, as page, row and column.
+void PlayoffEditor::showslottips()
+{
+    for (int i = 0; i < kPlayoffPageSlots; ++i)
+        Combo1[static_cast<std::size_t>(i)]->setToolTip(QStringLiteral("Playoff slot %1 of 512: page %2, row %3, column %4")
+                                                             .arg(kPlayoffPageSlots * curpage + i + 1)
+                                                             .arg(curpage + 1)
+                                                             .arg(i / kColumns + 1)
+                                                             .arg(i % kColumns + 1));
 }
 
 void PlayoffEditor::Command1_Click()

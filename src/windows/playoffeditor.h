@@ -36,6 +36,7 @@ private:
     Edit pageedit() const;
     Edit closingedit() const;
     void showcount();
+    void showslottips();
     void showpage(int g);
     void showslot(int i, std::uint8_t v);
 

@@ -45,10 +45,12 @@ void TeamEditor::buildcontrols()
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text1 = new LimitedLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setToolTip(QStringLiteral("First menu display name"));
     Text1->setGeometry(twipsRect(2760, 7320, 1335, kBoxHeight));
     connect(Text1, &LimitedLineEdit::Change, this, &TeamEditor::Text1_Change);
     Text2 = new LimitedLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setToolTip(QStringLiteral("Second menu display name"));
     Text2->setGeometry(twipsRect(4200, 7320, 1455, kBoxHeight));
     connect(Text2, &LimitedLineEdit::Change, this, &TeamEditor::Text2_Change);
 
@@ -70,14 +72,21 @@ void TeamEditor::buildrow(int i)
         edit->setGeometry(twipsRect(left, top, width, kBoxHeight));
         return edit;
     };
+    const QString team = QStringLiteral(" of team %1").arg(i + 1);
     Teamnm[i] = box("Teamnm", 0, 1455);
+    Teamnm[i]->setToolTip(QStringLiteral("Location name") + team);
     Teamnick[i] = box("Teamnick", 1440, 1455);
+    Teamnick[i]->setToolTip(QStringLiteral("Nickname") + team);
     Teamabbreviation[i] = box("Teamabbreviation", 2880, 495);
+    Teamabbreviation[i]->setToolTip(QStringLiteral("Abbreviation") + team);
     Teamarena[i] = box("Teamarena", 3360, 1935);
+    Teamarena[i]->setToolTip(QStringLiteral("Arena name") + team);
     overallnum[i] = box("overallnum", 5280, 375);
+    overallnum[i]->setToolTip(QStringLiteral("Overall number%1, 0 to 255").arg(team));
     overallnum[i]->setLimit(3);
     bytesremaining[i] = new QLabel(QStringLiteral("0"), this);
     bytesremaining[i]->setObjectName(itemname("bytesremaining", i));
+    bytesremaining[i]->setToolTip(QStringLiteral("Bytes left in the text block") + team);
     bytesremaining[i]->setGeometry(twipsRect(5640, top, 375, kLabelHeight));
 
     connect(Teamnm[i], &LimitedLineEdit::Change, this, [this, i] { Teamnm_Change(i); });
