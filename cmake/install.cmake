@@ -14,6 +14,9 @@ install(FILES ${ICEVALE_DATA_DIR}/${ICEVALE_APP_ID}.svg
 install(FILES ${ICEVALE_DATA_DIR}/${ICEVALE_APP_ID}.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
 install(FILES ${ICEVALE_DATA_DIR}/icevale-editor.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The licence asks for its notice in every copy; "copyright" is where Debian looks for it.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/icevale-editor RENAME copyright)
 
 # The metadata names every program it provides, so a build without the command-line
 # tool must not promise it.
