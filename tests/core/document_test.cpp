@@ -101,10 +101,13 @@ TEST(Document, SavingClearsModifiedAndMovesTheMarkToTheSavedBytes)
     EXPECT_FALSE(doc.modified());
     EXPECT_EQ(doc.filename(), path);
     EXPECT_EQ(readFile(path), doc.image());
-    doc.undo(change);  // now differs from what was saved
-    EXPECT_TRUE(doc.modified());
-    doc.redo(change);
+    doc.redo(change);  // writes the bytes already there
     EXPECT_FALSE(doc.modified());
+    doc.undo(change);  // now differs from what was saved, though no longer from what was opened
+    EXPECT_TRUE(doc.modified());
+    const Bytes& rom = doc.image();
+    poke(doc, 0x5000, {static_cast<std::uint8_t>(~rom[0x5000]), static_cast<std::uint8_t>(~rom[0x5001])});
+    EXPECT_TRUE(doc.modified());
 }
 
 TEST(Document, ARefusedEditWritesNothingAndSaysWhy)

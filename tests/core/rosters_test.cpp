@@ -85,16 +85,17 @@ TEST(Rosters, HandMadeRostersDecode)
 
 TEST(Rosters, ImagesThatCannotBeHeldAreRefused)
 {
-    const Bytes& rom = sampleImage().bytes;
-    const std::size_t name = sampleImage().teams[1].players[0].name.size();
-    // Team 1 lies last in the image and is read first.
+    const Cartridge cart = loadedSample();
+    const Bytes& rom = cart.RomImage;
+    const std::size_t end = teamtextoffset[1] - static_cast<std::size_t>(cart.rosterbytesleft[1]) - 2;
+    // Team 1 lies last in the image and is read first; the last cut ends inside its last record.
     const std::pair<Bytes, std::string> cases[] = {
         {withRoster(0xFF, 0x11, 0x11, {}),
          "team 7 has 4 goalies, 15 forwards and 15 defencemen: 34 players, more than the 25 a roster can hold"},
         {withRoster(0xF9, 0x11, 0x00, {}), "team 7 has 2 goalies, 15 forwards and 9 defencemen: 26 players"},
         {slice(rom, 0, teamoffset[1] + 2), "the roster of team 1 lies past the end of the image"},
         {slice(rom, 0, rosteroffset[1] + 3), "the roster of team 1 runs past the end of the image"},
-        {slice(rom, 0, rosteroffset[1] + name + 9), "the roster of team 1 runs past the end of the image"},
+        {slice(rom, 0, end - 1), "the roster of team 1 runs past the end of the image"},
         {withRoster(0xF8, 0x11, 0x00, {}), ""},  // 25 players
     };
     for (const auto& [image, why] : cases) {
