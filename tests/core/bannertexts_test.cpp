@@ -32,6 +32,7 @@ TEST(BannerTexts, SampleTextsDecodeAsBuiltAndTheSpareBytesCountIntoTheLast)
     const std::string zeros(static_cast<std::size_t>(spare), '\0');
     EXPECT_EQ(readbannertext(cart, cart.RomImage, kTeams), texts[kTeams] + zeros);
     EXPECT_EQ(edited(cart.RomImage, *bannertextsedit(texts)), cart.RomImage);
+    EXPECT_EQ(edited(cart.RomImage, bannerpointersedit(cart)), cart.RomImage);
 }
 
 TEST(BannerTexts, PointersAreWrittenByteExactAndReadBack)

@@ -84,6 +84,7 @@ TEST(Uniforms, ACellWritesItsWordAndAFlipExchangesTheElevenWordsAsTheyStand)
     for (const auto& [t, home, cell, at] : cells) {
         EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, {31, 31, 31})), overlaid(rom, at, {0xFF, 0x7F}));
         EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, {1, 8, 16})), overlaid(rom, at, {0x01, 0x41}));
+        EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, (*readuniform(rom, t, home))[cell])), rom);
     }
     const Bytes marked = overlaid(rom, 0xB4C57, {0x80});  // bit 15 of team 5's away cell 1
     const Bytes flipped = edited(marked, *flipuniformsedit(marked, 5));

@@ -126,26 +126,20 @@ TEST_F(RomFile, FailedLoadsSayWhyAndChangeNothing)
 }
 
 // A file size limit, with its signal ignored so that the write fails; both are put back.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN))
+struct FileSizeLimit {
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    bool set = ::getrlimit(RLIMIT_FSIZE, &old) == 0;
+    explicit FileSizeLimit(rlim_t bytes)
     {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        set_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        const rlimit limit{bytes, old.rlim_max};
+        set = set && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     ~FileSizeLimit()
     {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, handler_);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
     }
-    bool set() const { return set_; }
-
-private:
-    void (*handler_)(int);
-    rlimit old_{};
-    bool set_ = false;
 };
 
 TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
@@ -174,7 +168,7 @@ TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
         IoResult r;
         if (path == target) {
             const FileSizeLimit limit(image.size() / 2);
-            ASSERT_TRUE(limit.set());
+            ASSERT_TRUE(limit.set);
             r = saverom(image, path);
         } else {
             r = saverom(image, path);

@@ -119,6 +119,11 @@ TEST(Rosters, CountByteAndGoalieMarks)
         tables.defensecount[28] = defence;
         EXPECT_EQ(edited(rom, rostercountedit(tables, 28)), overlaid(rom, teamoffset[28] - 1, {byte}));
     }
+    const Cartridge cart = loadedSample();
+    Bytes same = rom;
+    for (int t = 1; t <= kTeams; ++t)
+        same = edited(edited(same, rostercountedit(cart, t)), goaliemarksedit(cart, t));
+    EXPECT_EQ(same, rom);
 }
 
 TEST(Rosters, RecordsAreRewrittenWithZeroSecondLengthBytesAndShortenedInPlace)

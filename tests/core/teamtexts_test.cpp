@@ -83,6 +83,7 @@ TEST(MenuNames, ReadsAndWritesBothRecords)
 
     original[kMenuNamesOffset + 1] = 0x42;  // the first record's second header byte stays
     const std::pair<MenuNames, std::optional<std::string>> cases[] = {
+        {{"ICEVALE", "LEAGUE"}, "\x09\x42ICEVALE\x08\0LEAGUE"s},  // as they were
         {{"ICE", "LEAGUE"}, "\x05\x42ICE\x08\0LEAGUE"s},
         {{"", ""}, "\x02\x42\x02\0"s},
         {{std::string(12, 'a'), std::string(10, 'b')},
