@@ -82,9 +82,9 @@ TEST(Uniforms, ACellWritesItsWordAndAFlipExchangesTheElevenWordsAsTheyStand)
     const std::tuple<int, int, int, std::size_t> cells[] = {
         {1, 0, 0, 0xB4BD4}, {28, 1, 10, 0xB52C8}, {5, 1, 3, 0xB4FDA}};  // team, home, cell, word
     for (const auto& [t, home, cell, at] : cells) {
-        EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, {31, 31, 31})), overlaid(rom, at, {0xFF, 0x7F}));
-        EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, {1, 8, 16})), overlaid(rom, at, {0x01, 0x41}));
-        EXPECT_EQ(edited(rom, uniformcelledit(t, home, cell, (*readuniform(rom, t, home))[cell])), rom);
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, {31, 31, 31})), overlaid(rom, at, {0xFF, 0x7F}));
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, {1, 8, 16})), overlaid(rom, at, {0x01, 0x41}));
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, (*readuniform(rom, t, home))[cell])), rom);
     }
     const Bytes marked = overlaid(rom, 0xB4C57, {0x80});  // bit 15 of team 5's away cell 1
     const Bytes flipped = edited(marked, *flipuniformsedit(marked, 5));
@@ -95,7 +95,7 @@ TEST(Uniforms, ACellWritesItsWordAndAFlipExchangesTheElevenWordsAsTheyStand)
     EXPECT_EQ(edited(flipped, *flipuniformsedit(flipped, 5)), marked);
 }
 
-TEST(BannerColours, FourteenWordsPerTeamWithBit15Cleared)
+TEST(BannerColours, FourteenWordsPerTeamKeepingBit15OfUnchangedWords)
 {
     const Bytes& rom = sampleImage().bytes;
     for (const auto& [t, at] : {std::pair<int, std::size_t>{2, 0xD7160}, {28, 0xD7720}}) {
@@ -107,10 +107,11 @@ TEST(BannerColours, FourteenWordsPerTeamWithBit15Cleared)
             EXPECT_EQ(rows[i], splitcolorword(word & 0xFF, word >> 8));
         }
         EXPECT_EQ(rows[0], (Rgb{31, 31, 31}));
-        const Bytes marked = overlaid(rom, at + 27, {static_cast<std::uint8_t>(rom[at + 27] | 0x80)});  // bit 15
-        EXPECT_EQ(edited(marked, bannercoloursedit(t, rows)), rom);
+        // A word stored with its colour unchanged keeps bit 15; a changed colour clears it.
+        const Bytes marked = overlaid(rom, at + 27, {static_cast<std::uint8_t>(rom[at + 27] | 0x80)});
+        EXPECT_EQ(edited(marked, bannercoloursedit(marked, t, rows)), marked);
         rows[14] = {1, 2, 3};
-        EXPECT_EQ(edited(rom, bannercoloursedit(t, rows)), overlaid(rom, at + 26, {0x41, 0x0C}));
+        EXPECT_EQ(edited(marked, bannercoloursedit(marked, t, rows)), overlaid(rom, at + 26, {0x41, 0x0C}));
     }
     BannerColours rows{};
     EXPECT_FALSE(readbannercolours(slice(rom, 0, banneroffset[5] + 27), 5, rows));
