@@ -45,7 +45,7 @@ TEST_F(BannerWindow, OpeningWritesNothingAndEveryBarChangeStoresTheTeamShown)
         EXPECT_EQ(barColour(&window), rows[14]);
         rows[14].blue = rows[14].blue == 0 ? 1 : 0;
         moveBars(&window, rows[14]);
-        expect(bannercoloursedit(t, rows));
+        expect(bannercoloursedit(expected, t, rows));
         checkImage();
         checkCells(rows);
     }
@@ -65,7 +65,7 @@ TEST_F(BannerWindow, BlackoutAndAutoColourAreStoredOnTeamChangeCommitAndClosing)
     checkCells(BannerColours{});
     EXPECT_TRUE(edits.empty() && window.haspending());
     clickRow(list1(&window), 6);
-    expect(bannercoloursedit(1, BannerColours{}));
+    expect(bannercoloursedit(expected, 1, BannerColours{}));
     checkImage();
     EXPECT_EQ(text1(), toQString(sampleImage().teams[7].banner));
 
@@ -74,7 +74,7 @@ TEST_F(BannerWindow, BlackoutAndAutoColourAreStoredOnTeamChangeCommitAndClosing)
     moveBars(&window, rows[1] = {28, 5, 31});
     click(cell(&window, 6));
     moveBars(&window, rows[7] = {3, 0, 6});
-    expect(bannercoloursedit(7, rows));
+    expect(bannercoloursedit(expected, 7, rows));
     checkImage();
     click(button(&window, 2));  // "Auto Color"
     autocolor(rows);
@@ -82,7 +82,7 @@ TEST_F(BannerWindow, BlackoutAndAutoColourAreStoredOnTeamChangeCommitAndClosing)
     checkImage();  // not stored yet
     EXPECT_TRUE(window.haspending());
     EXPECT_EQ(window.commit(), QString());
-    expect(bannercoloursedit(7, rows));
+    expect(bannercoloursedit(expected, 7, rows));
     checkImage();
     EXPECT_TRUE(window.isOpen() && list1(&window)->currentRow() == 6 && !window.haspending());
 
@@ -95,7 +95,7 @@ TEST_F(BannerWindow, BlackoutAndAutoColourAreStoredOnTeamChangeCommitAndClosing)
     click(button(&window, 1));
     closeWindow(&window);
     expected = sampleImage().bytes;
-    expect(bannercoloursedit(7, BannerColours{}));
+    expect(bannercoloursedit(expected, 7, BannerColours{}));
     checkImage();
 }
 

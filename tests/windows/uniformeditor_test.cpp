@@ -50,7 +50,7 @@ TEST_F(UniformWindow, OpensOnTeamOneAwayAndEachBarChangeStoresTheSelectedCell)
     colour.blue = colour.blue == 0 ? 1 : 0;
     moveBars(&window, colour);
     EXPECT_EQ(label(41), QString::number(colour.blue));
-    expect(uniformcelledit(1, 0, 8, colour));
+    expect(uniformcelledit(expected, 1, 0, 8, colour));
     checkImage();
     checkShows(1, 0);
 
@@ -58,7 +58,7 @@ TEST_F(UniformWindow, OpensOnTeamOneAwayAndEachBarChangeStoresTheSelectedCell)
     Rgb skin = stored(1, 0, 4);
     skin.green = skin.green < 16 ? 31 : 0;
     moveBars(&window, skin);
-    expect(uniformcelledit(1, 0, 4, skin));
+    expect(uniformcelledit(expected, 1, 0, 4, skin));
     checkImage();
     checkShows(1, 0);
 }
@@ -81,7 +81,7 @@ TEST_F(UniformWindow, ModeCopyPasteFlipAndUndo)
     clickRow(list1(&window), 4);
     ASSERT_NE(copied, stored(5, 0, 7));
     click(button(&window, 4));  // "Paste Color" on another team's away uniform
-    expect(uniformcelledit(5, 0, 7, copied));
+    expect(uniformcelledit(expected, 5, 0, 7, copied));
     checkImage();
     checkShows(5, 0);
     click(button(&window, 2));  // "Flip Home and Away Jerseys"
