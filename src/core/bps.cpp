@@ -143,6 +143,7 @@ public:
 private:
     std::string header();
     std::string step();
+    std::string take(const Bytes& from, std::size_t at, std::uint64_t length);
     std::string copy(bool fromTarget, std::uint64_t& position, std::uint64_t length,
                      std::size_t at);
     std::optional<std::uint64_t> number();
@@ -215,6 +216,14 @@ std::string Decoder::copy(bool fromTarget, std::uint64_t& position, std::uint64_
     return {};
 }
 
+std::string Decoder::take(const Bytes& from, std::size_t at, std::uint64_t length)
+{
+    std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(at), length,
+                t_.begin() + static_cast<std::ptrdiff_t>(written_));
+    written_ += length;
+    return {};
+}
+
 std::string Decoder::step()
 {
     const std::size_t at = pos_;
@@ -229,18 +238,12 @@ std::string Decoder::step()
     case SourceRead:
         if (written_ + length > s_.size())
             return "source read goes past the source's end" + where(at);
-        std::copy_n(s_.begin() + static_cast<std::ptrdiff_t>(written_), length,
-                    t_.begin() + static_cast<std::ptrdiff_t>(written_));
-        written_ += length;
-        return {};
+        return take(s_, written_, length);
     case TargetRead:
         if (length > end_ - pos_)
             return "target read goes past the actions' end" + where(at);
-        std::copy_n(p_.begin() + static_cast<std::ptrdiff_t>(pos_), length,
-                    t_.begin() + static_cast<std::ptrdiff_t>(written_));
         pos_ += length;
-        written_ += length;
-        return {};
+        return take(p_, pos_ - length, length);
     case SourceCopy:
         return copy(false, sourceAt_, length, at);
     default:

@@ -167,37 +167,32 @@ std::string at(std::size_t offset)
     return " at patch byte " + std::to_string(offset);
 }
 
-// Applies one record starting at patch offset pos; returns the offset after it, or 0
-// with error set.
-std::size_t applyRecord(const Bytes& patch, std::size_t pos, Bytes& image, std::string& error)
+// Applies the record at patch offset pos and moves pos past it; returns why it cannot.
+std::string applyRecord(const Bytes& patch, std::size_t& pos, Bytes& image)
 {
-    if (patch.size() - pos < kRecordHeader) {
-        error = "patch ends inside the record header" + at(pos);
-        return 0;
-    }
+    if (patch.size() - pos < kRecordHeader)
+        return "patch ends inside the record header" + at(pos);
     const std::size_t offset = bigEndian(patch, pos, 3);
     std::size_t length = bigEndian(patch, pos + 3, 2);
     const bool run = length == 0;
-    const std::size_t body = run ? 3 : length;
-    if (patch.size() - pos - kRecordHeader < body) {
-        error = "patch ends inside the record" + at(pos);
-        return 0;
-    }
+    const std::size_t data = pos + kRecordHeader, body = run ? 3 : length;
+    if (patch.size() - data < body)
+        return "patch ends inside the record" + at(pos);
     if (run)
-        length = bigEndian(patch, pos + kRecordHeader, 2);
-    if (length == 0 || offset + length > kIpsMaxImage) {
-        error = (length == 0 ? "run of length 0" : "record writes past 16 MiB") + at(pos);
-        return 0;
-    }
+        length = bigEndian(patch, data, 2);
+    if (length == 0)
+        return "run of length 0" + at(pos);
+    if (offset + length > kIpsMaxImage)
+        return "record writes past 16 MiB" + at(pos);
     if (offset + length > image.size())
         image.resize(offset + length);
     const auto to = image.begin() + static_cast<std::ptrdiff_t>(offset);
-    const auto from = patch.begin() + static_cast<std::ptrdiff_t>(pos + kRecordHeader);
     if (run)
-        std::fill_n(to, length, patch[pos + kRecordHeader + 2]);
+        std::fill_n(to, length, patch[data + 2]);
     else
-        std::copy_n(from, length, to);
-    return pos + kRecordHeader + body;
+        std::copy_n(patch.begin() + static_cast<std::ptrdiff_t>(data), length, to);
+    pos = data + body;
+    return {};
 }
 
 }  // namespace
@@ -225,13 +220,11 @@ IpsResult applyIpsPatch(const Bytes& image, const Bytes& patch)
     if (!hasText(patch, 0, kHeader))
         return {{}, "not an IPS patch: it does not start with \"PATCH\""};
     Bytes out = image;
-    std::string error;
     std::size_t pos = kHeader.size();
     while (!hasText(patch, pos, kFooter)) {
         if (patch.size() - pos < kFooter.size())
             return {{}, "patch ends without the \"EOF\" marker" + at(pos)};
-        pos = applyRecord(patch, pos, out, error);
-        if (pos == 0)
+        if (std::string error = applyRecord(patch, pos, out); !error.empty())
             return {{}, error};
     }
     pos += kFooter.size();

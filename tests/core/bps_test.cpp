@@ -82,13 +82,12 @@ TEST(Bps, DamagedPatchesAndWrongSourcesAreRefused)
 {
     const auto pair = test::patchPairs()[1];
     const ImageBytes patch = createBpsPatch(pair.original, pair.modified).bytes;
-    for (std::size_t cut = 0; cut < patch.size(); ++cut)
-        EXPECT_FALSE(applyBpsPatch(pair.original, {patch.begin(), patch.begin() + cut}).ok());
     for (std::size_t i = 0; i < patch.size(); ++i) {
+        EXPECT_FALSE(applyBpsPatch(pair.original, {patch.begin(), patch.begin() + i}).ok()) << i;
         ImageBytes flipped = patch;
         flipped[i] ^= 0x04;
-        const BpsResult r = applyBpsPatch(pair.original, flipped);
-        EXPECT_NE(r.error.find(i < 4 ? "not a BPS patch" : "damaged"), std::string::npos) << i;
+        const std::string error = applyBpsPatch(pair.original, flipped).error;
+        EXPECT_NE(error.find(i < 4 ? "not a BPS patch" : "damaged"), std::string::npos) << i;
     }
     ImageBytes wrong = pair.original;
     wrong[5] ^= 1;

@@ -9,14 +9,11 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-Table fields(const CsvResult& r, std::vector<std::size_t>* lines = nullptr)
+Table fields(const CsvResult& r)
 {
     Table out;
-    for (const CsvRow& row : r.rows) {
+    for (const CsvRow& row : r.rows)
         out.push_back(row.fields);
-        if (lines)
-            lines->push_back(row.line);
-    }
     return out;
 }
 
@@ -28,10 +25,10 @@ TEST(Csv, ReadsQuotedFieldsLineEndsAndTheLineEachRowStartsOn)
                           Case{"\"x,\"\"y\"\"\r\nz\",w\nv\n", {{"x,\"y\"\r\nz", "w"}, {"v"}}, {1, 3}},
                           Case{"\n\"\"\n a ,", {{""}, {""}, {" a ", ""}}, {1, 2, 3}},
                           Case{"\xEF\xBB\xBF\xC3\xA9,\"\r\"", {{"\xC3\xA9", "\r"}}, {1}}}) {
-        std::vector<std::size_t> lines;
         const CsvResult r = readCsv(c.text);
-        EXPECT_EQ(fields(r, &lines), c.rows) << c.text << r.error;
-        EXPECT_EQ(lines, c.lines) << c.text;
+        EXPECT_EQ(fields(r), c.rows) << c.text << r.error;
+        for (std::size_t i = 0; i < std::min(r.rows.size(), c.lines.size()); ++i)
+            EXPECT_EQ(r.rows[i].line, c.lines[i]) << c.text;
     }
 }
 
