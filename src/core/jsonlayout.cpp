@@ -16,7 +16,13 @@ bool allplain(const Json& v)
     return std::all_of(v.begin(), v.end(), [](const Json& e) { return plain(e); });
 }
 
-std::string scalar(const Json& v) { return v.dump(-1, ' ', false, Json::error_handler_t::replace); }
+// Numbers, most of what an export holds, without the serializer's set-up per value.
+std::string scalar(const Json& v)
+{
+    if (v.is_number_integer())
+        return v.is_number_unsigned() ? std::to_string(v.get<std::uint64_t>()) : std::to_string(v.get<std::int64_t>());
+    return v.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 // Plain members on one line when they fit, an array's wrapped at the width otherwise.
 bool oneline(const Json& v, std::size_t indent, std::string& out)
