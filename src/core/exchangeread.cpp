@@ -121,6 +121,14 @@ void JsonReader::top(const Json& root)
     }
 }
 
+std::optional<std::uint8_t> JsonReader::overall(const Json& v, const std::string& path)
+{
+    if (v.is_number_integer() && v.get<std::int64_t>() >= 0 && v.get<std::int64_t>() <= 255)
+        return v.get<std::uint8_t>();
+    fail(path, "expected an overall number from 0 to 255");
+    return std::nullopt;
+}
+
 std::optional<int> JsonReader::teamof(const Json& v, const std::string& path)
 {
     if (v.contains("index")) {
@@ -158,13 +166,8 @@ void JsonReader::team(const Json& v, const std::string& path)
     field("location", in.name);
     field("nickname", in.nick);
     field("arena", in.arena);
-    if (v.contains("overall")) {
-        const Json& o = v["overall"];
-        if (o.is_number_integer() && o.get<std::int64_t>() >= 0 && o.get<std::int64_t>() <= 255)
-            in.overall = o.get<std::uint8_t>();
-        else
-            fail(at(path, "overall"), "expected an overall number from 0 to 255");
-    }
+    if (v.contains("overall"))
+        in.overall = overall(v["overall"], at(path, "overall"));
     if (v.contains("players"))
         players(v["players"], at(path, "players"), in);
     if (v.contains("lines"))

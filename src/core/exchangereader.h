@@ -44,6 +44,7 @@ private:
     std::optional<Rgb> colour(const Json& v, const std::string& path);
     void team(const Json& v, const std::string& path);
     std::optional<int> teamof(const Json& v, const std::string& path);
+    std::optional<std::uint8_t> overall(const Json& v, const std::string& path);
     void players(const Json& v, const std::string& path, TeamInput& in);
     void lines(const Json& v, const std::string& path, TeamInput& in);
     void colours(const Json& v, const std::string& path, TeamInput& in);

@@ -70,7 +70,7 @@ struct RowReader {
     std::vector<ImportProblem>& problems;
     int team = 0;
 
-    // Reads one field into the player; false when it is refused.
+    // Reads one field into the player, recording a refusal with its place.
     void field(const CsvRow& row, std::size_t i, int column, const std::string& name, PlayerInput& player)
     {
         const std::string& text = row.fields[i];
@@ -93,6 +93,24 @@ struct RowReader {
             problems.push_back({place(row.line, i + 1, name), why});
     }
 };
+
+// Reads one row into the player; returns its team, or 0 for a blank line or a row that
+// names no team.
+int readrow(const CsvRow& row, const CsvRow& head, const std::vector<int>& columns, RowReader reader, PlayerInput& player)
+{
+    if (row.fields.size() == 1 && row.fields[0].empty())
+        return 0;
+    if (row.fields.size() != columns.size()) {
+        reader.problems.push_back({"line " + std::to_string(row.line), std::to_string(row.fields.size()) +
+                                                                           " fields; the header has " +
+                                                                           std::to_string(columns.size())});
+        return 0;
+    }
+    player.place = "line " + std::to_string(row.line);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        reader.field(row, i, columns[i], head.fields[i], player);
+    return reader.team;
+}
 
 }  // namespace
 
@@ -129,25 +147,15 @@ ImportData readrostercsv(std::string_view text, const Tables& tables, std::vecto
     std::map<int, TeamInput> teams;
     std::map<int, std::pair<std::size_t, std::size_t>> lines;  // first and last line of each team's rows
     for (std::size_t r = 1; r < csv.rows.size(); ++r) {
-        const CsvRow& row = csv.rows[r];
-        if (row.fields.size() == 1 && row.fields[0].empty())
-            continue;  // a blank line
-        if (row.fields.size() != columns.size()) {
-            problems.push_back({"line " + std::to_string(row.line), std::to_string(row.fields.size()) + " fields; the header has " +
-                                                                        std::to_string(columns.size())});
-            continue;
-        }
-        RowReader reader{tables, problems};
         PlayerInput player;
-        player.place = "line " + std::to_string(row.line);
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            reader.field(row, i, columns[i], head.fields[i], player);
-        if (reader.team == 0)
+        const CsvRow& row = csv.rows[r];
+        const int t = readrow(row, head, columns, RowReader{tables, problems}, player);
+        if (t == 0)
             continue;
-        TeamInput& in = teams[reader.team];
-        in.team = reader.team;
-        auto& [first, last] = lines.try_emplace(reader.team, row.line, row.line).first->second;
+        auto& [first, last] = lines.try_emplace(t, row.line, row.line).first->second;
         last = row.line;
+        TeamInput& in = teams[t];
+        in.team = t;
         in.place = first == last ? "line " + std::to_string(first) : "lines " + std::to_string(first) + "-" + std::to_string(last);
         if (!in.players)
             in.players.emplace();
