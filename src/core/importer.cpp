@@ -191,18 +191,20 @@ void Importer::colours(const TeamInput& in)
         const UniformColours now = readuniform(rom_, t, h).value_or(UniformColours{});
         for (int k = 0; k < kUniformCells; ++k) {
             if (const auto& c = in.uniform[h][k]; c && *c != now[k])
-                step(uniformcelledit(t, h, k, *c), "Uniform colour of " + ref(t));
+                step(uniformcelledit(rom_, t, h, k, *c), "Uniform colour of " + ref(t));
         }
     }
     BannerColours rows{};
     readbannercolours(rom_, t, rows);
     bool changed = false;
     for (int i = 1; i <= kBannerCells; ++i) {
-        if (const auto& c = in.bannercolours[i]; c && *c != rows[i])
-            rows[i] = *c, changed = true;
+        if (const auto& c = in.bannercolours[i]; c && *c != rows[i]) {
+            rows[i] = *c;
+            changed = true;
+        }
     }
     if (changed)
-        step(bannercoloursedit(t, rows), "Banner colours of " + ref(t));
+        step(bannercoloursedit(rom_, t, rows), "Banner colours of " + ref(t));
 }
 
 void Importer::bannertexts(const std::vector<TeamInput>& teams)

@@ -110,8 +110,9 @@ TEST(Exchange, EditedJsonChangesExactlyTheEditedValuesBytes)
     BannerColours rows{};
     ASSERT_TRUE(readbannercolours(e.expected, 5, rows));
     rows[14] = {31, 0, 0};
-    for (const Edit& edit : {playoffpageedit(0, page), uniformcelledit(1, 1, 9, {12, 4, 30}), lineedit(e.team, 5, line),
-                             bannercoloursedit(5, rows)})
+    const Bytes before = e.expected;
+    for (const Edit& edit : {playoffpageedit(0, page), uniformcelledit(before, 1, 1, 9, {12, 4, 30}),
+                             lineedit(e.team, 5, line), bannercoloursedit(before, 5, rows)})
         ASSERT_TRUE(applyedit(e.expected, edit));
 
     Document doc = documentOf(test::sampleImage().bytes);

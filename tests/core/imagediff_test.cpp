@@ -47,7 +47,7 @@ TEST(ImageDiff, KnownEditsAreListedExactlyAndOtherBytesApart)
     page[16] = 1;
     MenuFields fields = *readmenufields(doc.image());
     fields[4] = static_cast<std::uint8_t>((fields[4] + 1) % 3);
-    for (const Edit& edit : {*rosterrecordsedit(doc.cart(), 2), uniformcelledit(1, 0, 0, {12, 4, 30}),
+    for (const Edit& edit : {*rosterrecordsedit(doc.cart(), 2), uniformcelledit(doc.image(), 1, 0, 0, {12, 4, 30}),
                              playoffpageedit(0, page), menufieldsedit(fields)})
         ASSERT_TRUE(doc.apply(edit, "edit").ok);
     const std::size_t freeByte = teamtextoffset[5] - 1, bit15 = banneroffset[1] + 2 * 2 + 1;
