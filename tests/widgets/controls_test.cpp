@@ -10,6 +10,7 @@
 namespace icevale {
 namespace {
 
+using test::backspace;
 using test::pasteInto;
 using test::typeInto;
 
@@ -48,6 +49,13 @@ TEST(LimitedLineEdit, TypingAndPastingStopAtTheLimitAndDropCharactersWithoutACod
         EXPECT_LE(box.longestSeen, std::max<qsizetype>(limit, box.edit->text().size())) << limit;  // never over
         EXPECT_EQ(box.changes > before, box.edit->text() != QString::fromUtf16(text)) << limit;  // none when refused
     }
+    // A number box: letters are refused as characters past the limit are; the program's text stays.
+    Box number(2, QStringLiteral("1A"));
+    number.edit->setDigitsOnly(true);
+    backspace(number.edit, 2);
+    typeInto(number.edit, QStringLiteral("a7b"));
+    pasteInto(number.edit, QStringLiteral("x9y"));
+    EXPECT_EQ(number.edit->text(), QStringLiteral("79"));
 }
 
 TEST(ClickList, OneClickRunsTheHandlerOnce)
