@@ -1,7 +1,3 @@
-#include <QDropEvent>
-#include <QMimeData>
-#include <QProcess>
-#include <QUrl>
 #include <random>
 
 #include "app/appfixture.h"
@@ -109,51 +105,6 @@ TEST_F(Robustness, ExtremeFilesOpenOrAreRefusedAndEveryWindowCopes)
         showAll();
         closeAll();
     }
-}
-
-// Slots past a roster hold nothing of an image opened before.
-TEST_F(Robustness, ASecondImageStartsFromCleanTables)
-{
-    Bytes second = sampleImage().bytes;
-    second[teamoffset[1] - 1] = static_cast<std::uint8_t>(second[teamoffset[1] - 1] - 1);  // one defenceman fewer
-    ASSERT_TRUE(openBytes(second));
-    QWidget* players = open(5);
-    const int n = form.document().cart().playercount(1);
-    click(child<QPushButton>(players, QStringLiteral("Command4")));  // "Add Player"
-    EXPECT_EQ(child<QLineEdit>(players, QStringLiteral("playernumber_%1").arg(n))->text(), QStringLiteral("0"));
-    EXPECT_EQ(child<QComboBox>(players, QStringLiteral("Combo1_%1").arg(n))->currentText(), QStringLiteral("140"));
-    EXPECT_EQ(child<QComboBox>(players, QStringLiteral("Combo14_%1").arg(n))->currentText(), QStringLiteral("25"));
-}
-
-TEST_F(Robustness, DroppingFiles)
-{
-    const QString other = write("other.smc", sampleImage().bytes);
-    const auto drop = [&](const QList<QUrl>& urls) {
-        QMimeData data;
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &enter);
-        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&form, &dropped);
-    };
-    drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)});
-    EXPECT_TRUE(status().contains(QStringLiteral("2 were dropped"))) << status().toStdString();
-    drop({QUrl(QStringLiteral("https://example.org/x.smc"))});
-    EXPECT_TRUE(status().contains(QStringLiteral("Only a file on this computer"))) << status().toStdString();
-    EXPECT_EQ(form.document().filename(), file.toStdString());
-    drop({QUrl::fromLocalFile(other)});
-    EXPECT_EQ(form.document().filename(), other.toStdString());
-}
-
-TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay)
-{
-    QProcess editor;
-    editor.start(QStringLiteral(ICEVALE_EDITOR), {QStringLiteral("--version")});
-    ASSERT_TRUE(editor.waitForFinished());
-    EXPECT_EQ(editor.readAllStandardOutput().trimmed(), QByteArray("icevale-editor 0.8.1"));
-    editor.start(QStringLiteral(ICEVALE_EDITOR), {QStringLiteral("--help")});
-    ASSERT_TRUE(editor.waitForFinished());
-    EXPECT_TRUE(editor.readAllStandardOutput().contains("[FILE]"));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "core/document.h"
 #include "core/teamtexts.h"
 #include "support/fixtures.h"
-#include "support/imageedits.h"
 
 namespace icevale {
 namespace {

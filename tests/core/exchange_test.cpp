@@ -16,16 +16,7 @@ namespace icevale {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-Document documentOf(const Bytes& bytes)
-{
-    Cartridge cart;
-    cart.RomImage = bytes;
-    EXPECT_EQ(decodeimage(cart), "");
-    Document doc;
-    doc.adopt(std::move(cart), "image.smc");
-    return doc;
-}
+using test::documentOf;
 
 // Reads and applies the text; problems of either step fail the test.
 ImportOutcome importText(Document& doc, const std::string& text, bool json)

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "core/imagebytes.h"
-#include "support/imageedits.h"
+#include "support/fixtures.h"
 
 namespace icevale {
 namespace {

@@ -13,7 +13,6 @@
 
 #include "core/romfile.h"
 #include "support/fixtures.h"
-#include "support/imageedits.h"
 
 namespace icevale {
 namespace {
