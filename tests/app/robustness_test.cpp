@@ -4,8 +4,6 @@
 #include "core/bannertexts.h"
 #include "core/lineups.h"
 #include "core/menudefaults.h"
-#include "core/rosters.h"
-#include "core/teamtexts.h"
 
 namespace icevale {
 namespace {
@@ -48,9 +46,7 @@ TEST_F(Robustness, WindowsShownAndClosedOrCommittedLeaveEveryImageAsItWas)
         }
         ASSERT_EQ(image(), bytes);
         closeAll();
-        const std::string out = dir.path("out.smc").string();
-        ASSERT_TRUE(form.document().save(out).ok);
-        ASSERT_EQ(readFile(out), bytes);
+        ASSERT_EQ(image(), bytes);
     }
 }
 

@@ -13,8 +13,7 @@ TEST(TeamTexts, HandMadeBlocksDecodeRecordByRecord)
 {
     const std::tuple<int, std::string, TeamTexts> cases[] = {
         {5, "\x06\0ABCD\x05\0XYZ\x02\0\x03\0Q"s, {"ABCD", "XYZ", "", "Q"}},
-        {5, "\0\x06\0A"s, {"", "", "", ""}},  // every record read from the same byte
-        {5, "\x01\x06\x7F" "ABCD\x03\0Z\x02\0"s, {"", "ABCD", "Z", ""}},
+        {5, "\x01\x06\x7F" "ABCD\x03\0Z\x02\0"s, {"", "ABCD", "Z", ""}},  // each from where the last ends
         {1, "\x05\0\xE9\x80\x9D\x02\0\x02\0\x02\0"s, {"\xE9\x80\x9D", "", "", ""}},
     };
     for (const auto& [t, block, texts] : cases) {
@@ -64,8 +63,6 @@ TEST(MenuNames, ReadsAndWritesBothRecords)
 {
     Bytes original = sampleImage().bytes;  // 09 00 ICEVALE 08 00 LEAGUE
     EXPECT_EQ(readmenunames(original), (MenuNames{sampleImage().menuname1, sampleImage().menuname2}));
-    // L1 = 0 reads the second record from the same byte, L1 = 1 from the next one.
-    EXPECT_EQ(readmenunames(overlaid(original, kMenuNamesOffset, bytesof("\0\x04" "AB"s))), (MenuNames{"", ""}));
     EXPECT_EQ(readmenunames(overlaid(original, kMenuNamesOffset, bytesof("\x01\x04\0XY"s))), (MenuNames{"", "XY"}));
     EXPECT_FALSE(readmenunames(slice(original, 0, kMenuNamesOffset + 5)));
 
