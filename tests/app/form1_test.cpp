@@ -1,10 +1,12 @@
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
 
 #include "app/appfixture.h"
+#include "core/bannertexts.h"
 
 namespace icevale {
 namespace {
@@ -59,10 +61,6 @@ TEST_F(OpenedForm, OpenEnablesEverythingAndSaveProposesTheFileOpened)
     click(child<QPushButton>(&form, QStringLiteral("Command2")));
     EXPECT_EQ(filters, QStringList{QStringLiteral("SNES Icevale Files (*.smc)")});
     EXPECT_EQ(proposed, QStringList{file});
-    const QString copy = QString::fromStdString(dir.path("copy.smc").string());
-    save(copy);
-    EXPECT_EQ(readFile(copy.toStdString()), sampleImage().bytes);
-    EXPECT_TRUE(status().contains(copy));
 }
 
 TEST_F(OpenedForm, FailedOpensAndSavesAreReportedAndChangeNothing)
@@ -72,7 +70,6 @@ TEST_F(OpenedForm, FailedOpensAndSavesAreReportedAndChangeNothing)
     const std::pair<QString, QString> failures[] = {
         {QString::fromStdString(dir.path("missing.smc").string()), QStringLiteral("No such file")},
         {QString::fromStdString(dir.path("").string()), QStringLiteral("folder")},
-        {write("short.smc", Bytes(1000, 1)), QStringLiteral("1000 bytes")},
         {write("many.smc", tooMany), QStringLiteral("team 3")},
     };
     for (const auto& [path, reason] : failures) {
@@ -96,7 +93,7 @@ TEST_F(OpenedForm, OneWindowPerButtonBroughtForwardAsItIsAndShownAfreshAfterClos
     const QString typed = name->text();
     EXPECT_EQ(open(4), teams);
     EXPECT_EQ(name->text(), typed);
-    closeWindow(teams);  // the close control discards
+    teams->close();  // the close control discards
     EXPECT_EQ(open(4), teams);
     EXPECT_EQ(name->text().toStdString(), sampleImage().teams[1].name);
 }
@@ -119,6 +116,75 @@ TEST_F(OpenedForm, DroppingOneLocalFileOpensIt)
     EXPECT_EQ(form.document().filename(), file.toStdString());
     drop({QUrl::fromLocalFile(other)});
     EXPECT_EQ(form.document().filename(), other.toStdString());
+}
+
+TEST_F(OpenedForm, ARefusedCommitSavesNothingAndSaysWhy)
+{
+    QWidget* teams = open(4);
+    auto* overall = child<QLineEdit>(teams, QStringLiteral("overallnum_2"));
+    overall->selectAll();
+    QTest::keyClicks(overall, QStringLiteral("abc"));
+    open(8);  // another window comes forward
+    click(child<QPushButton>(&form, QStringLiteral("Command2")));  // refused before any file is asked for
+    EXPECT_EQ(form.findChild<QFileDialog*>(), nullptr);
+    EXPECT_TRUE(status().contains(QStringLiteral("TeamEditor"))) << status().toStdString();
+    EXPECT_TRUE(status().contains(QStringLiteral("overall number"))) << status().toStdString();
+    EXPECT_TRUE(teams->isVisible() && QTest::qWaitForWindowActive(teams));
+    EXPECT_EQ(image(), sampleImage().bytes);
+}
+
+// Closing the main window and opening another image, each answered three ways.
+TEST_F(OpenedForm, AskingBeforeLosingWork)
+{
+    const QString other = write("other.smc", Bytes(sampleImage().bytes));
+    bool asked = false;
+    answerQuestion(&form, QMessageBox::Cancel, asked);
+    form.close();
+    EXPECT_FALSE(asked);  // nothing changed: no question
+    EXPECT_FALSE(form.isVisible());
+    form.show();
+
+    struct Case {
+        bool close;
+        QMessageBox::StandardButton answer;
+    };
+    for (const Case c : {Case{true, QMessageBox::Cancel}, Case{false, QMessageBox::Cancel},
+                         Case{false, QMessageBox::Discard}, Case{true, QMessageBox::Save},
+                         Case{false, QMessageBox::Save}, Case{true, QMessageBox::Discard}}) {
+        SCOPED_TRACE(std::to_string(c.close) + " " + std::to_string(c.answer));
+        const Bytes ondisk = readFile(file.toStdString());
+        QWidget* menu = open(8);
+        pickNext(menu, QStringLiteral("Combo8"));
+        answerQuestion(&form, c.answer, asked);
+        if (c.close)
+            form.close();
+        else
+            form.openfile(other);
+        EXPECT_TRUE(asked);
+        const bool goneon = c.answer != QMessageBox::Cancel;
+        EXPECT_EQ(form.isVisible(), !(c.close && goneon));
+        EXPECT_EQ(menu->isVisible(), !goneon);
+        EXPECT_EQ(readFile(file.toStdString()) != ondisk, c.answer == QMessageBox::Save);
+        EXPECT_EQ(form.document().filename() == other.toStdString(), !c.close && goneon);
+        EXPECT_TRUE(c.close || (image() == sampleImage().bytes) == goneon) << "the window closed into the new image";
+        form.show();
+        answerQuestion(&form, QMessageBox::Discard, asked);
+        ASSERT_TRUE(form.openfile(file));
+    }
+}
+
+TEST_F(OpenedForm, TheBannerColourEditorShowsTheOpenImagesTexts)
+{
+    TeamTable<std::string> texts;
+    texts[1] = "A LONGER FIRST BANNER";
+    texts[2] = "B";
+    Bytes second = sampleImage().bytes;
+    ASSERT_TRUE(applyedit(second, *bannertextsedit(texts)));
+    ASSERT_TRUE(form.openfile(write("second.smc", second)));
+    QWidget* banners = open(9);
+    EXPECT_EQ(child<QLineEdit>(banners, QStringLiteral("Text1"))->text(), QStringLiteral("A LONGER FIRST BANNER"));
+    clickRow(child<QListWidget>(banners, QStringLiteral("List1")), 1);
+    EXPECT_EQ(child<QLineEdit>(banners, QStringLiteral("Text1"))->text(), QStringLiteral("B"));
 }
 
 TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay)

@@ -8,16 +8,7 @@ namespace {
 
 using namespace test;
 
-class UndoForm : public OpenedForm {
-protected:
-    // Keys pressed in the active window, as a person presses them.
-    void keys(QWidget* target, QKeySequence::StandardKey key)
-    {
-        target->window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(target->window()));
-        QTest::keySequence(target, key);
-    }
-};
+using UndoForm = OpenedForm;
 
 // Each window's edit waits in the window (the uniform editor's excepted), reaches the
 // saved file, and is undone and redone, also while it is still only in the window.
@@ -35,19 +26,20 @@ TEST_F(UndoForm, EachWindowsEditIsSavedUndoneAndRedone)
         save(file);
         const Bytes after = image();
         EXPECT_TRUE(window->isVisible() && after != before && !marked()) << status().toStdString();
+        EXPECT_EQ(status(), QStringLiteral("Saved the image to %1.").arg(file));
         EXPECT_EQ(readFile(file.toStdString()), after);
-        keys(window, QKeySequence::Undo);
+        pressKeys(window, QKeySequence::Undo);
         EXPECT_EQ(image(), before);
         EXPECT_TRUE(status().startsWith(QStringLiteral("Undid: ") + QString::fromLatin1(e.title)))
             << status().toStdString();
         EXPECT_FALSE(window->haspending()) << "the window shows the image again";
-        keys(window, QKeySequence::Redo);
+        pressKeys(window, QKeySequence::Redo);
         EXPECT_EQ(image(), after);
         EXPECT_FALSE(window->haspending() || marked());
 
-        keys(window, QKeySequence::Undo);
+        pressKeys(window, QKeySequence::Undo);
         e.edit(window);
-        keys(&form, QKeySequence::Undo);  // the edit becomes a step and is taken back
+        pressKeys(&form, QKeySequence::Undo);  // the edit becomes a step and is taken back
         EXPECT_EQ(image(), before);
         EXPECT_FALSE(window->haspending());
     }
@@ -59,7 +51,7 @@ TEST_F(UndoForm, TypingInATextBoxIsUndoneInTheBox)
     auto* box = child<QLineEdit>(banners, QStringLiteral("Teamnm_3"));
     const QString text = box->text();
     backspace(box, 2);
-    keys(box, QKeySequence::Undo);
+    pressKeys(box, QKeySequence::Undo);
     EXPECT_EQ(box->text(), text);
     EXPECT_EQ(image(), sampleImage().bytes);
     EXPECT_FALSE(status().startsWith(QStringLiteral("Undid")));

@@ -1,6 +1,6 @@
 #pragma once
 // Acting on windows as a person would: typing, clicking, picking entries, answering
-// the file dialog, closing with the close control or the keyboard.
+// the file dialog, pressing keys. (QWidget::close() is the close control.)
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
@@ -33,19 +33,17 @@ inline void click(QWidget* widget)
 }
 
 // Clicks the row of a list box as a person would.
-inline void clickRow(QWidget* list, int row)
+inline void clickRow(QListWidget* list, int row)
 {
-    auto* view = qobject_cast<QListWidget*>(list);
-    ASSERT_NE(view, nullptr);
-    const QRect rect = view->visualItemRect(view->item(row));
+    ASSERT_NE(list, nullptr);
+    const QRect rect = list->visualItemRect(list->item(row));
     ASSERT_TRUE(rect.isValid()) << "row " << row << " is not shown";
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 // Puts the cursor at the end of a text box and types text key by key (any characters).
-inline void typeInto(QWidget* box, const QString& text)
+inline void typeInto(QLineEdit* edit, const QString& text)
 {
-    auto* edit = qobject_cast<QLineEdit*>(box);
     ASSERT_NE(edit, nullptr);
     edit->setFocus();
     edit->end(false);
@@ -54,9 +52,8 @@ inline void typeInto(QWidget* box, const QString& text)
 }
 
 // Presses Backspace n times with the cursor at position `at` (end when -1).
-inline void backspace(QWidget* box, int n, int at = -1)
+inline void backspace(QLineEdit* edit, int n, int at = -1)
 {
-    auto* edit = qobject_cast<QLineEdit*>(box);
     ASSERT_NE(edit, nullptr);
     edit->setCursorPosition(at < 0 ? static_cast<int>(edit->text().size()) : at);
     for (int i = 0; i < n; ++i)
@@ -64,9 +61,8 @@ inline void backspace(QWidget* box, int n, int at = -1)
 }
 
 // Pastes text from the clipboard at the end of a text box.
-inline void pasteInto(QWidget* box, const QString& text)
+inline void pasteInto(QLineEdit* edit, const QString& text)
 {
-    auto* edit = qobject_cast<QLineEdit*>(box);
     ASSERT_NE(edit, nullptr);
     QApplication::clipboard()->setText(text);
     edit->setFocus();
@@ -98,20 +94,13 @@ inline void pick(QComboBox* combo, int index)
     EXPECT_EQ(combo->currentIndex(), index);
 }
 
-// Closes a window with its close control.
-inline void closeWindow(QWidget* window)
+// Makes the target's window active and presses the keys in the target, as a person
+// would at the keyboard.
+inline void pressKeys(QWidget* target, const QKeySequence& keys)
 {
-    ASSERT_NE(window, nullptr);
-    window->close();
-}
-
-// Makes the window active and presses the keys, as a person would at the keyboard.
-inline void pressKeys(QWidget* window, const QKeySequence& keys)
-{
-    ASSERT_NE(window, nullptr);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keySequence(window, keys);
+    target->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(target->window()));
+    QTest::keySequence(target, keys);
 }
 
 // Arranges for the next file dialog shown by `owner` (objectName CommonDialog1) to be

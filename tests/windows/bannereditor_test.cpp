@@ -74,7 +74,7 @@ TEST_F(BannerWindow, BarsStoreAtOnceAndTheButtonsOnTeamChangeCommitAndClosing)
     EXPECT_EQ(barColour(&window), before[7]);
     EXPECT_EQ(child<QLabel>(&window, QStringLiteral("Label41"))->text(), QString::number(before[7].blue));
     click(button(&window, 1));
-    closeWindow(&window);
+    window.close();
     expected = sampleImage().bytes;
     expect(bannercoloursedit(expected, 7, BannerColours{}));
     checkImage();

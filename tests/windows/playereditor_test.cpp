@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "core/jersey.h"
 #include "core/playerattributes.h"
 #include "core/rosters.h"
 #include "widgets/limitedlineedit.h"
@@ -100,7 +99,7 @@ TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
     expect(rostercountedit(tables, 3));
     expect(goaliemarksedit(tables, 3));
     checkImage();  // the name waits for closing
-    closeWindow(&window);
+    window.close();
     expect(allrostersedit(tables).edit);
     checkImage();
 }
@@ -128,7 +127,7 @@ TEST_F(PlayerWindow, RoleButtonsAddAndRemoveAndTheNameBudget)
 }
 
 // A number or rating the boxes cannot show is kept until changed.
-TEST_F(PlayerWindow, ValuesWithoutAnEntryAndCommitThenUndo)
+TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
 {
     tables.playernum[3][2] = 0x1A;
     tables.playerattr[5][3][2] = 0x9C;  // ratings 9 and 12: no entries
@@ -145,10 +144,6 @@ TEST_F(PlayerWindow, ValuesWithoutAnEntryAndCommitThenUndo)
     expect(allrostersedit(tables).edit);
     checkImage();
 
-    undoLast(window);
-    EXPECT_EQ(combo(10, 2)->currentIndex(), attrnibble(loadedSample(), 3, 2, 10));
-    EXPECT_EQ(number(2)->text().toStdString(), jerseytext(sampleImage().teams[2].players[2].number));
-    EXPECT_EQ(doc.image(), sampleImage().bytes);
     backspace(number(2), 2);
     typeInto(number(2), QStringLiteral("105"));  // reaches the tables as typed, two characters at most
     EXPECT_EQ(tables.playernum[3][2], 0x10);

@@ -67,7 +67,7 @@ TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
     EXPECT_EQ(text(1)->text() + text(2)->text(), "ICEVALEABCDEFGHIJKLMNO"_q);  // 22 + 0
     retype(box("overallnum", t), "1"_q);
     EXPECT_TRUE(window.haspending());
-    closeWindow(&window);
+    window.close();
     EXPECT_TRUE(edits.empty());
     window.showEditor();  // shows the tables again, not the discarded edits
     EXPECT_EQ(box("Teamnm", t)->text() + box("overallnum", t)->text() + text(1)->text() + QString::number(left(t)),
@@ -77,7 +77,6 @@ TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
 TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
 {
     window.showEditor();
-    EXPECT_FALSE(window.haspending());
     backspace(box("Teamnm", 3), 4);  // "Calder Bay" -> "Calder"
     typeInto(box("Teamarena", 5), " Rink"_q);
     backspace(text(2), 6);
@@ -100,14 +99,9 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
     expect(menunamesedit({"ICEVALE", ""}).value());
     checkImage();
     EXPECT_EQ(doc.cart().teamname[3], "Calder");  // the tables follow for the other windows
-
-    undoLast(window);
-    EXPECT_EQ(QStringList({box("Teamnm", 3)->text(), box("overallnum", 5)->text(), text(2)->text()}),
-              QStringList({"Calder Bay"_q, QString::number(sampleImage().teams[5].overall), "LEAGUE"_q}));
     typeInto(box("Teamnick", 2), "s"_q);
     click(button(&window, 1));
     EXPECT_FALSE(window.isOpen());
-    expected = sampleImage().bytes;
     expectTexts(2, {"Brisk", "BRK", "Owlss", "Owl Rink"});
     checkImage();
 }

@@ -70,7 +70,6 @@ TEST_F(UniformWindow, BarsPasteAndFlipStoreAtOnceAndUndoKeepsTheCellShown)
     checkImage();
     checkShows(5, 0);
     click(button(&window, 2));  // "Flip Home and Away Jerseys"
-    const Bytes pasted = expected;
     expect(flipuniformsedit(expected, 5).value());
     checkImage();
     checkShows(5, 0);
@@ -79,7 +78,6 @@ TEST_F(UniformWindow, BarsPasteAndFlipStoreAtOnceAndUndoKeepsTheCellShown)
     EXPECT_TRUE(window.commit().isEmpty() && edits.size() == stores);
 
     undoLast(window);  // shows the flip undone, on the same team, uniform and cell
-    EXPECT_EQ(doc.image(), pasted);
     EXPECT_EQ(barColour(&window), copied);
     checkShows(5, 0);
     EXPECT_EQ(button(&window, 1)->text() + label(35), away);
