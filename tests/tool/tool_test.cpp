@@ -21,7 +21,6 @@ class Tool : public ::testing::Test {
 protected:
     void SetUp() override { test::writeFile(dir.path("s.smc"), test::sampleImage().bytes); }
 
-    std::string path(const std::string& name) const { return dir.path(name).string(); }
     bool exists(const std::string& name) const { return std::filesystem::exists(dir.path(name)); }
     Bytes bytes(const std::string& name) const { return test::readFile(dir.path(name)); }
     std::string text(const std::string& name) const
@@ -146,7 +145,7 @@ TEST_F(Tool, CheckWritesNothingAndDiffListsTheImportedChange)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("\nBRK player 1 name: \"" + test::sampleImage().teams[2].players[0].name + "\" -> \"A. Hult\"\n"),
               std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\nBRK player 2 number: "), std::string::npos);
+    EXPECT_NE(r.out.find("\nBRK player 2 number: "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(" -> 0x1A\n"), std::string::npos);
     EXPECT_NE(run("diff s.smc out.smc --json").out.find("\"equal\": false"), std::string::npos);
 }
@@ -165,14 +164,11 @@ TEST_F(Tool, PatchesTurnOneImageIntoTheOtherAndBadPatchesWriteNothing)
         const Outcome r = run("patch apply p s.smc -o out2.smc --no-header");
         EXPECT_NE(r.err.find("s.smc: the image has a copier header"), std::string::npos) << r.err;
         EXPECT_TRUE(bytes("out2.smc") == modified);
-        Bytes cut = bytes("p");
-        cut.resize(cut.size() - 5);
-        test::writeFile(dir.path("cut"), cut);
+        const Bytes patch = bytes("p");
+        test::writeFile(dir.path("cut"), Bytes(patch.begin(), patch.end() - 5));
         EXPECT_EQ(run("patch apply cut s.smc -o out3.smc --no-header").status, 1);
         EXPECT_FALSE(exists("out3.smc"));
     }
-    EXPECT_EQ(run("patch apply p m.smc -o out3.smc").status, 1) << "a BPS patch refuses another source";
-    EXPECT_FALSE(exists("out3.smc"));
 }
 
 }  // namespace

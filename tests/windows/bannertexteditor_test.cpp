@@ -39,8 +39,7 @@ TEST_F(BannerTextWindow, EveryClosingWritesTheTextsPacked)
     EXPECT_TRUE(window.haspending() && edits.empty());
     window.close();
     texts[1] = "HER";
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
     EXPECT_EQ(doc.cart().bannertextlen[1], 3);  // the colour window finds the texts moved
 
     window.showEditor();
@@ -48,8 +47,7 @@ TEST_F(BannerTextWindow, EveryClosingWritesTheTextsPacked)
     click(button(&window, 1));  // "Save and Exit"
     EXPECT_FALSE(window.isOpen());
     texts[7] += '\xC9';
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
 }
 
 TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
@@ -69,8 +67,7 @@ TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
     window.close();
     texts[3] = "GU";
     texts[5] = "ABC";
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
 }
 
 // A table that cannot be right is kept unless a text is changed; texts that do not fit
@@ -109,8 +106,7 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     EXPECT_EQ(window.commit(), QString());
     TeamTable<std::string> fitting;
     fitting[28] = std::string(233, 'Q');
-    expect(bannertextsedit(fitting).value());
-    checkImage();
+    checkImage({bannertextsedit(fitting).value()});
 }
 
 }  // namespace

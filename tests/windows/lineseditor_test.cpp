@@ -53,8 +53,7 @@ TEST_F(LinesWindow, TheLineShownIsWrittenOnEverySwitchAndOnClosing)
     choose(line, 7, 0);  // the empty entry stands for 0
     EXPECT_TRUE(window.haspending() && edits.empty());  // nothing before the switch
     clickRow(list(2), 1);                                 // "SC1"
-    expect(lineedit(1, 1, line));
-    checkImage();
+    checkImage({lineedit(1, 1, line)});
     line = shown();
     choose(line, 1, 0);
     clickRow(list(1), 3);  // a team switch writes too; the line stays
@@ -63,13 +62,11 @@ TEST_F(LinesWindow, TheLineShownIsWrittenOnEverySwitchAndOnClosing)
     line = shown();
     choose(line, 2, 0);
     clickRow(list(2), 1);  // the line shown, clicked again
-    expect(lineedit(4, 2, line));
-    checkImage();
+    checkImage({lineedit(4, 2, line)});
     choose(line, 6, line[6] == 1 ? 2 : 1);
     pressKeys(&window, QKeySequence(Qt::CTRL | Qt::Key_W));  // closes through the closing step
     EXPECT_FALSE(window.isOpen());
-    expect(lineedit(4, 2, line));
-    checkImage();
+    checkImage({lineedit(4, 2, line)});
     window.showEditor();  // afresh on team 1 "Best"
     EXPECT_EQ(list(1)->currentRow() + list(2)->currentRow(), 0);
 }
@@ -90,8 +87,7 @@ TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
     EXPECT_EQ(slot(3)->currentText() + slot(5)->currentText(), unlisted);
     pick(slot(3), 2);
     EXPECT_EQ(window.commit(), QString());
-    expect(lineedit(3, 4, {0, 1, 0, 2, 6, 200, 7, 0}));
-    checkImage();
+    checkImage({lineedit(3, 4, {0, 1, 0, 2, 6, 200, 7, 0})});
     EXPECT_TRUE(window.isOpen() && list(1)->currentRow() == 2 && list(2)->currentRow() == 3);
     EXPECT_TRUE(slot(3)->currentIndex() == 2 && !window.haspending());
 

@@ -56,9 +56,7 @@ TEST_F(MenuWindow, ShowsTheStoredChoicesAndWritesThePicksOnClosing)
     const QStringList picked = shown();
     pressKeys(&window, QKeySequence(Qt::Key_Escape));  // closes through the closing step
     EXPECT_FALSE(window.isOpen());
-    expect(menufieldsedit({0, 5, 27, 0, 1, 2, 0, 200}));
-    expect(selectableteamsedit(12));
-    checkImage();
+    checkImage({menufieldsedit({0, 5, 27, 0, 1, 2, 0, 200}), selectableteamsedit(12)});
     window.showEditor();
     EXPECT_EQ(shown(), picked);
     EXPECT_EQ(combo(1)->count(), 6);  // the lists were emptied before filling again

@@ -77,8 +77,7 @@ TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
     EXPECT_EQ(combo(10, 3)->currentIndex(), picked);
     click(button(&window, 1));  // "SAVE"
     EXPECT_TRUE(window.isOpen());
-    expect(allrostersedit(tables).edit);
-    checkImage();
+    checkImage({allrostersedit(tables).edit});
     EXPECT_EQ(differences(doc.image(), sampleImage().bytes).size(), 1u);
 }
 
@@ -88,8 +87,7 @@ TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
     window.showEditor();
     EXPECT_TRUE(edits.empty());
     showteam(3);
-    expect(goaliemarksedit(tables, 3));
-    checkImage();
+    checkImage({goaliemarksedit(tables, 3)});
 
     const std::string before = tables.playername[1][3];
     typeInto(name(0), QStringLiteral("Q"));
@@ -97,11 +95,9 @@ TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
     click(button(&window, 8));  // goalie "+": the first forward becomes the last goalie
     EXPECT_EQ(letters(), roles(3, 14, 6));
     expect(rostercountedit(tables, 3));
-    expect(goaliemarksedit(tables, 3));
-    checkImage();  // the name waits for closing
+    checkImage({goaliemarksedit(tables, 3)});  // the name waits for closing
     window.close();
-    expect(allrostersedit(tables).edit);
-    checkImage();
+    checkImage({allrostersedit(tables).edit});
 }
 
 TEST_F(PlayerWindow, RoleButtonsAddAndRemoveAndTheNameBudget)
@@ -141,8 +137,7 @@ TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
     EXPECT_TRUE(window.isOpen() && list1(&window)->currentRow() == 1 && !window.haspending());
     EXPECT_EQ(std::vector<int>({tables.playernum[3][2], attrnibble(tables, 3, 2, 9), attrnibble(tables, 3, 2, 10)}),
               std::vector<int>({0x1A, 9, picked}));
-    expect(allrostersedit(tables).edit);
-    checkImage();
+    checkImage({allrostersedit(tables).edit});
 
     backspace(number(2), 2);
     typeInto(number(2), QStringLiteral("105"));  // reaches the tables as typed, two characters at most

@@ -52,8 +52,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
     EXPECT_TRUE(window.haspending() && edits.empty());  // not before the page changes
 
     dragTo(2);
-    expect(playoffpageedit(0, first));
-    checkImage();
+    checkImage({playoffpageedit(0, first)});
     const Bytes before = doc.image();
     PlayoffPage third = page(2);
     for (int i = 0; i < kPlayoffPageSlots; ++i)
@@ -64,9 +63,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
     choose(third, 20, stored == 12 ? 13 : 12);
     pick(count(), 3);
     EXPECT_EQ(window.commit(), QString());
-    expect(playoffpageedit(2, third));
-    expect(playoffcountedit(4));
-    checkImage();
+    checkImage({playoffpageedit(2, third), playoffcountedit(4)});
     EXPECT_TRUE(window.isOpen() && bar(&window, 1)->value() == 2 && !window.haspending());
 
     undoLast(window);
@@ -81,8 +78,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
     expected = before;
     PlayoffPage cleared{};
     cleared.fill(kNoTeam);
-    expect(playoffpageedit(0, cleared));
-    checkImage();
+    checkImage({playoffpageedit(0, cleared)});
 }
 
 }  // namespace

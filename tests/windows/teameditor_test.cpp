@@ -95,9 +95,7 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
     EXPECT_TRUE(window.isOpen() && !window.haspending());
     expectTexts(3, {"Calder", "CAL", "Gulls", "Bay Arena"});
     expectTexts(5, {"Eskerfield", "ESK", "Elks", "Esker Ice Rink"});
-    expect(overalledit(5, 255));
-    expect(menunamesedit({"ICEVALE", ""}).value());
-    checkImage();
+    checkImage({overalledit(5, 255), menunamesedit({"ICEVALE", ""}).value()});
     EXPECT_EQ(doc.cart().teamname[3], "Calder");  // the tables follow for the other windows
     typeInto(box("Teamnick", 2), "s"_q);
     click(button(&window, 1));
@@ -133,8 +131,7 @@ TEST_F(TeamWindow, OverlongTextsOfADamagedImage)
     backspace(text(1), 7);
     EXPECT_EQ(window.commit(), QString());
     expectTexts(6, {std::string(23, 'N'), "A", "B", "C"});
-    expect(menunamesedit({std::string(20, 'M'), "NO"}).value());
-    checkImage();
+    checkImage({menunamesedit({std::string(20, 'M'), "NO"}).value()});
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ TEST_F(UniformWindow, BarsPasteAndFlipStoreAtOnceAndUndoKeepsTheCellShown)
     skin.green = skin.green < 16 ? 31 : 0;
     moveBars(&window, skin);
     EXPECT_EQ(label(41), QString::number(skin.blue));
-    expect(uniformcelledit(expected, 1, 0, 4, skin));
-    checkImage();
+    checkImage({uniformcelledit(expected, 1, 0, 4, skin)});
     checkShows(1, 0);
 
     click(cell(&window, 7));
@@ -66,12 +65,10 @@ TEST_F(UniformWindow, BarsPasteAndFlipStoreAtOnceAndUndoKeepsTheCellShown)
     clickRow(list1(&window), 4);
     ASSERT_NE(copied, stored(5, 0, 7));
     click(button(&window, 4));  // "Paste Color" on another team's away uniform
-    expect(uniformcelledit(expected, 5, 0, 7, copied));
-    checkImage();
+    checkImage({uniformcelledit(expected, 5, 0, 7, copied)});
     checkShows(5, 0);
     click(button(&window, 2));  // "Flip Home and Away Jerseys"
-    expect(flipuniformsedit(expected, 5).value());
-    checkImage();
+    checkImage({flipuniformsedit(expected, 5).value()});
     checkShows(5, 0);
     const std::size_t stores = edits.size();
     EXPECT_FALSE(window.haspending());

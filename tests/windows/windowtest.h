@@ -36,7 +36,13 @@ protected:
         watch();
     }
     void expect(const Edit& edit) { ASSERT_TRUE(applyedit(expected, edit)); }
-    void checkImage() const { EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{}); }
+    // The image is as expected once `edits` (each built before any is applied) are expected too.
+    void checkImage(std::initializer_list<Edit> also = {})
+    {
+        for (const Edit& edit : also)
+            expect(edit);
+        EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{});
+    }
 
     // Undoes the last `steps` changes as the main window does: the tables follow the
     // image and the window shows it again, which must write nothing.
