@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/colours.h"
 #include "core/imagediff.h"
 #include "core/menudefaults.h"

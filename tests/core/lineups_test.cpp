@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/lineups.h"
 #include "support/fixtures.h"
 

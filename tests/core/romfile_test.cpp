@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/rosters.h"
 #include "support/fixtures.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Test fixtures: cartridges and documents built in memory from the sample image,
+// Test fixtures, with GoogleTest: cartridges and documents built in memory from the sample image,
 // temporary files, and whole-image expectations for writers (the image an edit gives,
 // and the image a test expects, built from pieces of the original).
 #include <gtest/gtest.h>

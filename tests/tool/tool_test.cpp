@@ -1,10 +1,8 @@
 // End-to-end runs of the built icevale-tool: exit status, messages and the files it
 // writes or leaves alone.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "core/playoffs.h"
 #include "support/fixtures.h"

@@ -1,7 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
-
-#include "widgets/qtext.h"
 #include "windows/bannereditor.h"
 #include "windowtest.h"
 

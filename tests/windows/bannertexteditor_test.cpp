@@ -1,9 +1,6 @@
-#include <QLabel>
 #include <QSignalSpy>
 
 #include "core/bannertexts.h"
-#include "widgets/limitedlineedit.h"
-#include "widgets/qtext.h"
 #include "windows/bannertexteditor.h"
 #include "windowtest.h"
 

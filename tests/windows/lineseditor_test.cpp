@@ -1,6 +1,3 @@
-#include <QComboBox>
-#include <QLabel>
-
 #include "core/lineups.h"
 #include "windows/lineseditor.h"
 #include "windowtest.h"

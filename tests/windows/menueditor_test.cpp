@@ -1,8 +1,4 @@
-#include <QComboBox>
-#include <QLabel>
-
 #include "core/menudefaults.h"
-#include "widgets/qtext.h"
 #include "windows/menueditor.h"
 #include "windowtest.h"
 

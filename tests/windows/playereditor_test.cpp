@@ -1,10 +1,5 @@
-#include <QComboBox>
-#include <QLabel>
-
 #include "core/playerattributes.h"
 #include "core/rosters.h"
-#include "widgets/limitedlineedit.h"
-#include "widgets/qtext.h"
 #include "windows/playereditor.h"
 #include "windowtest.h"
 

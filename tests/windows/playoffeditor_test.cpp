@@ -1,7 +1,4 @@
-#include <QComboBox>
-
 #include "core/playoffs.h"
-#include "widgets/qtext.h"
 #include "windows/playoffeditor.h"
 #include "windowtest.h"
 

@@ -1,8 +1,4 @@
-#include <QLabel>
-
 #include "core/teamtexts.h"
-#include "widgets/limitedlineedit.h"
-#include "widgets/qtext.h"
 #include "windows/teameditor.h"
 #include "windowtest.h"
 

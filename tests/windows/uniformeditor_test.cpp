@@ -1,6 +1,3 @@
-#include <QLabel>
-
-#include "widgets/qtext.h"
 #include "windows/uniformeditor.h"
 #include "windowtest.h"
 

@@ -2,16 +2,16 @@
 // Shared by the window tests: a document over the sample image, the image a test expects
 // of it (built with the core writers), every change the document recorded, and the
 // controls the colour windows share.
-#include <gtest/gtest.h>
-
+#include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "core/colours.h"
 #include "support/fixtures.h"
 #include "support/windowdriver.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
+#include "widgets/limitedlineedit.h"
+#include "widgets/qtext.h"
 #include "windows/editorwindow.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
