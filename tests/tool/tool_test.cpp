@@ -75,20 +75,17 @@ TEST_F(Tool, InfoListsTeamsAndTheHealthOfEveryArea)
 // The output replaces a longer file whole; the input is left alone.
 TEST_F(Tool, ExportThenImportGivesTheSameImageAndLeavesTheInputAlone)
 {
-    test::writeFile(dir.path("r.smc"), sample::makeSampleImage(7).bytes);
-    for (const std::string image : {"s.smc", "r.smc"}) {
-        const Bytes original = bytes(image);
-        for (const std::string format : {"json", "csv"}) {
-            SCOPED_TRACE(image + " " + format);
-            const Outcome exported = run("export " + image + " --format " + format);
-            ASSERT_EQ(exported.status, 0) << exported.err;
-            ASSERT_EQ(run("export " + image + " --format " + format + " -o data").status, 0);
-            EXPECT_EQ(text("data"), exported.out);
-            test::writeFile(dir.path("out.smc"), Bytes(original.size() + 4096, 0x55));
-            const Outcome imported = run("import " + image + " data -o out.smc");
-            EXPECT_EQ(imported.status, 0) << imported.err;
-            EXPECT_TRUE(bytes("out.smc") == original && bytes(image) == original);
-        }
+    const Bytes original = bytes("s.smc");
+    for (const std::string format : {"json", "csv"}) {
+        SCOPED_TRACE(format);
+        const Outcome exported = run("export s.smc --format " + format);
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        ASSERT_EQ(run("export s.smc --format " + format + " -o data").status, 0);
+        EXPECT_EQ(text("data"), exported.out);
+        test::writeFile(dir.path("out.smc"), Bytes(original.size() + 4096, 0x55));
+        const Outcome imported = run("import s.smc data -o out.smc");
+        EXPECT_EQ(imported.status, 0) << imported.err;
+        EXPECT_TRUE(bytes("out.smc") == original && bytes("s.smc") == original);
     }
 }
 
