@@ -109,10 +109,12 @@ TEST_F(UndoForm, ALongRandomSessionUndoesToTheOriginalAndRedoesToTheEnd)
     for (int command = 3; command <= 10; ++command)
         ASSERT_EQ(form.editor(command) ? form.editor(command)->commit() : QString(), QString());
     const Bytes end = image();
-    while (form.history().stack()->canUndo())
+    const int steps = form.history().stack()->index();  // counted, so a step made by an undo fails, not hangs
+    for (int k = 0; k < steps; ++k)
         form.undo();
+    EXPECT_FALSE(form.history().stack()->canUndo());
     EXPECT_EQ(image(), sampleImage().bytes);
-    while (form.history().stack()->canRedo())
+    for (int k = 0; k < steps; ++k)
         form.redo();
     EXPECT_EQ(image(), end);
 }
