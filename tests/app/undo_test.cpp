@@ -57,12 +57,18 @@ TEST_F(UndoForm, TypingInATextBoxIsUndoneInTheBox)
     EXPECT_FALSE(status().startsWith(QStringLiteral("Undid")));
 }
 
-// A save ends the step it is in, so a later drag on the same cell is a step of its own;
-// opening an image starts without steps.
-TEST_F(UndoForm, SavingSealsTheStepAndOpeningClearsTheSteps)
+// An undo, a redo or a save ends the step on top, so a later drag on the same cell is a
+// step of its own; opening an image starts without steps.
+TEST_F(UndoForm, UndoRedoAndSavingSealTheStepAndOpeningClearsTheSteps)
 {
     QWidget* uniforms = open(7);
     nudgeBar(uniforms, QStringLiteral("HScroll2"));
+    const Bytes once = image();
+    form.undo();
+    form.redo();
+    nudgeBar(uniforms, QStringLiteral("HScroll2"));
+    form.undo();
+    EXPECT_EQ(image(), once);
     save(file);
     EXPECT_FALSE(marked());
     nudgeBar(uniforms, QStringLiteral("HScroll3"));
