@@ -68,7 +68,7 @@ TEST_F(UndoForm, UndoRedoAndSavingSealTheStepAndOpeningClearsTheSteps)
     form.redo();
     nudgeBar(uniforms, QStringLiteral("HScroll2"));
     form.undo();
-    EXPECT_EQ(image(), once);
+    ASSERT_EQ(image(), once);
     save(file);
     EXPECT_FALSE(marked());
     nudgeBar(uniforms, QStringLiteral("HScroll3"));
@@ -80,6 +80,7 @@ TEST_F(UndoForm, UndoRedoAndSavingSealTheStepAndOpeningClearsTheSteps)
     EXPECT_TRUE(marked());
     EXPECT_EQ(image(), sampleImage().bytes);
     form.redo();
+    ASSERT_FALSE(marked());  // or the open would ask
     ASSERT_TRUE(form.openfile(file));
     EXPECT_FALSE(form.history().stack()->canUndo());
     form.undo();
