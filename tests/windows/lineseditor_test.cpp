@@ -13,11 +13,6 @@ protected:
 
     ClickList* list(int n) { return child<ClickList>(&window, QStringLiteral("List%1").arg(n)); }
     QComboBox* slot(int s) { return child<QComboBox>(&window, QStringLiteral("Combo1_%1").arg(s - 1)); }
-    void show(int t, int l)
-    {
-        clickRow(list(1), t - 1);
-        clickRow(list(2), l - 1);
-    }
     // The slot bytes the boxes stand for.
     LineSlots shown()
     {
@@ -76,7 +71,8 @@ TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
     doc.tables().playernum[2][3] = 0xAB;
     doc.tables().playername[2][3] = "\xC5sa";
     window.showEditor();
-    show(3, 4);
+    clickRow(list(1), 2);
+    clickRow(list(2), 3);
     const int n = doc.cart().playercount(3);
     EXPECT_EQ(slot(4)->itemText(2), QStringLiteral("\u00C5sa #AB"));
     EXPECT_EQ(std::vector<int>({slot(3)->currentIndex(), slot(4)->count()}), std::vector<int>({n + 1, n + 1}));

@@ -19,14 +19,6 @@ protected:
             texts << combo(c)->currentText();
         return texts;
     }
-    // Field bytes 1..7 stored, then the selectable team count.
-    void store(const MenuFields& fields, std::uint8_t count)
-    {
-        reopen([&](Bytes& rom) {
-            ASSERT_TRUE(applyedit(rom, menufieldsedit(fields)));
-            ASSERT_TRUE(applyedit(rom, selectableteamsedit(count)));
-        });
-    }
 };
 
 // Stored values without an entry are shown as such and kept unless another entry is
@@ -34,7 +26,9 @@ protected:
 // main window).
 TEST_F(MenuWindow, ShowsTheStoredChoicesAndWritesThePicksOnClosing)
 {
-    store({0, 5, 3, 27, 2, 1, 2, 200}, 99);
+    reopen([](Bytes& rom) {  // field bytes 1..7 and the selectable team count
+        ASSERT_TRUE(applyedit(rom, menufieldsedit({0, 5, 3, 27, 2, 1, 2, 200})) && applyedit(rom, selectableteamsedit(99)));
+    });
     window.showEditor();
     const QString team4 = toQString(sampleImage().teams[4].name), team28 = toQString(sampleImage().teams[28].name);
     EXPECT_EQ(shown(), QStringList({QStringLiteral("Unlisted value 5"), team4, team28, QStringLiteral("20 Minutes"),

@@ -44,13 +44,12 @@ protected:
         EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{});
     }
 
-    // Undoes the last `steps` changes as the main window does: the tables follow the
-    // image and the window shows it again, which must write nothing.
-    void undoLast(EditorWindow& window, std::size_t steps = 1)
+    // Undoes the last change as the main window does: the tables follow the image and
+    // the window shows it again, which must write nothing.
+    void undoLast(EditorWindow& window)
     {
-        ASSERT_GE(edits.size(), steps);
-        for (std::size_t k = 1; k <= steps; ++k)
-            doc.undo(edits[edits.size() - k]);
+        ASSERT_FALSE(edits.empty());
+        doc.undo(edits.back());
         ASSERT_EQ(doc.decode(), "");
         const int before = notices;
         window.refresh();
