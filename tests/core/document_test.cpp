@@ -105,14 +105,5 @@ TEST(Document, SavingClearsModifiedAndMovesTheMarkToTheSavedBytes)
     EXPECT_TRUE(doc.modified());
 }
 
-TEST(Document, DecodeRereadsTheTablesFromTheImage)
-{
-    Document doc = loadedDocument();
-    poke(doc, teamtextoffset[2], {0x04, 0x00, 'Z', 'Z'});
-    EXPECT_EQ(doc.cart().teamname[2], sampleImage().teams[2].name);
-    EXPECT_EQ(doc.decode(), "");
-    EXPECT_EQ(doc.cart().teamname[2], "ZZ");
-}
-
 }  // namespace
 }  // namespace icevale
