@@ -1,17 +1,9 @@
 #pragma once
 // The main window over the sample image, opened from a file, and one real edit in each
 // editor window, made through its controls as a person would.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
-#include <QtTest/QTest>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <functional>
 
 #include "app/form1.h"

@@ -1,9 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <limits>
 
 #include "core/imagebytes.h"
-#include "support/imageedits.h"
+#include "support/fixtures.h"
 
 namespace icevale {
 namespace {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/colours.h"
 #include "core/imagediff.h"
 #include "core/menudefaults.h"
@@ -9,14 +7,6 @@
 
 namespace icevale {
 namespace {
-
-Cartridge decoded(const Bytes& bytes)
-{
-    Cartridge cart;
-    cart.RomImage = bytes;
-    EXPECT_EQ(decodeimage(cart), "");
-    return cart;
-}
 
 std::string components(std::uint16_t word)
 {
@@ -31,17 +21,11 @@ std::string offset(std::size_t at)
     return text;
 }
 
-TEST(ImageDiff, AnImageAgainstItselfHasNoDifference)
-{
-    const Cartridge cart = test::loadedSample();
-    EXPECT_TRUE(diffimages(cart, cart).empty());
-    EXPECT_EQ(difftext(diffimages(cart, cart)), "");
-}
-
 TEST(ImageDiff, KnownEditsAreListedExactlyAndOtherBytesApart)
 {
     const sample::SampleImage& img = test::sampleImage();
     Document doc = test::loadedDocument();
+    EXPECT_TRUE(diffimages(doc.cart(), doc.cart()).empty());
     doc.tables().playername[3][2] = "A. Hult";
     PlayoffPage page = *readplayoffpage(doc.image(), 0);
     page[16] = 1;
@@ -65,7 +49,7 @@ TEST(ImageDiff, KnownEditsAreListedExactlyAndOtherBytesApart)
         "playoff slot 17: " + slot + " -> BRK\n" +
         "menu default 4: " + periods[img.menudefaults[3]] + " -> " + periods[fields[4]] + "\n" +
         "other bytes: " + offset(0x300) + ", " + offset(freeByte) + "\n";
-    EXPECT_EQ(difftext(diffimages(decoded(img.bytes), decoded(doc.image()))), expected);
+    EXPECT_EQ(difftext(diffimages(test::decoded(img.bytes), test::decoded(doc.image()))), expected);
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "core/patching.h"
 #include "support/fixtures.h"
 
@@ -42,23 +40,19 @@ TEST(Patching, PatchTurnsTheOriginalIntoTheModifiedWhicheverHeaderEachHas)
     }
 }
 
+// The patch formats' own refusals are checked with each format; these come from here.
 TEST(Patching, HeaderIsToldBySizeAndBadPatchesAreRefused)
 {
-    EXPECT_TRUE(hascopierheader(0x100200));
-    EXPECT_FALSE(hascopierheader(0x100000));
-    EXPECT_FALSE(hascopierheader(0x100100));
+    EXPECT_EQ(std::tuple(hascopierheader(0x100200), hascopierheader(0x100000), hascopierheader(0x100100)),
+              std::tuple(true, false, false));
     const auto [original, modified] = editedPair();
     const Bytes bps = makepatch(original, modified, PatchFormat::Bps, false).bytes;
-    const Bytes ips = makepatch(original, modified, PatchFormat::Ips, false).bytes;
-    Bytes corrupted = bps, otherSource = original, otherSize = original;
+    Bytes corrupted = bps, otherSize = original;
     corrupted[corrupted.size() / 2] ^= 1;
-    otherSource[0x4000] ^= 1;
     otherSize.resize(original.size() + 1024);
     struct Case { const char* name; Bytes patch, image; const char* says; };
-    for (const Case& c : {Case{"wrong source", bps, otherSource, "CRC-32"}, Case{"wrong size", bps, otherSize, "source of"},
-                          Case{"corrupted", corrupted, original, "damaged"},
-                          Case{"truncated BPS", Bytes(bps.begin(), bps.begin() + 40), original, ""},
-                          Case{"truncated IPS", Bytes(ips.begin(), ips.end() - 4), original, ""},
+    for (const Case& c : {Case{"wrong size", bps, otherSize, "source of"}, Case{"corrupted", corrupted, original, "damaged"},
+                          Case{"truncated", Bytes(bps.begin(), bps.begin() + 5), original, "cut short"},
                           Case{"no patch", Bytes{'P', 'K', 3, 4}, original, "neither"}}) {
         const PatchResult result = applypatch(c.patch, c.image, false);
         EXPECT_FALSE(result.ok()) << c.name;

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "core/rosters.h"
 #include "support/fixtures.h"
-#include "support/imageedits.h"
 
 namespace icevale {
 namespace {
@@ -25,31 +22,6 @@ Bytes withRoster(std::uint8_t counts, std::uint8_t mark1, std::uint8_t mark2, co
     }
     const Bytes rom = overlaid(sampleImage().bytes, teamoffset[kT] - 1, {counts});
     return overlaid(overlaid(rom, teamoffset[kT] + 1, {mark1, mark2}), rosteroffset[kT], records);
-}
-
-TEST(Rosters, SampleRostersDecodeAsBuilt)
-{
-    const Cartridge cart = loadedSample();
-    for (int t = 1; t <= kTeams; ++t) {
-        const auto& team = sampleImage().teams[t];
-        ASSERT_EQ((std::array{cart.goaliecount[t], cart.forwardcount[t], cart.defensecount[t]}),
-                  (std::array{team.goalies, team.forwards, team.defence})) << t;
-        std::int32_t left = static_cast<std::int32_t>(teamtextoffset[t] - rosteroffset[t]) - 2;
-        for (int p = 1; p <= cart.playercount(t); ++p) {
-            const auto& player = team.players[static_cast<std::size_t>(p - 1)];
-            EXPECT_EQ(cart.playername[p][t], player.name);
-            EXPECT_EQ(cart.playernum[p][t], player.number);
-            for (int q = 1; q <= 7; ++q)
-                EXPECT_EQ(cart.playerattr[q][p][t], player.attr[q]);
-            left -= static_cast<std::int32_t>(player.name.size()) + 10;
-        }
-        EXPECT_EQ(cart.rosterbytesleft[t], left);
-        EXPECT_EQ(rosterfreebytes(cart, t), left);
-    }
-    const std::tuple<std::uint8_t, std::uint8_t, int> marks[] = {
-        {0x11, 0x10, 3}, {0x10, 0, 1}, {0, 0, 0}, {0x12, 0x30, 3}, {0x05, 0, 1}, {0, 0x01, 1}, {0xFF, 0xFF, 4}};
-    for (const auto& [first, second, count] : marks)
-        EXPECT_EQ(countgoaliemarks(first, second), count) << int{first} << " " << int{second};
 }
 
 TEST(Rosters, HandMadeRostersDecode)
@@ -106,6 +78,10 @@ TEST(Rosters, ImagesThatCannotBeHeldAreRefused)
 
 TEST(Rosters, CountByteAndGoalieMarks)
 {
+    const std::tuple<std::uint8_t, std::uint8_t, int> read[] = {
+        {0x11, 0x10, 3}, {0x10, 0, 1}, {0, 0, 0}, {0x12, 0x30, 3}, {0x05, 0, 1}, {0, 0x01, 1}, {0xFF, 0xFF, 4}};
+    for (const auto& [first, second, count] : read)
+        EXPECT_EQ(countgoaliemarks(first, second), count) << int{first} << " " << int{second};
     const Bytes& rom = sampleImage().bytes;
     Tables tables;
     const Bytes marks[] = {{}, {0x10, 0x00}, {0x11, 0x00}, {0x11, 0x10}, {0x11, 0x11}, {}};
@@ -119,21 +95,13 @@ TEST(Rosters, CountByteAndGoalieMarks)
         tables.defensecount[28] = defence;
         EXPECT_EQ(edited(rom, rostercountedit(tables, 28)), overlaid(rom, teamoffset[28] - 1, {byte}));
     }
-    const Cartridge cart = loadedSample();
-    Bytes same = rom;
-    for (int t = 1; t <= kTeams; ++t)
-        same = edited(edited(same, rostercountedit(cart, t)), goaliemarksedit(cart, t));
-    EXPECT_EQ(same, rom);
 }
 
 TEST(Rosters, RecordsAreRewrittenWithZeroSecondLengthBytesAndShortenedInPlace)
 {
     Cartridge cart = loadedSample();
     const Bytes rom = cart.RomImage;
-    const RosterWrite all = allrostersedit(cart);
-    EXPECT_TRUE(all.unwritten.empty());
-    EXPECT_EQ(all.message, "");
-    EXPECT_EQ(edited(overlaid(rom, rosteroffset[3] + 1, {0x7E}), all.edit), rom);
+    EXPECT_EQ(edited(overlaid(rom, rosteroffset[3] + 1, {0x7E}), allrostersedit(cart).edit), rom);
 
     // Player 1 of team 4 loses its name, the last player goes: 02 00 and player 1's
     // number and attributes, the records between moved up, the terminator, and the

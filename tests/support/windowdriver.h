@@ -1,11 +1,17 @@
 #pragma once
 // Acting on windows as a person would: typing, clicking, picking entries, answering
-// the file dialog, closing with the close control or the keyboard.
+// the file dialog, pressing keys. (QWidget::close() is the close control.)
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
-#include <QString>
-#include <QWidget>
+#include <QTimer>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 namespace icevale::test {
@@ -19,36 +25,106 @@ T* child(const QWidget* window, const QString& name)
     return found;
 }
 
-// Clicks the centre of a widget (buttons, labels) or the given point of it.
-void click(QWidget* widget);
+// Clicks the centre of a widget (buttons, labels).
+inline void click(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
 
 // Clicks the row of a list box as a person would.
-void clickRow(QWidget* list, int row);
+inline void clickRow(QListWidget* list, int row)
+{
+    ASSERT_NE(list, nullptr);
+    const QRect rect = list->visualItemRect(list->item(row));
+    ASSERT_TRUE(rect.isValid()) << "row " << row << " is not shown";
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
 
 // Puts the cursor at the end of a text box and types text key by key (any characters).
-void typeInto(QWidget* box, const QString& text);
+inline void typeInto(QLineEdit* edit, const QString& text)
+{
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->end(false);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
 
 // Presses Backspace n times with the cursor at position `at` (end when -1).
-void backspace(QWidget* box, int n, int at = -1);
+inline void backspace(QLineEdit* edit, int n, int at = -1)
+{
+    ASSERT_NE(edit, nullptr);
+    edit->setCursorPosition(at < 0 ? static_cast<int>(edit->text().size()) : at);
+    for (int i = 0; i < n; ++i)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+}
 
 // Pastes text from the clipboard at the end of a text box.
-void pasteInto(QWidget* box, const QString& text);
+inline void pasteInto(QLineEdit* edit, const QString& text)
+{
+    ASSERT_NE(edit, nullptr);
+    QApplication::clipboard()->setText(text);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keySequence(edit, QKeySequence::Paste);
+}
 
 // Clicks the arrows of a scroll bar until it shows `value`.
-void moveBar(QScrollBar* bar, int value);
+inline void moveBar(QScrollBar* bar, int value)
+{
+    ASSERT_NE(bar, nullptr);
+    const QPoint left(3, bar->height() / 2), right(bar->width() - 3, bar->height() / 2);
+    for (int guard = 0; bar->value() != value && guard < 64; ++guard)
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->value() < value ? right : left);
+    EXPECT_EQ(bar->value(), value);
+}
 
 // Picks entry `index` of a drop-down list through its popup, as a person would.
-void pick(QComboBox* combo, int index);
+inline void pick(QComboBox* combo, int index)
+{
+    ASSERT_NE(combo, nullptr);
+    ASSERT_TRUE(index >= 0 && index < combo->count());
+    // Through the popup's view, as a mouse pick is, so the activation signals fire too.
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn(), view->rootIndex());
+    view->setCurrentIndex(item);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(combo->currentIndex(), index);
+}
 
-// Closes a window with its close control.
-void closeWindow(QWidget* window);
-
-// Makes the window active and presses the keys, as a person would at the keyboard.
-void pressKeys(QWidget* window, const QKeySequence& keys);
+// Makes the target's window active and presses the keys in the target, as a person
+// would at the keyboard.
+inline void pressKeys(QWidget* target, const QKeySequence& keys)
+{
+    target->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(target->window()));
+    QTest::keySequence(target, keys);
+}
 
 // Arranges for the next file dialog shown by `owner` (objectName CommonDialog1) to be
 // answered with `path`, or cancelled when path is empty. The answer is given once the
 // dialog runs, so call this just before the click that opens it.
-void answerFileDialog(QWidget* owner, const QString& path);
+inline void answerFileDialog(QWidget* owner, const QString& path)
+{
+    QTimer::singleShot(0, owner, [owner, path] {
+        auto* dialog = owner->findChild<QFileDialog*>(QStringLiteral("CommonDialog1"));
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->isVisible()) << "the file dialog is not shown";
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // Typed into the name box: selectFile() leaves a focused name box alone.
+        auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nameBox, nullptr);
+        nameBox->setText(path);
+        static_cast<QDialog*>(dialog)->accept();  // the Open or Save button
+        // A folder name makes the dialog enter the folder instead of accepting.
+        if (dialog->isVisible())
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+}
 
 }  // namespace icevale::test

@@ -1,10 +1,8 @@
 // End-to-end runs of the built icevale-tool: exit status, messages and the files it
 // writes or leaves alone.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
 
 #include "core/playoffs.h"
 #include "support/fixtures.h"
@@ -21,7 +19,6 @@ class Tool : public ::testing::Test {
 protected:
     void SetUp() override { test::writeFile(dir.path("s.smc"), test::sampleImage().bytes); }
 
-    std::string path(const std::string& name) const { return dir.path(name).string(); }
     bool exists(const std::string& name) const { return std::filesystem::exists(dir.path(name)); }
     Bytes bytes(const std::string& name) const { return test::readFile(dir.path(name)); }
     std::string text(const std::string& name) const
@@ -75,22 +72,20 @@ TEST_F(Tool, InfoListsTeamsAndTheHealthOfEveryArea)
     EXPECT_NE(r.out.find("\"ok\": false"), std::string::npos);
 }
 
+// The output replaces a longer file whole; the input is left alone.
 TEST_F(Tool, ExportThenImportGivesTheSameImageAndLeavesTheInputAlone)
 {
-    test::writeFile(dir.path("r.smc"), sample::makeSampleImage(7).bytes);
-    for (const std::string image : {"s.smc", "r.smc"}) {
-        const Bytes original = bytes(image);
-        for (const std::string format : {"json", "csv"}) {
-            SCOPED_TRACE(image + " " + format);
-            const Outcome exported = run("export " + image + " --format " + format);
-            ASSERT_EQ(exported.status, 0) << exported.err;
-            ASSERT_EQ(run("export " + image + " --format " + format + " -o data").status, 0);
-            EXPECT_EQ(text("data"), exported.out);
-            const Outcome imported = run("import " + image + " data -o out.smc");
-            EXPECT_EQ(imported.status, 0) << imported.err;
-            EXPECT_TRUE(bytes("out.smc") == original);
-            EXPECT_TRUE(bytes(image) == original);
-        }
+    const Bytes original = bytes("s.smc");
+    for (const std::string format : {"json", "csv"}) {
+        SCOPED_TRACE(format);
+        const Outcome exported = run("export s.smc --format " + format);
+        ASSERT_EQ(exported.status, 0) << exported.err;
+        ASSERT_EQ(run("export s.smc --format " + format + " -o data").status, 0);
+        EXPECT_EQ(text("data"), exported.out);
+        test::writeFile(dir.path("out.smc"), Bytes(original.size() + 4096, 0x55));
+        const Outcome imported = run("import s.smc data -o out.smc");
+        EXPECT_EQ(imported.status, 0) << imported.err;
+        EXPECT_TRUE(bytes("out.smc") == original && bytes("s.smc") == original);
     }
 }
 
@@ -106,7 +101,8 @@ TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
         {"unknown key", json + "\"teams\": [{\"index\": 3, \"nick\": \"A\"}]}", {"teams[0].nick: unknown key"}},
         {"character outside the set", "team,role,name\nALD,G,\xCE\xA9\n", {"line 2, column 3 (name)", "U+03A9"}},
         {"number out of range", json + "\"teams\": [{\"index\": 2, \"overall\": 256}]}", {"teams[0].overall"}},
-        {"rating out of range", "team,role,name,speed\nALD,G,A,75\n", {"line 2, column 4 (speed)"}},
+        {"rating out of range", "team,role,name,speed\nALD,G,A,75\nALD,F,B,0x10\n",
+         {"line 2, column 4 (speed)", "line 3, column 4 (speed)"}},
         {"too many goalies", "team,role,name\nALD,G,A\nALD,G,B\nALD,G,C\nALD,G,D\nALD,G,E\nALD,F,F\nALD,D,G\n",
          {"lines 2-8: ALD: 5 goalies"}},
         {"too few defencemen", json + "\"teams\": [{\"index\": 4, \"players\": [{\"role\": \"G\"}, {\"role\": \"F\"}]}]}",
@@ -145,7 +141,7 @@ TEST_F(Tool, CheckWritesNothingAndDiffListsTheImportedChange)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("\nBRK player 1 name: \"" + test::sampleImage().teams[2].players[0].name + "\" -> \"A. Hult\"\n"),
               std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\nBRK player 2 number: "), std::string::npos);
+    EXPECT_NE(r.out.find("\nBRK player 2 number: "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(" -> 0x1A\n"), std::string::npos);
     EXPECT_NE(run("diff s.smc out.smc --json").out.find("\"equal\": false"), std::string::npos);
 }
@@ -155,7 +151,6 @@ TEST_F(Tool, PatchesTurnOneImageIntoTheOtherAndBadPatchesWriteNothing)
     Bytes modified = test::sampleImage().bytes;
     modified[0x4000] ^= 0xFF, modified[0xE2D00] ^= 1;
     test::writeFile(dir.path("m.smc"), modified);
-    test::writeFile(dir.path("bare.smc"), Bytes(modified.begin() + 512, modified.end()));
     for (const std::string format : {"ips", "bps"}) {
         SCOPED_TRACE(format);
         ASSERT_EQ(run("patch create s.smc m.smc -o p --format " + format).status, 0);
@@ -165,22 +160,11 @@ TEST_F(Tool, PatchesTurnOneImageIntoTheOtherAndBadPatchesWriteNothing)
         const Outcome r = run("patch apply p s.smc -o out2.smc --no-header");
         EXPECT_NE(r.err.find("s.smc: the image has a copier header"), std::string::npos) << r.err;
         EXPECT_TRUE(bytes("out2.smc") == modified);
-        Bytes cut = bytes("p");
-        cut.resize(cut.size() - 5);
-        test::writeFile(dir.path("cut"), cut);
+        const Bytes patch = bytes("p");
+        test::writeFile(dir.path("cut"), Bytes(patch.begin(), patch.end() - 5));
         EXPECT_EQ(run("patch apply cut s.smc -o out3.smc --no-header").status, 1);
         EXPECT_FALSE(exists("out3.smc"));
     }
-    EXPECT_EQ(run("patch apply p m.smc -o out3.smc").status, 1) << "a BPS patch refuses another source";
-    EXPECT_FALSE(exists("out3.smc"));
-}
-
-TEST_F(Tool, AnOutputReplacesALongerFileWhole)
-{
-    test::writeFile(dir.path("out.smc"), Bytes(test::sampleImage().bytes.size() + 4096, 0x55));
-    write("data", "team,role,name\nALD,G,A\nALD,F,B\nALD,D,C\n");
-    ASSERT_EQ(run("import s.smc data -o out.smc").status, 0);
-    EXPECT_EQ(bytes("out.smc").size(), test::sampleImage().bytes.size());
 }
 
 }  // namespace

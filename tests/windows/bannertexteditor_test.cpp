@@ -1,9 +1,6 @@
-#include <QLabel>
 #include <QSignalSpy>
 
 #include "core/bannertexts.h"
-#include "widgets/limitedlineedit.h"
-#include "widgets/qtext.h"
 #include "windows/bannertexteditor.h"
 #include "windowtest.h"
 
@@ -31,29 +28,15 @@ protected:
     }
 };
 
-TEST_F(BannerTextWindow, CommitAndEveryClosingWriteTheTextsPacked)
+TEST_F(BannerTextWindow, EveryClosingWritesTheTextsPacked)
 {
     window.showEditor();
     EXPECT_EQ(box(7)->toolTip(), toQString(sampleImage().teams[7].name));
-    EXPECT_FALSE(window.haspending());
-    const QString before = box(2)->text() + left();
-    typeInto(box(2), QStringLiteral("S"));
-    EXPECT_TRUE(window.haspending());
-    EXPECT_EQ(window.commit(), QString());
-    texts[2] += 'S';
-    expect(bannertextsedit(texts).value());
-    checkImage();
-    EXPECT_TRUE(window.isOpen() && !window.haspending());
-    undoLast(window);
-    EXPECT_EQ(box(2)->text() + left(), before);
-    EXPECT_EQ(doc.image(), sampleImage().bytes);
-
     backspace(box(1), 3);
-    closeWindow(&window);
+    EXPECT_TRUE(window.haspending() && edits.empty());
+    window.close();
     texts[1] = "HER";
-    texts[2] = sampleImage().teams[2].banner;
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
     EXPECT_EQ(doc.cart().bannertextlen[1], 3);  // the colour window finds the texts moved
 
     window.showEditor();
@@ -61,8 +44,7 @@ TEST_F(BannerTextWindow, CommitAndEveryClosingWriteTheTextsPacked)
     click(button(&window, 1));  // "Save and Exit"
     EXPECT_FALSE(window.isOpen());
     texts[7] += '\xC9';
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
 }
 
 TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
@@ -79,11 +61,10 @@ TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
     EXPECT_EQ(left(), QStringLiteral(" 3 bytes left for banner names"));
     typeInto(box(5), QStringLiteral("ABCD"));
     typeInto(box(10), QStringLiteral("Q"));
-    closeWindow(&window);
+    window.close();
     texts[3] = "GU";
     texts[5] = "ABC";
-    expect(bannertextsedit(texts).value());
-    checkImage();
+    checkImage({bannertextsedit(texts).value()});
 }
 
 // A table that cannot be right is kept unless a text is changed; texts that do not fit
@@ -104,7 +85,7 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     typeInto(box(3), QStringLiteral("X"));
     backspace(box(3), 1);
     EXPECT_FALSE(window.haspending());
-    closeWindow(&window);
+    window.close();
     EXPECT_TRUE(edits.empty() && status.isEmpty());
 
     window.showEditor();
@@ -112,7 +93,7 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     const QString why = QStringLiteral("Banner texts not saved: they need 25 bytes more than the 261-byte text area.");
     EXPECT_TRUE(window.haspending());
     EXPECT_EQ(window.commit(), why);
-    closeWindow(&window);
+    window.close();
     EXPECT_TRUE(edits.empty());
     EXPECT_EQ(status.count(), 2);
     EXPECT_EQ(status.last().at(0).toString(), why);
@@ -122,8 +103,7 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     EXPECT_EQ(window.commit(), QString());
     TeamTable<std::string> fitting;
     fitting[28] = std::string(233, 'Q');
-    expect(bannertextsedit(fitting).value());
-    checkImage();
+    checkImage({bannertextsedit(fitting).value()});
 }
 
 }  // namespace

@@ -1,6 +1,3 @@
-#include <QComboBox>
-#include <QLabel>
-
 #include "core/lineups.h"
 #include "windows/lineseditor.h"
 #include "windowtest.h"
@@ -16,11 +13,6 @@ protected:
 
     ClickList* list(int n) { return child<ClickList>(&window, QStringLiteral("List%1").arg(n)); }
     QComboBox* slot(int s) { return child<QComboBox>(&window, QStringLiteral("Combo1_%1").arg(s - 1)); }
-    void show(int t, int l)
-    {
-        clickRow(list(1), t - 1);
-        clickRow(list(2), l - 1);
-    }
     // The slot bytes the boxes stand for.
     LineSlots shown()
     {
@@ -47,15 +39,13 @@ TEST_F(LinesWindow, TheLineShownIsWrittenOnEverySwitchAndOnClosing)
     EXPECT_EQ(captions.join(QLatin1Char(',')),
               QStringLiteral("Line Editor,Goalie,Extra Attacker,Best,SC1,SC2,CHK,PP1,PP2,PK1,PK2"));
     EXPECT_EQ(shown(), lineslots(doc.cart(), 1, 1));
-    EXPECT_FALSE(window.haspending());
 
     LineSlots line = shown();
     choose(line, 4, line[4] == 5 ? 6 : 5);
     choose(line, 7, 0);  // the empty entry stands for 0
     EXPECT_TRUE(window.haspending() && edits.empty());  // nothing before the switch
     clickRow(list(2), 1);                                 // "SC1"
-    expect(lineedit(1, 1, line));
-    checkImage();
+    checkImage({lineedit(1, 1, line)});
     line = shown();
     choose(line, 1, 0);
     clickRow(list(1), 3);  // a team switch writes too; the line stays
@@ -64,13 +54,11 @@ TEST_F(LinesWindow, TheLineShownIsWrittenOnEverySwitchAndOnClosing)
     line = shown();
     choose(line, 2, 0);
     clickRow(list(2), 1);  // the line shown, clicked again
-    expect(lineedit(4, 2, line));
-    checkImage();
+    checkImage({lineedit(4, 2, line)});
     choose(line, 6, line[6] == 1 ? 2 : 1);
     pressKeys(&window, QKeySequence(Qt::CTRL | Qt::Key_W));  // closes through the closing step
     EXPECT_FALSE(window.isOpen());
-    expect(lineedit(4, 2, line));
-    checkImage();
+    checkImage({lineedit(4, 2, line)});
     window.showEditor();  // afresh on team 1 "Best"
     EXPECT_EQ(list(1)->currentRow() + list(2)->currentRow(), 0);
 }
@@ -83,7 +71,8 @@ TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
     doc.tables().playernum[2][3] = 0xAB;
     doc.tables().playername[2][3] = "\xC5sa";
     window.showEditor();
-    show(3, 4);
+    clickRow(list(1), 2);
+    clickRow(list(2), 3);
     const int n = doc.cart().playercount(3);
     EXPECT_EQ(slot(4)->itemText(2), QStringLiteral("\u00C5sa #AB"));
     EXPECT_EQ(std::vector<int>({slot(3)->currentIndex(), slot(4)->count()}), std::vector<int>({n + 1, n + 1}));
@@ -91,15 +80,14 @@ TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
     EXPECT_EQ(slot(3)->currentText() + slot(5)->currentText(), unlisted);
     pick(slot(3), 2);
     EXPECT_EQ(window.commit(), QString());
-    expect(lineedit(3, 4, {0, 1, 0, 2, 6, 200, 7, 0}));
-    checkImage();
+    checkImage({lineedit(3, 4, {0, 1, 0, 2, 6, 200, 7, 0})});
     EXPECT_TRUE(window.isOpen() && list(1)->currentRow() == 2 && list(2)->currentRow() == 3);
     EXPECT_TRUE(slot(3)->currentIndex() == 2 && !window.haspending());
 
     undoLast(window);
     EXPECT_EQ(slot(3)->currentText() + slot(5)->currentText(), unlisted);
     EXPECT_FALSE(window.haspending());
-    closeWindow(&window);
+    window.close();
     EXPECT_EQ(edits.size(), 1u);  // the line as it was: nothing to write
 }
 

@@ -1,8 +1,4 @@
-#include <QLabel>
-
 #include "core/teamtexts.h"
-#include "widgets/limitedlineedit.h"
-#include "widgets/qtext.h"
 #include "windows/teameditor.h"
 #include "windowtest.h"
 
@@ -67,7 +63,7 @@ TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
     EXPECT_EQ(text(1)->text() + text(2)->text(), "ICEVALEABCDEFGHIJKLMNO"_q);  // 22 + 0
     retype(box("overallnum", t), "1"_q);
     EXPECT_TRUE(window.haspending());
-    closeWindow(&window);
+    window.close();
     EXPECT_TRUE(edits.empty());
     window.showEditor();  // shows the tables again, not the discarded edits
     EXPECT_EQ(box("Teamnm", t)->text() + box("overallnum", t)->text() + text(1)->text() + QString::number(left(t)),
@@ -77,7 +73,6 @@ TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
 TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
 {
     window.showEditor();
-    EXPECT_FALSE(window.haspending());
     backspace(box("Teamnm", 3), 4);  // "Calder Bay" -> "Calder"
     typeInto(box("Teamarena", 5), " Rink"_q);
     backspace(text(2), 6);
@@ -96,18 +91,11 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
     EXPECT_TRUE(window.isOpen() && !window.haspending());
     expectTexts(3, {"Calder", "CAL", "Gulls", "Bay Arena"});
     expectTexts(5, {"Eskerfield", "ESK", "Elks", "Esker Ice Rink"});
-    expect(overalledit(5, 255));
-    expect(menunamesedit({"ICEVALE", ""}).value());
-    checkImage();
+    checkImage({overalledit(5, 255), menunamesedit({"ICEVALE", ""}).value()});
     EXPECT_EQ(doc.cart().teamname[3], "Calder");  // the tables follow for the other windows
-
-    undoLast(window);
-    EXPECT_EQ(QStringList({box("Teamnm", 3)->text(), box("overallnum", 5)->text(), text(2)->text()}),
-              QStringList({"Calder Bay"_q, QString::number(sampleImage().teams[5].overall), "LEAGUE"_q}));
     typeInto(box("Teamnick", 2), "s"_q);
     click(button(&window, 1));
     EXPECT_FALSE(window.isOpen());
-    expected = sampleImage().bytes;
     expectTexts(2, {"Brisk", "BRK", "Owlss", "Owl Rink"});
     checkImage();
 }
@@ -139,8 +127,7 @@ TEST_F(TeamWindow, OverlongTextsOfADamagedImage)
     backspace(text(1), 7);
     EXPECT_EQ(window.commit(), QString());
     expectTexts(6, {std::string(23, 'N'), "A", "B", "C"});
-    expect(menunamesedit({std::string(20, 'M'), "NO"}).value());
-    checkImage();
+    checkImage({menunamesedit({std::string(20, 'M'), "NO"}).value()});
 }
 
 }  // namespace

@@ -2,16 +2,16 @@
 // Shared by the window tests: a document over the sample image, the image a test expects
 // of it (built with the core writers), every change the document recorded, and the
 // controls the colour windows share.
-#include <gtest/gtest.h>
-
+#include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "core/colours.h"
 #include "support/fixtures.h"
 #include "support/windowdriver.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
+#include "widgets/limitedlineedit.h"
+#include "widgets/qtext.h"
 #include "windows/editorwindow.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -36,15 +36,20 @@ protected:
         watch();
     }
     void expect(const Edit& edit) { ASSERT_TRUE(applyedit(expected, edit)); }
-    void checkImage() const { EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{}); }
-
-    // Undoes the last `steps` changes as the main window does: the tables follow the
-    // image and the window shows it again, which must write nothing.
-    void undoLast(EditorWindow& window, std::size_t steps = 1)
+    // The image is as expected once `edits` (each built before any is applied) are expected too.
+    void checkImage(std::initializer_list<Edit> also = {})
     {
-        ASSERT_GE(edits.size(), steps);
-        for (std::size_t k = 1; k <= steps; ++k)
-            doc.undo(edits[edits.size() - k]);
+        for (const Edit& edit : also)
+            expect(edit);
+        EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{});
+    }
+
+    // Undoes the last change as the main window does: the tables follow the image and
+    // the window shows it again, which must write nothing.
+    void undoLast(EditorWindow& window)
+    {
+        ASSERT_FALSE(edits.empty());
+        doc.undo(edits.back());
         ASSERT_EQ(doc.decode(), "");
         const int before = notices;
         window.refresh();
