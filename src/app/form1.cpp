@@ -252,8 +252,7 @@ QString Form1::healthwarning() const
     return warning + QLatin1Char('.');
 }
 
-// Every open window stores what it holds; the first that refuses comes forward and the
-// status line says why.
+// The first window that refuses comes forward.
 bool Form1::commiteditors()
 {
     for (EditorWindow* window : editors) {
