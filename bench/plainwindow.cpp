@@ -13,10 +13,17 @@
 
 namespace icevale::bench {
 
-PlainWindow::PlainWindow(const QWidget& window) : size(window.size())
+PlainWindow::PlainWindow(const QWidget& window) : size(window.size()) { take(window, QPoint()); }
+
+// The controls of a plain container (a row of controls) count as the window's own.
+void PlainWindow::take(const QWidget& parent, QPoint offset)
 {
-    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        Control c{Kind::Label, child->geometry(), {}, {}};
+    for (const QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->metaObject() == &QWidget::staticMetaObject) {
+            take(*child, offset + child->pos());
+            continue;
+        }
+        Control c{Kind::Label, child->geometry().translated(offset), {}, {}};
         if (const auto* box = qobject_cast<const QComboBox*>(child)) {
             c.kind = Kind::DropDown;
             entries = std::max(entries, box->count());

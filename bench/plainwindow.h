@@ -3,6 +3,7 @@
 // places and captions (labels, buttons, text boxes, drop-down lists sharing one item
 // list, list boxes, scroll bars), in a window of the same size, with no data and no
 // handlers.
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,8 @@ public:
     QString summary() const;
 
 private:
+    void take(const QWidget& parent, QPoint offset);
+
     enum class Kind { Label, Button, TextBox, DropDown, ListBox, ScrollBar };
     struct Control {
         Kind kind;

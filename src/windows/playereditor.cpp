@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringListModel>
 
 #include "windows/gridcombo.h"
 #include "core/jersey.h"
@@ -22,12 +21,17 @@ constexpr int kRowTop = 720;
 constexpr int kRowHeight = 240;
 constexpr int kNumberLength = 2;
 
-QStringList entries(Scale scale)
+// The entries of every list of a scale, made once.
+const QStringList& entries(Scale scale)
 {
-    QStringList list;
-    for (const std::string& entry : scaleentries(scale))
-        list.append(QString::fromStdString(entry));
-    return list;
+    static const auto make = [](Scale s) {
+        QStringList list;
+        for (const std::string& entry : scaleentries(s))
+            list.append(QString::fromStdString(entry));
+        return list;
+    };
+    static const QStringList weights = make(Scale::Weight), hands = make(Scale::Hand), ratings = make(Scale::Rating);
+    return scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings;
 }
 
 // What each column's short caption stands for.
@@ -82,10 +86,6 @@ QLabel* PlayerEditor::label(const QString& name, int left, int top, int width)
 
 void PlayerEditor::buildcontrols()
 {
-    weights = new QStringListModel(this);
-    hands = new QStringListModel(this);
-    ratings = new QStringListModel(this);
-
     List1 = new ClickList(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twipsRect(120, 120, 495, 5520));
@@ -147,7 +147,7 @@ void PlayerEditor::buildbuttons()
     Combo15 = new QComboBox(this);
     Combo15->setObjectName(QStringLiteral("Combo15"));
     Combo15->setGeometry(twipsRect(6360, 6840, 1215, 285));
-    Combo15->setModel(ratings);
+    Combo15->addItems(entries(Scale::Rating));
 
     void (PlayerEditor::*const handlers[9])() = {
         nullptr,                        &PlayerEditor::Command1_Click, &PlayerEditor::Command2_Click,
@@ -157,31 +157,42 @@ void PlayerEditor::buildbuttons()
         connect(Command[static_cast<std::size_t>(c)], &QPushButton::clicked, this, handlers[c]);
 }
 
+// Each row's controls sit in a row of their own: when a team is shown every control
+// repaints, and Qt's work per control grows with the controls beside it in one parent.
 void PlayerEditor::buildrow(int r)
 {
     const int top = kRowTop + kRowHeight * r;
     const auto i = static_cast<std::size_t>(r);
-    Label4[i] = label(QStringLiteral("Label4_%1").arg(r), 600, top, 240);
+    QWidget* row = rows[i] = new QWidget(this);
+    row->setGeometry(twipsRect(600, top, 3360 + 600 * kColumns - 600, kRowHeight));
+    const auto place = [row](QWidget* control, int left, int width) {
+        control->setGeometry(twipsRect(left, 0, width, kRowHeight).translated(-row->x(), 0));
+    };
+
+    Label4[i] = new QLabel(row);
+    Label4[i]->setObjectName(QStringLiteral("Label4_%1").arg(r));
+    place(Label4[i], 600, 240);
     Label4[i]->setAlignment(Qt::AlignCenter);  // clear of the "SAVE" button beside rows 23-25
 
-    player_name[i] = new LimitedLineEdit(this);
+    player_name[i] = new LimitedLineEdit(row);
     player_name[i]->setObjectName(QStringLiteral("player_name_%1").arg(r));
-    player_name[i]->setGeometry(twipsRect(840, top, 2175, kRowHeight));
+    place(player_name[i], 840, 2175);
     connect(player_name[i], &LimitedLineEdit::Change, this, [this, r] { player_name_Change(r); });
 
-    playernumber[i] = new LimitedLineEdit(this);
+    playernumber[i] = new LimitedLineEdit(row);
     playernumber[i]->setObjectName(QStringLiteral("playernumber_%1").arg(r));
-    playernumber[i]->setGeometry(twipsRect(3000, top, 375, kRowHeight));
+    place(playernumber[i], 3000, 375);
     playernumber[i]->setLimit(kNumberLength);
     playernumber[i]->setDigitsOnly(true);
     connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
 
     for (int j = 1; j <= kColumns; ++j) {
-        auto* box = new GridCombo(this);
+        auto* box = new GridCombo(row);
         box->setObjectName(QStringLiteral("Combo%1_%2").arg(j).arg(r));
-        box->setGeometry(twipsRect(3360 + 600 * (j - 1), top, 615, kRowHeight));
-        const Scale scale = columnscale(j);
-        box->setModel(scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings);
+        place(box, 3360 + 600 * (j - 1), 615);
+        // Each list holds its entries itself: giving 350 lists one shared item list costs
+        // more than the few entries each holds.
+        box->addItems(entries(columnscale(j)));
         grid[i][static_cast<std::size_t>(j)] = box;
     }
 }
@@ -192,9 +203,6 @@ void PlayerEditor::Form_Load()
     List1->clear();
     for (int t = 1; t <= kTeams; ++t)
         List1->addItem(toQString(cart.teamabbrev[t]));
-    weights->setStringList(entries(Scale::Weight));
-    hands->setStringList(entries(Scale::Hand));
-    ratings->setStringList(entries(Scale::Rating));
     Combo15->setCurrentIndex(-1);
     List1->setCurrentRow(0);
 }
@@ -220,6 +228,9 @@ void PlayerEditor::refresh()
 
 void PlayerEditor::showteam()
 {
+    // Every row repaints: marked whole first, the controls' own marks add nothing to sort.
+    for (QWidget* row : rows)
+        row->update();
     const int t = curteam;
     const QString team = toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]);
     Label1->setText(Label1->fontMetrics().elidedText(team, Qt::ElideRight, Label1->width()));

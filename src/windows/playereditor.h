@@ -10,7 +10,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QStringListModel;
 
 namespace icevale {
 
@@ -79,16 +78,12 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label20 = nullptr;
     QLabel* Label21 = nullptr;
+    std::array<QWidget*, kRows> rows{};  // each row's controls
     std::array<QLabel*, kRows> Label4{};
     std::array<LimitedLineEdit*, kRows> player_name{};
     std::array<LimitedLineEdit*, kRows> playernumber{};
     std::array<std::array<QComboBox*, kColumns + 1>, kRows> grid{};  // [r][J], Combo1..Combo14
     QComboBox* Combo15 = nullptr;
-
-    // One item list per kind of drop-down list, shared by all 350 grid lists.
-    QStringListModel* weights = nullptr;
-    QStringListModel* hands = nullptr;
-    QStringListModel* ratings = nullptr;
 };
 
 }  // namespace icevale
