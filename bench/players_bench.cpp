@@ -1,5 +1,6 @@
-// The player editor: 25 rows of a name, a number and 14 drop-down lists. Opening it, switching team (22 and 25 players, so rows are shown
-// and hidden), picking a rating and typing a name, against the same plain widgets.
+// The player editor: 25 rows of a name, a number and 14 drop-down lists. Opening it,
+// switching team (22 and 25 players, so rows are shown and hidden), picking a rating
+// and typing a name, against the same plain widgets.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
