@@ -304,7 +304,12 @@ void Form1::showeditor(int command)
         if (!window)
             return;
         connect(window, &EditorWindow::statusMessage, this, &Form1::setstatus);
-        connect(window, &EditorWindow::edited, titletimer, qOverload<>(&QTimer::start));
+        // A window's controls change by the hundred when it shows another team; the
+        // first change starts the timer, the others find it started.
+        connect(window, &EditorWindow::edited, titletimer, [this] {
+            if (!titletimer->isActive())
+                titletimer->start();
+        });
     }
     window->showEditor();
 }

@@ -2,6 +2,7 @@
 
 #include <QValidator>
 
+#include "widgets/panelstyle.h"
 #include "widgets/qtext.h"
 
 namespace icevale {
@@ -41,6 +42,7 @@ private:
 
 LimitedLineEdit::LimitedLineEdit(QWidget* parent) : QLineEdit(parent)
 {
+    setStyle(PanelStyle::instance());
     setValidator(new Guard(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text == accepted_)
