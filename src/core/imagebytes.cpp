@@ -17,7 +17,15 @@ std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos)
     return record;
 }
 
-void Edit::put(std::size_t pos, std::uint8_t value) { put(pos, std::span<const std::uint8_t>(&value, 1)); }
+void Edit::put(std::size_t pos, std::uint8_t value)
+{
+    // Writers put records byte by byte; continuing the last write is the usual case.
+    if (!writes_.empty() && writes_.back().offset + writes_.back().bytes.size() == pos) {
+        writes_.back().bytes.push_back(value);
+        return;
+    }
+    writes_.push_back({pos, Bytes{value}});
+}
 
 void Edit::put(std::size_t pos, std::span<const std::uint8_t> values)
 {

@@ -112,14 +112,17 @@ std::optional<Edit> rosterrecordsedit(const Tables& tables, int t)
     return edit;
 }
 
-RosterWrite allrostersedit(const Tables& tables)
+RosterWrite allrostersedit(const Tables& tables, const Bytes* rom)
 {
     RosterWrite result;
     for (int t = 1; t <= kTeams; ++t) {
-        if (const auto edit = rosterrecordsedit(tables, t))
+        if (const auto edit = rosterrecordsedit(tables, t)) {
             result.edit.append(*edit);
-        else
+            if (rom && editchanges(*rom, *edit))
+                result.changed.push_back(t);
+        } else {
             result.unwritten.push_back(t);
+        }
     }
     if (!result.unwritten.empty()) {
         result.message = "Rosters that do not fit their area were left unwritten: team";

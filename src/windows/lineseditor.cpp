@@ -7,6 +7,7 @@
 #include "widgets/clicklist.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/choicecombo.h"
 
 namespace icevale {
 namespace {
@@ -148,13 +149,12 @@ void LinesEditor::showslots()
     shownslots = lineslots(cart, curteam, curline);
     for (int s = 1; s <= kSlots; ++s) {
         QComboBox* box = Combo1[s - 1];
-        box->clear();
-        box->addItems(entries);
         if (shownslots[s] > shownplayers) {
             // A byte naming no player is shown as such and kept unless another entry is picked.
-            box->addItem(toQString(offrosterentry(shownslots[s])));
+            setentries(box, QStringList(entries) << toQString(offrosterentry(shownslots[s])));
             box->setCurrentIndex(shownplayers + 1);
         } else {
+            setentries(box, entries);
             box->setCurrentIndex(shownslots[s]);
         }
     }

@@ -228,9 +228,13 @@ void PlayerEditor::refresh()
 
 void PlayerEditor::showteam()
 {
-    // Every row repaints: marked whole first, the controls' own marks add nothing to sort.
-    for (QWidget* row : rows)
-        row->update();
+    // Another team repaints every row: marked whole first, the controls' own marks add
+    // nothing to sort. The same team shown again repaints only what changed.
+    if (curteam != rowsteam) {
+        for (QWidget* row : rows)
+            row->update();
+        rowsteam = curteam;
+    }
     const int t = curteam;
     const QString team = toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]);
     Label1->setText(Label1->fontMetrics().elidedText(team, Qt::ElideRight, Label1->width()));
@@ -315,12 +319,10 @@ void PlayerEditor::saveplayers()
 {
     if (curteam > 0)
         storeplayers();
+    const RosterWrite write = allrostersedit(cart, &cart.RomImage);
     QStringList changed;
-    for (int t = 1; t <= kTeams; ++t) {
-        if (const auto edit = rosterrecordsedit(cart, t); edit && changes(*edit))
-            changed << toQString(cart.teamabbrev[t]);
-    }
-    const RosterWrite write = allrostersedit(cart);
+    for (const int t : write.changed)
+        changed << toQString(cart.teamabbrev[t]);
     apply(write.edit, QStringLiteral("Save players of ") + changed.join(QStringLiteral(", ")), rosterstep());
     ++session;
     saverefusal = QString::fromStdString(write.message);

@@ -67,6 +67,7 @@ private:
 
     int curteam = 0;
     RatingGrid ratinggrid{};
+    int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step
     QString saverefusal;  // why the last write-back left rosters unwritten
 

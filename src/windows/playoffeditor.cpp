@@ -79,11 +79,11 @@ void PlayoffEditor::Form_Load()
 
 void PlayoffEditor::showcount()
 {
-    Combo2->clear();
+    QStringList counts;
     for (int k = 1; k <= kCountEntries; ++k)
-        Combo2->addItem(QString::number(k));
+        counts << QString::number(k);
     storedcount = readplayoffcount(cart.RomImage).value_or(0);
-    showstoredchoice(Combo2, storedcount, kCountEntries, 1);
+    showstoredchoice(Combo2, counts, storedcount, 1);
 }
 
 // The count, then the page shown, stored and read again as a page change would.
