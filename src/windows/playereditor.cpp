@@ -164,7 +164,7 @@ void PlayerEditor::buildrow(int r)
     const int top = kRowTop + kRowHeight * r;
     const auto i = static_cast<std::size_t>(r);
     QWidget* row = rows[i] = new QWidget(this);
-    row->setGeometry(twipsRect(600, top, 3360 + 600 * kColumns - 600, kRowHeight));
+    row->setGeometry(twipsRect(600, top, 3360 + 600 * (kColumns - 1) + 615 - 600, kRowHeight));
     const auto place = [row](QWidget* control, int left, int width) {
         control->setGeometry(twipsRect(left, 0, width, kRowHeight).translated(-row->x(), 0));
     };
