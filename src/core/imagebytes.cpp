@@ -6,14 +6,11 @@ namespace icevale {
 
 std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos)
 {
-    const auto length = readbyte(rom, pos);
-    if (!length || !inside(rom.size(), pos, *length))
-        return std::nullopt;
     TextRecord record;
-    if (*length > 2)
-        record.text.assign(rom.begin() + static_cast<std::ptrdiff_t>(pos + 2),
-                           rom.begin() + static_cast<std::ptrdiff_t>(pos + *length));
-    record.next = pos + *length;
+    const auto next = readrecordinto(rom, pos, record.text);
+    if (!next)
+        return std::nullopt;
+    record.next = *next;
     return record;
 }
 

@@ -24,15 +24,15 @@ std::string toomany(const Tables& tables, int t)
 bool readplayers(Tables& tables, const Bytes& rom, int t, std::size_t& pos)
 {
     for (int p = 1; p <= tables.playercount(t); ++p) {
-        const auto name = readrecord(rom, pos);
-        const auto rest = name ? readspan(rom, name->next, 8) : std::nullopt;
+        // A failed read leaves tables that are discarded whole.
+        const auto next = readrecordinto(rom, pos, tables.playername[p][t]);
+        const auto rest = next ? readspan(rom, *next, 8) : std::nullopt;
         if (!rest)
             return false;
-        tables.playername[p][t] = name->text;
         tables.playernum[p][t] = (*rest)[0];
         for (int q = 1; q <= 7; ++q)
             tables.playerattr[q][p][t] = (*rest)[static_cast<std::size_t>(q)];
-        pos = name->next + 8;
+        pos = *next + 8;
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include "widgets/clicklist.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/cachedcombo.h"
 #include "windows/choicecombo.h"
 
 namespace icevale {
@@ -53,7 +54,7 @@ void LinesEditor::buildcontrols()
 
     for (int i = 0; i < kSlots; ++i) {
         const SlotPlace place = kSlotPlaces[static_cast<std::size_t>(i)];
-        Combo1[i] = new QComboBox(this);
+        Combo1[i] = new CachedCombo(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         Combo1[i]->setToolTip(QString::fromLatin1(kSlotTips[static_cast<std::size_t>(i)]));
         Combo1[i]->setGeometry(twipsRect(kColumns[static_cast<std::size_t>(place.column)],

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "windows/cachedcombo.h"
 #include "windows/choicecombo.h"
 #include "core/storedchoice.h"
 #include "widgets/qtext.h"
@@ -44,7 +45,7 @@ void MenuEditor::buildcontrols()
 {
     setFixedSize(twipsSize(3840, 3600));
     for (int c = 1; c <= kCountList; ++c) {
-        auto* box = new QComboBox(this);
+        auto* box = new CachedCombo(this);
         box->setObjectName(QStringLiteral("Combo%1").arg(c));
         Combo[static_cast<std::size_t>(c)] = box;
     }

@@ -144,7 +144,7 @@ void PlayerEditor::buildbuttons()
     button(4, "Add Player", 840, 6840, 2175, 285);
     button(5, "Remove Player", 3120, 6840, 2175, 285);
     button(6, "Juice Team:", 5400, 6840, 975, 285);
-    Combo15 = new QComboBox(this);
+    Combo15 = new CachedCombo(this);
     Combo15->setObjectName(QStringLiteral("Combo15"));
     Combo15->setGeometry(twipsRect(6360, 6840, 1215, 285));
     Combo15->addItems(entries(Scale::Rating));
