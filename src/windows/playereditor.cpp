@@ -20,38 +20,22 @@ namespace {
 constexpr int kRowTop = 720;
 constexpr int kRowHeight = 240;
 constexpr int kNumberLength = 2;
+constexpr int kGridRight = 3360 + 600 * (kColumns - 1) + 615;  // the last list's right edge
 
-// The entries of every list of a scale, made once.
+// The entries of every list of a scale, made once for the 350 lists.
 const QStringList& entries(Scale scale)
 {
-    static const auto make = [](Scale s) {
-        QStringList list;
-        for (const std::string& entry : scaleentries(s))
-            list.append(QString::fromStdString(entry));
-        return list;
-    };
-    static const QStringList weights = make(Scale::Weight), hands = make(Scale::Hand), ratings = make(Scale::Rating);
-    return scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings;
+    static const std::array<QStringList, 3> lists = [] {
+        std::array<QStringList, 3> made;
+        for (const Scale s : {Scale::Weight, Scale::Hand, Scale::Rating}) {
+            for (const std::string& entry : scaleentries(s))
+                made[static_cast<std::size_t>(s)].append(QString::fromStdString(entry));
+        }
+        return made;
+    }();
+    return lists[static_cast<std::size_t>(scale)];
 }
 
-// What each column's short caption stands for.
-constexpr std::array<const char*, kColumns + 1> kColumnTips = {
-    "",
-    "Weight in pounds, 140 to 260",
-    "Agility, 25 to 100",
-    "Speed, 25 to 100",
-    "Offensive awareness, 25 to 100",
-    "Defensive awareness, 25 to 100",
-    "Shot power, or puck control for a goalie, 25 to 100",
-    "Checking, 25 to 100",
-    "Hand: left or right",
-    "Stick handling, 25 to 100",
-    "Shot accuracy, 25 to 100",
-    "Endurance, 25 to 100",
-    "Stick left, 25 to 100",
-    "Passing, or glove right for a goalie, 25 to 100",
-    "Aggression, or glove left for a goalie, 25 to 100",
-};
 
 QString latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -130,7 +114,7 @@ void PlayerEditor::buildlabels()
         header->setFont(headerfont);
         header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         header->setText(QString::fromLatin1(columncaption(j)));
-        header->setToolTip(QString::fromLatin1(kColumnTips[static_cast<std::size_t>(j)]));
+        header->setToolTip(QString::fromLatin1(columntip(j)));
     }
 }
 
@@ -161,25 +145,21 @@ void PlayerEditor::buildbuttons()
 // repaints, and Qt's work per control grows with the controls beside it in one parent.
 void PlayerEditor::buildrow(int r)
 {
-    const int top = kRowTop + kRowHeight * r;
     const auto i = static_cast<std::size_t>(r);
-    QWidget* row = rows[i] = new QWidget(this);
-    row->setGeometry(twipsRect(600, top, 3360 + 600 * (kColumns - 1) + 615 - 600, kRowHeight));
-    const auto place = [row](QWidget* control, int left, int width) {
-        control->setGeometry(twipsRect(left, 0, width, kRowHeight).translated(-row->x(), 0));
-    };
+    rows[i] = new QWidget(this);
+    rows[i]->setGeometry(twipsRect(600, kRowTop + kRowHeight * r, kGridRight - 600, kRowHeight));
 
-    Label4[i] = new QLabel(row);
+    Label4[i] = new QLabel(rows[i]);
     Label4[i]->setObjectName(QStringLiteral("Label4_%1").arg(r));
     place(Label4[i], 600, 240);
     Label4[i]->setAlignment(Qt::AlignCenter);  // clear of the "SAVE" button beside rows 23-25
 
-    player_name[i] = new LimitedLineEdit(row);
+    player_name[i] = new LimitedLineEdit(rows[i]);
     player_name[i]->setObjectName(QStringLiteral("player_name_%1").arg(r));
     place(player_name[i], 840, 2175);
     connect(player_name[i], &LimitedLineEdit::Change, this, [this, r] { player_name_Change(r); });
 
-    playernumber[i] = new LimitedLineEdit(row);
+    playernumber[i] = new LimitedLineEdit(rows[i]);
     playernumber[i]->setObjectName(QStringLiteral("playernumber_%1").arg(r));
     place(playernumber[i], 3000, 375);
     playernumber[i]->setLimit(kNumberLength);
@@ -187,14 +167,19 @@ void PlayerEditor::buildrow(int r)
     connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
 
     for (int j = 1; j <= kColumns; ++j) {
-        auto* box = new GridCombo(row);
+        auto* box = new GridCombo(rows[i]);
         box->setObjectName(QStringLiteral("Combo%1_%2").arg(j).arg(r));
         place(box, 3360 + 600 * (j - 1), 615);
-        // Each list holds its entries itself: giving 350 lists one shared item list costs
-        // more than the few entries each holds.
+        // Each list holds its few entries: a shared item list costs more to give each.
         box->addItems(entries(columnscale(j)));
         grid[i][static_cast<std::size_t>(j)] = box;
     }
+}
+
+// A control of a grid row, at `left` twips from the window's edge.
+void PlayerEditor::place(QWidget* control, int left, int width)
+{
+    control->setGeometry(twipsRect(left, 0, width, kRowHeight).translated(-control->parentWidget()->x(), 0));
 }
 
 void PlayerEditor::Form_Load()

@@ -37,6 +37,7 @@ private:
     void buildlabels();
     void buildbuttons();
     void buildrow(int r);
+    static void place(QWidget* control, int left, int width);
     QPushButton* button(int index, const char* caption, int left, int top, int width, int height);
     QLabel* label(const QString& name, int left, int top, int width);
     QComboBox* combo(int column, int r) const { return grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)]; }
