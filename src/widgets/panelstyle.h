@@ -8,7 +8,8 @@ namespace icevale {
 
 class PanelStyle : public QProxyStyle {
 public:
-    // The one instance, owned by the application; it follows the application's style.
+    // The one instance, owned by the application; it draws as the style the
+    // application starts with (the platform's, or the one named by -style).
     static PanelStyle* instance();
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
