@@ -1,46 +1,46 @@
-// Opening the two colour windows, switching team and moving a bar in the uniform
-// editor, against an empty window shown.
-#include <benchmark/benchmark.h>
-
+// The uniform and banner colour windows: opening each, switching team, moving a colour
+// bar and (uniforms) switching between home and away, against the same plain widgets.
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "bench/benchsupport.h"
-#include "windows/bannereditor.h"
-#include "windows/uniformeditor.h"
-#include "widgets/clicklist.h"
 
 namespace {
 
-BENCHMARK(icevale::bench::openEditor<icevale::UniformEditor>)->Name("window/OpenUniformEditor");
+using icevale::bench::control;
 
-BENCHMARK(icevale::bench::openEditor<icevale::BannerEditor>)->Name("window/OpenBannerEditor");
+void barstep(QWidget* w, int i) { control<QScrollBar>(w, QStringLiteral("HScroll1"))->setValue((i + 1) % 32); }
 
-void window_uniformteamswitch(benchmark::State& state)
+void teamstep(QWidget* w, int i)
 {
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::UniformEditor window(cart, nullptr);
-    window.showEditor();
-    auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
-    int row = 0;
-    for (auto _ : state) {
-        row = (row + 1) % icevale::kTeams;
-        list->setCurrentRow(row);
-    }
+    control<QListWidget>(w, QStringLiteral("List1"))->setCurrentRow((i + 1) % icevale::kTeams);
 }
-BENCHMARK(window_uniformteamswitch)->Name("window/UniformTeamSwitch");
 
-void window_uniformbarchange(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::UniformEditor window(cart, nullptr);
-    window.showEditor();
-    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    int value = 0;
-    for (auto _ : state) {
-        value = (value + 1) % 32;
-        bar->setValue(value);
-    }
-}
-BENCHMARK(window_uniformbarchange)->Name("window/UniformBarChange");
+const bool registered = [] {
+    icevale::bench::registerwindow("uniform", 7);
+    icevale::bench::registerstep("uniform", "TeamSwitch", 7, teamstep);
+    icevale::bench::registerstep("uniform", "BarChange", 7, barstep);
+    icevale::bench::registerstep("uniform", "HomeAwaySwitch", 7, [](QWidget* w, int) {
+        control<QPushButton>(w, QStringLiteral("Command1"))->click();
+    });
+
+    icevale::bench::registerwindow("banner", 9);
+    icevale::bench::registerstep("banner", "TeamSwitch", 9, teamstep);
+    icevale::bench::registerstep("banner", "BarChange", 9, [](QWidget* w, int i) {
+        if (i == 0) {
+            // The bars act on the cell clicked last.
+            QLabel* cell = control<QLabel>(w, QStringLiteral("Label1_0"));
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), cell->mapToGlobal(QPointF(2, 2)),
+                              Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(cell, &press);
+        }
+        barstep(w, i);
+    });
+    return true;
+}();
 
 }  // namespace

@@ -1,59 +1,29 @@
-// Opening the player editor (25 rows of 16 controls over shared item lists) and
-// switching its team, against an empty window.
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
+// The player editor: 25 rows of a name, a number and 14 drop-down lists. Opening it,
+// switching team (22 and 25 players, so rows are shown and hidden), picking a rating
+// and typing a name, against the same plain widgets.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 
 #include "bench/benchsupport.h"
-#include "windows/playereditor.h"
-#include "widgets/clicklist.h"
+#include "bench/actions.h"
 
 namespace {
 
-void window_openplayereditor(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    for (auto _ : state) {
-        // Until the window is painted; closing the program, not the user, pays for
-        // taking it down.
-        auto* window = new icevale::PlayerEditor(cart, nullptr);
-        window->showEditor();
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        delete window;
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-BENCHMARK(window_openplayereditor)->Name("window/OpenPlayerEditor");
+using icevale::bench::control;
 
-void window_playerteamswitch(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::PlayerEditor window(cart, nullptr);
-    window.showEditor();
-    auto* list = window.findChild<icevale::ClickList*>(QStringLiteral("List1"));
-    int row = 0;
-    for (auto _ : state) {
-        row = row == 0 ? 1 : 0;  // 22 and 25 players: rows are shown and hidden
-        list->setCurrentRow(row);
-        QCoreApplication::processEvents();
-    }
-}
-BENCHMARK(window_playerteamswitch)->Name("window/PlayerTeamSwitch");
-
-// Showing the window again after closing it: the controls exist, Form_Load refills.
-void window_reopenplayereditor(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::PlayerEditor window(cart, nullptr);
-    window.showEditor();
-    for (auto _ : state) {
-        window.close();
-        window.showEditor();
-        QCoreApplication::processEvents();
-    }
-}
-BENCHMARK(window_reopenplayereditor)->Name("window/ReopenPlayerEditor");
+const bool registered = [] {
+    icevale::bench::registerwindow("players", 5);
+    icevale::bench::registerstep("players", "TeamSwitch", 5, [](QWidget* w, int i) {
+        control<QListWidget>(w, QStringLiteral("List1"))->setCurrentRow(i % 2);
+    });
+    icevale::bench::registerstep("players", "GridChange", 5, [](QWidget* w, int) {
+        icevale::bench::picknext(control<QComboBox>(w, QStringLiteral("Combo2_0")));
+    });
+    icevale::bench::registerstep("players", "NameTyping", 5, [](QWidget* w, int i) {
+        icevale::bench::typeorerase(control<QLineEdit>(w, QStringLiteral("player_name_0")), i);
+    });
+    return true;
+}();
 
 }  // namespace

@@ -1,35 +1,36 @@
-// Opening the playoff, menu and banner text windows (created and loaded, as on the
-// first press of their button) and changing the playoff page, against an empty window.
-#include <benchmark/benchmark.h>
-
+// The playoff editor (128 drop-down lists paged by a scroll bar), the menu defaults and
+// the banner texts: opening each, changing the playoff page and picking entries, typing
+// a banner text, against the same plain widgets.
+#include <QComboBox>
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include "bench/benchsupport.h"
-#include "windows/bannertexteditor.h"
-#include "windows/menueditor.h"
-#include "windows/playoffeditor.h"
+#include "bench/actions.h"
 
 namespace {
 
-BENCHMARK(icevale::bench::openEditor<icevale::PlayoffEditor>)->Name("window/OpenPlayoffEditor");
-BENCHMARK(icevale::bench::openEditor<icevale::BannerTextEditor>)->Name("window/OpenBannerTextEditor");
-BENCHMARK(icevale::bench::openEditor<icevale::MenuEditor>)->Name("window/OpenMenuEditor");
+using icevale::bench::control;
 
-void window_playoffpagechange(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::PlayoffEditor window(cart, nullptr);
-    window.showEditor();
-    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
-    int page = 0;
-    for (auto _ : state) {
-        page = (page + 1) % 4;
-        bar->setValue(page);  // stores the page shown and shows the next
-    }
-    window.close();
-}
-BENCHMARK(icevale::bench::reopenEditor<icevale::PlayoffEditor>)->Name("window/ReopenPlayoffEditor");
+void pickstep(QWidget* w, const char* name, int) { icevale::bench::picknext(control<QComboBox>(w, QLatin1String(name))); }
 
-BENCHMARK(window_playoffpagechange)->Name("window/PlayoffPageChange");
+const bool registered = [] {
+    icevale::bench::registerwindow("playoffs", 3);
+    icevale::bench::registerstep("playoffs", "PageChange", 3, [](QWidget* w, int i) {
+        // Stores the page shown and shows the next.
+        control<QScrollBar>(w, QStringLiteral("HScroll1"))->setValue((i + 1) % 4);
+    });
+    icevale::bench::registerstep("playoffs", "ListChange", 3, [](QWidget* w, int i) { pickstep(w, "Combo1_0", i); });
+    icevale::bench::registerstep("playoffs", "CountChange", 3, [](QWidget* w, int i) { pickstep(w, "Combo2", i); });
+
+    icevale::bench::registerwindow("menu", 8);
+    icevale::bench::registerstep("menu", "ListChange", 8, [](QWidget* w, int i) { pickstep(w, "Combo1", i); });
+
+    icevale::bench::registerwindow("bannertext", 10);
+    icevale::bench::registerstep("bannertext", "TextTyping", 10, [](QWidget* w, int i) {
+        icevale::bench::typeorerase(control<QLineEdit>(w, QStringLiteral("Teamnm_0")), i);
+    });
+    return true;
+}();
 
 }  // namespace

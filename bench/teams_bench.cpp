@@ -1,33 +1,34 @@
-// Opening the team editor and the line-up editor, and switching team in the line-up
-// editor, against an empty window shown (window/baseline).
-#include <benchmark/benchmark.h>
-
+// The team editor (28 rows of five text boxes) and the line-up editor (two list boxes
+// and seven drop-down lists): opening each, typing a team's name, switching team and
+// line and picking a player for a slot, against the same plain widgets.
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "bench/benchsupport.h"
-#include "windows/lineseditor.h"
-#include "windows/teameditor.h"
+#include "bench/actions.h"
 
 namespace {
 
-BENCHMARK(icevale::bench::openEditor<icevale::TeamEditor>)->Name("window/OpenTeamEditor");
-BENCHMARK(icevale::bench::openEditor<icevale::LinesEditor>)->Name("window/OpenLinesEditor");
+using icevale::bench::control;
 
-BENCHMARK(icevale::bench::reopenEditor<icevale::TeamEditor>)->Name("window/ReopenTeamEditor");
-BENCHMARK(icevale::bench::reopenEditor<icevale::LinesEditor>)->Name("window/ReopenLinesEditor");
+const bool registered = [] {
+    icevale::bench::registerwindow("teams", 4);
+    icevale::bench::registerstep("teams", "NameTyping", 4, [](QWidget* w, int i) {
+        icevale::bench::typeorerase(control<QLineEdit>(w, QStringLiteral("Teamnm_0")), i);
+    });
 
-void linesTeamSwitch(benchmark::State& state)
-{
-    icevale::Document cart = icevale::bench::sampleDocument();
-    icevale::LinesEditor editor(cart, nullptr);
-    editor.showEditor();
-    auto* teams = editor.findChild<QListWidget*>(QStringLiteral("List1"));
-    int row = 0;
-    for (auto _ : state) {
-        row = (row + 1) % icevale::kTeams;
-        teams->setCurrentRow(row);
-    }
-}
-BENCHMARK(linesTeamSwitch)->Name("window/LinesTeamSwitch");
+    icevale::bench::registerwindow("lines", 6);
+    icevale::bench::registerstep("lines", "TeamSwitch", 6, [](QWidget* w, int i) {
+        control<QListWidget>(w, QStringLiteral("List1"))->setCurrentRow((i + 1) % icevale::kTeams);
+    });
+    icevale::bench::registerstep("lines", "LineSwitch", 6, [](QWidget* w, int i) {
+        control<QListWidget>(w, QStringLiteral("List2"))->setCurrentRow((i + 1) % icevale::kLines);
+    });
+    icevale::bench::registerstep("lines", "ListChange", 6, [](QWidget* w, int) {
+        icevale::bench::picknext(control<QComboBox>(w, QStringLiteral("Combo1_3")));
+    });
+    return true;
+}();
 
 }  // namespace

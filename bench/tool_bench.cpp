@@ -10,6 +10,7 @@
 #include "core/exchange.h"
 #include "core/importer.h"
 #include "core/rostercsv.h"
+#include "tools/sampleimage.h"
 
 namespace {
 

@@ -252,8 +252,7 @@ QString Form1::healthwarning() const
     return warning + QLatin1Char('.');
 }
 
-// Every open window stores what it holds; the first that refuses comes forward and the
-// status line says why.
+// The first window that refuses comes forward.
 bool Form1::commiteditors()
 {
     for (EditorWindow* window : editors) {
@@ -305,7 +304,12 @@ void Form1::showeditor(int command)
         if (!window)
             return;
         connect(window, &EditorWindow::statusMessage, this, &Form1::setstatus);
-        connect(window, &EditorWindow::edited, titletimer, qOverload<>(&QTimer::start));
+        // A window's controls change by the hundred when it shows another team; the
+        // first change starts the timer, the others find it started.
+        connect(window, &EditorWindow::edited, titletimer, [this] {
+            if (!titletimer->isActive())
+                titletimer->start();
+        });
     }
     window->showEditor();
 }

@@ -40,6 +40,9 @@ public:
     bool openfile(const QString& name);
     void undo();
     void redo();
+    // Every open window stores what it holds; false when one refused (it comes forward
+    // and the status line says why).
+    bool commiteditors();
 
 signals:
     // The image changed: an edit, an undo or redo.
@@ -55,7 +58,6 @@ private:
     void buildcontrols();
     void buildactions();
     QString askfilename(bool save);
-    bool commiteditors();
     bool maydiscard();
     QString healthwarning() const;
     void closeeditors();

@@ -6,18 +6,23 @@ namespace icevale {
 
 std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos)
 {
-    const auto length = readbyte(rom, pos);
-    if (!length || !inside(rom.size(), pos, *length))
-        return std::nullopt;
     TextRecord record;
-    if (*length > 2)
-        record.text.assign(rom.begin() + static_cast<std::ptrdiff_t>(pos + 2),
-                           rom.begin() + static_cast<std::ptrdiff_t>(pos + *length));
-    record.next = pos + *length;
+    const auto next = readrecordinto(rom, pos, record.text);
+    if (!next)
+        return std::nullopt;
+    record.next = *next;
     return record;
 }
 
-void Edit::put(std::size_t pos, std::uint8_t value) { put(pos, std::span<const std::uint8_t>(&value, 1)); }
+void Edit::put(std::size_t pos, std::uint8_t value)
+{
+    // Writers put records byte by byte; continuing the last write is the usual case.
+    if (!writes_.empty() && writes_.back().offset + writes_.back().bytes.size() == pos) {
+        writes_.back().bytes.push_back(value);
+        return;
+    }
+    writes_.push_back({pos, Bytes{value}});
+}
 
 void Edit::put(std::size_t pos, std::span<const std::uint8_t> values)
 {

@@ -47,6 +47,20 @@ struct TextRecord {
 
 // Nothing when the record's L bytes run past the image.
 std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos);
+// The same into `text`, which a table already holds: returns `next`, or nothing (and
+// `text` unchanged) when the record runs past the image. Inline, as decoding an image
+// reads some 760 of them.
+inline std::optional<std::size_t> readrecordinto(const Bytes& rom, std::size_t pos, std::string& text)
+{
+    if (pos >= rom.size() || !inside(rom.size(), pos, rom[pos]))
+        return std::nullopt;
+    const std::size_t length = rom[pos];
+    if (length > 2)
+        text.assign(reinterpret_cast<const char*>(rom.data() + pos + 2), length - 2);
+    else
+        text.clear();
+    return pos + length;
+}
 
 // Bytes of the record holding `characters` characters.
 constexpr std::size_t recordsize(std::size_t characters) { return characters + 2; }

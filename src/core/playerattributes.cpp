@@ -8,6 +8,25 @@ constexpr std::array<const char*, kColumns + 1> kCaptions = {
     "ShotPower G:PuckCtrl",      "Checking",      "Hand",     "Stick Handling",      "Shot Accuracy",
     "Endurnce", "Stick Left ????????", "Passing Glove R", "Aggress'n Glove L"};
 
+// What each column's short caption stands for.
+constexpr std::array<const char*, kColumns + 1> kTips = {
+    "",
+    "Weight in pounds, 140 to 260",
+    "Agility, 25 to 100",
+    "Speed, 25 to 100",
+    "Offensive awareness, 25 to 100",
+    "Defensive awareness, 25 to 100",
+    "Shot power, or puck control for a goalie, 25 to 100",
+    "Checking, 25 to 100",
+    "Hand: left or right",
+    "Stick handling, 25 to 100",
+    "Shot accuracy, 25 to 100",
+    "Endurance, 25 to 100",
+    "Stick left, 25 to 100",
+    "Passing, or glove right for a goalie, 25 to 100",
+    "Aggression, or glove left for a goalie, 25 to 100",
+};
+
 constexpr std::array<int, 7> kRatings = {25, 35, 45, 55, 65, 85, 100};
 
 bool validcolumn(int column) { return column >= 1 && column <= kColumns; }
@@ -22,6 +41,8 @@ Scale columnscale(int column)
 }
 
 const char* columncaption(int column) { return validcolumn(column) ? kCaptions[column] : ""; }
+
+const char* columntip(int column) { return validcolumn(column) ? kTips[column] : ""; }
 
 const std::vector<std::string>& scaleentries(Scale scale)
 {

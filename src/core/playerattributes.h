@@ -20,6 +20,8 @@ enum class Scale { Weight, Hand, Rating };
 
 Scale columnscale(int column);
 const char* columncaption(int column);
+// What a column's short caption stands for, for its tool tip.
+const char* columntip(int column);
 
 // The entries of a column's drop-down list, in stored-value order.
 const std::vector<std::string>& scaleentries(Scale scale);

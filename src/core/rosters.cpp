@@ -24,15 +24,15 @@ std::string toomany(const Tables& tables, int t)
 bool readplayers(Tables& tables, const Bytes& rom, int t, std::size_t& pos)
 {
     for (int p = 1; p <= tables.playercount(t); ++p) {
-        const auto name = readrecord(rom, pos);
-        const auto rest = name ? readspan(rom, name->next, 8) : std::nullopt;
+        // A failed read leaves tables that are discarded whole.
+        const auto next = readrecordinto(rom, pos, tables.playername[p][t]);
+        const auto rest = next ? readspan(rom, *next, 8) : std::nullopt;
         if (!rest)
             return false;
-        tables.playername[p][t] = name->text;
         tables.playernum[p][t] = (*rest)[0];
         for (int q = 1; q <= 7; ++q)
             tables.playerattr[q][p][t] = (*rest)[static_cast<std::size_t>(q)];
-        pos = name->next + 8;
+        pos = *next + 8;
     }
     return true;
 }
@@ -112,14 +112,17 @@ std::optional<Edit> rosterrecordsedit(const Tables& tables, int t)
     return edit;
 }
 
-RosterWrite allrostersedit(const Tables& tables)
+RosterWrite allrostersedit(const Tables& tables, const Bytes* rom)
 {
     RosterWrite result;
     for (int t = 1; t <= kTeams; ++t) {
-        if (const auto edit = rosterrecordsedit(tables, t))
+        if (const auto edit = rosterrecordsedit(tables, t)) {
             result.edit.append(*edit);
-        else
+            if (rom && editchanges(*rom, *edit))
+                result.changed.push_back(t);
+        } else {
             result.unwritten.push_back(t);
+        }
     }
     if (!result.unwritten.empty()) {
         result.message = "Rosters that do not fit their area were left unwritten: team";

@@ -45,9 +45,10 @@ struct RosterWrite {
     Edit edit;
     std::vector<int> unwritten;  // teams whose roster would not fit and is left as it is
     std::string message;         // empty when every roster is written
+    std::vector<int> changed;    // teams whose records differ from `rom`, when given
 };
 
-// The records of all 28 rosters.
-RosterWrite allrostersedit(const Tables& tables);
+// The records of all 28 rosters; with `rom`, also which of them would change it.
+RosterWrite allrostersedit(const Tables& tables, const Bytes* rom = nullptr);
 
 }  // namespace icevale

@@ -18,11 +18,10 @@ std::string readteamtext(Tables& tables, const Bytes& rom)
     for (int t = 1; t <= kTeams; ++t) {
         std::size_t p = teamtextoffset[t];
         for (auto* table : {&tables.teamname, &tables.teamabbrev, &tables.teamnick, &tables.teamarena}) {
-            const auto record = readrecord(rom, p);
-            if (!record)
+            const auto next = readrecordinto(rom, p, (*table)[t]);
+            if (!next)
                 return "the texts of team " + std::to_string(t) + " run past the end of the image";
-            (*table)[t] = record->text;
-            p = record->next;
+            p = *next;
         }
     }
     return {};

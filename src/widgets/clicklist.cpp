@@ -2,11 +2,14 @@
 
 #include <QMouseEvent>
 
+#include "widgets/cacheddelegate.h"
+
 namespace icevale {
 
 ClickList::ClickList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CachedDelegate(this));
     connect(this, &QListWidget::currentRowChanged, this, [this] { emit Click(); });
 }
 

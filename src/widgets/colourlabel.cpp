@@ -8,12 +8,17 @@ ColourLabel::ColourLabel(QWidget* parent, int index) : QLabel(parent), index_(in
 
 void ColourLabel::setColour(std::uint32_t bgr)
 {
+    const QColor colour(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                        static_cast<int>((bgr >> 16) & 0xFF));
+    // The same colour again changes nothing but would repaint the label.
+    if (painted_ && colour_ == (bgr & 0xFFFFFF) && palette().color(QPalette::Window) == colour)
+        return;
     colour_ = bgr & 0xFFFFFF;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                                          static_cast<int>((bgr >> 16) & 0xFF)));
+    pal.setColor(QPalette::Window, colour);
     setPalette(pal);
     setAutoFillBackground(true);
+    painted_ = true;
 }
 
 void ColourLabel::setBordered(bool bordered)

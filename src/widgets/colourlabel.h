@@ -26,6 +26,7 @@ protected:
 private:
     int index_;
     std::uint32_t colour_ = 0;
+    bool painted_ = false;  // setColour has set the palette
 };
 
 }  // namespace icevale

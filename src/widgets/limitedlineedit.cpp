@@ -2,6 +2,7 @@
 
 #include <QValidator>
 
+#include "widgets/panelstyle.h"
 #include "widgets/qtext.h"
 
 namespace icevale {
@@ -41,6 +42,7 @@ private:
 
 LimitedLineEdit::LimitedLineEdit(QWidget* parent) : QLineEdit(parent)
 {
+    setStyle(PanelStyle::instance());
     setValidator(new Guard(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text == accepted_)
@@ -52,6 +54,11 @@ LimitedLineEdit::LimitedLineEdit(QWidget* parent) : QLineEdit(parent)
 
 void LimitedLineEdit::setText(const QString& text)
 {
+    // Setting the text shown clears the selection and the box's own undo and puts the
+    // cursor at the start; with none of those to do, it only repaints the box.
+    if (text == QLineEdit::text() && !hasSelectedText() && !isUndoAvailable() && !isRedoAvailable() &&
+        !isModified() && cursorPosition() == 0)
+        return;
     programSet_ = true;
     QLineEdit::setText(text);
     programSet_ = false;

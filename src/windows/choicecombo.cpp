@@ -9,11 +9,24 @@ QString unlistedentry(std::uint8_t stored)
     return QStringLiteral("Unlisted value %1").arg(stored);
 }
 
-void showstoredchoice(QComboBox* combo, std::uint8_t stored, int entries, int first)
+void setentries(QComboBox* combo, const QStringList& entries)
 {
-    if (choiceunlisted(stored, entries, first))
-        combo->addItem(unlistedentry(stored));
-    combo->setCurrentIndex(choiceposition(stored, entries, first));
+    bool same = combo->count() == entries.size();
+    for (int i = 0; same && i < combo->count(); ++i)
+        same = combo->itemText(i) == entries[i];
+    if (same)
+        return;
+    combo->clear();
+    combo->addItems(entries);
+}
+
+void showstoredchoice(QComboBox* combo, QStringList entries, std::uint8_t stored, int first)
+{
+    const auto count = static_cast<int>(entries.size());
+    if (choiceunlisted(stored, count, first))
+        entries << unlistedentry(stored);
+    setentries(combo, entries);
+    combo->setCurrentIndex(choiceposition(stored, count, first));
 }
 
 }  // namespace icevale

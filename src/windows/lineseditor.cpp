@@ -7,6 +7,8 @@
 #include "widgets/clicklist.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/cachedcombo.h"
+#include "windows/choicecombo.h"
 
 namespace icevale {
 namespace {
@@ -52,7 +54,7 @@ void LinesEditor::buildcontrols()
 
     for (int i = 0; i < kSlots; ++i) {
         const SlotPlace place = kSlotPlaces[static_cast<std::size_t>(i)];
-        Combo1[i] = new QComboBox(this);
+        Combo1[i] = new CachedCombo(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         Combo1[i]->setToolTip(QString::fromLatin1(kSlotTips[static_cast<std::size_t>(i)]));
         Combo1[i]->setGeometry(twipsRect(kColumns[static_cast<std::size_t>(place.column)],
@@ -148,13 +150,12 @@ void LinesEditor::showslots()
     shownslots = lineslots(cart, curteam, curline);
     for (int s = 1; s <= kSlots; ++s) {
         QComboBox* box = Combo1[s - 1];
-        box->clear();
-        box->addItems(entries);
         if (shownslots[s] > shownplayers) {
             // A byte naming no player is shown as such and kept unless another entry is picked.
-            box->addItem(toQString(offrosterentry(shownslots[s])));
+            setentries(box, QStringList(entries) << toQString(offrosterentry(shownslots[s])));
             box->setCurrentIndex(shownplayers + 1);
         } else {
+            setentries(box, entries);
             box->setCurrentIndex(shownslots[s]);
         }
     }

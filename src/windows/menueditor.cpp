@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "windows/cachedcombo.h"
 #include "windows/choicecombo.h"
 #include "core/storedchoice.h"
 #include "widgets/qtext.h"
@@ -44,7 +45,7 @@ void MenuEditor::buildcontrols()
 {
     setFixedSize(twipsSize(3840, 3600));
     for (int c = 1; c <= kCountList; ++c) {
-        auto* box = new QComboBox(this);
+        auto* box = new CachedCombo(this);
         box->setObjectName(QStringLiteral("Combo%1").arg(c));
         Combo[static_cast<std::size_t>(c)] = box;
     }
@@ -64,18 +65,13 @@ void MenuEditor::Form_Load()
     for (int t = 1; t <= kTeams; ++t)
         teams.append(toQString(cart.teamname[t]));
     storedfields = readmenufields(cart.RomImage).value_or(MenuFields{});
-    for (std::size_t f = 1; f <= kMenuFields; ++f) {
-        QComboBox* box = Combo[f];
-        box->clear();
-        box->addItems(f == 2 || f == 3 ? teams : fixedentries(static_cast<int>(f)));
-        showstoredchoice(box, storedfields[f], menufieldsize(static_cast<int>(f)));
-    }
-    QComboBox* count = Combo[kCountList];
-    count->clear();
+    for (std::size_t f = 1; f <= kMenuFields; ++f)
+        showstoredchoice(Combo[f], f == 2 || f == 3 ? teams : fixedentries(static_cast<int>(f)), storedfields[f]);
+    QStringList counts;
     for (int k = 1; k <= kTeams; ++k)
-        count->addItem(QString::number(k));
+        counts << QString::number(k);
     storedcount = readselectableteams(cart.RomImage).value_or(0);
-    showstoredchoice(count, storedcount, kTeams, 1);
+    showstoredchoice(Combo[kCountList], counts, storedcount, 1);
 }
 
 void MenuEditor::Form_Unload() { apply(closingedit(), QStringLiteral("Menu defaults")); }

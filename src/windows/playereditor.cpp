@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringListModel>
 
 #include "windows/gridcombo.h"
 #include "core/jersey.h"
@@ -21,33 +20,22 @@ namespace {
 constexpr int kRowTop = 720;
 constexpr int kRowHeight = 240;
 constexpr int kNumberLength = 2;
+constexpr int kGridRight = 3360 + 600 * (kColumns - 1) + 615;  // the last list's right edge
 
-QStringList entries(Scale scale)
+// The entries of every list of a scale, made once for the 350 lists.
+const QStringList& entries(Scale scale)
 {
-    QStringList list;
-    for (const std::string& entry : scaleentries(scale))
-        list.append(QString::fromStdString(entry));
-    return list;
+    static const std::array<QStringList, 3> lists = [] {
+        std::array<QStringList, 3> made;
+        for (const Scale s : {Scale::Weight, Scale::Hand, Scale::Rating}) {
+            for (const std::string& entry : scaleentries(s))
+                made[static_cast<std::size_t>(s)].append(QString::fromStdString(entry));
+        }
+        return made;
+    }();
+    return lists[static_cast<std::size_t>(scale)];
 }
 
-// What each column's short caption stands for.
-constexpr std::array<const char*, kColumns + 1> kColumnTips = {
-    "",
-    "Weight in pounds, 140 to 260",
-    "Agility, 25 to 100",
-    "Speed, 25 to 100",
-    "Offensive awareness, 25 to 100",
-    "Defensive awareness, 25 to 100",
-    "Shot power, or puck control for a goalie, 25 to 100",
-    "Checking, 25 to 100",
-    "Hand: left or right",
-    "Stick handling, 25 to 100",
-    "Shot accuracy, 25 to 100",
-    "Endurance, 25 to 100",
-    "Stick left, 25 to 100",
-    "Passing, or glove right for a goalie, 25 to 100",
-    "Aggression, or glove left for a goalie, 25 to 100",
-};
 
 QString latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -82,10 +70,6 @@ QLabel* PlayerEditor::label(const QString& name, int left, int top, int width)
 
 void PlayerEditor::buildcontrols()
 {
-    weights = new QStringListModel(this);
-    hands = new QStringListModel(this);
-    ratings = new QStringListModel(this);
-
     List1 = new ClickList(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twipsRect(120, 120, 495, 5520));
@@ -130,7 +114,7 @@ void PlayerEditor::buildlabels()
         header->setFont(headerfont);
         header->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         header->setText(QString::fromLatin1(columncaption(j)));
-        header->setToolTip(QString::fromLatin1(kColumnTips[static_cast<std::size_t>(j)]));
+        header->setToolTip(QString::fromLatin1(columntip(j)));
     }
 }
 
@@ -144,10 +128,10 @@ void PlayerEditor::buildbuttons()
     button(4, "Add Player", 840, 6840, 2175, 285);
     button(5, "Remove Player", 3120, 6840, 2175, 285);
     button(6, "Juice Team:", 5400, 6840, 975, 285);
-    Combo15 = new QComboBox(this);
+    Combo15 = new CachedCombo(this);
     Combo15->setObjectName(QStringLiteral("Combo15"));
     Combo15->setGeometry(twipsRect(6360, 6840, 1215, 285));
-    Combo15->setModel(ratings);
+    Combo15->addItems(entries(Scale::Rating));
 
     void (PlayerEditor::*const handlers[9])() = {
         nullptr,                        &PlayerEditor::Command1_Click, &PlayerEditor::Command2_Click,
@@ -157,33 +141,45 @@ void PlayerEditor::buildbuttons()
         connect(Command[static_cast<std::size_t>(c)], &QPushButton::clicked, this, handlers[c]);
 }
 
+// Each row's controls sit in a row of their own: when a team is shown every control
+// repaints, and Qt's work per control grows with the controls beside it in one parent.
 void PlayerEditor::buildrow(int r)
 {
-    const int top = kRowTop + kRowHeight * r;
     const auto i = static_cast<std::size_t>(r);
-    Label4[i] = label(QStringLiteral("Label4_%1").arg(r), 600, top, 240);
+    rows[i] = new QWidget(this);
+    rows[i]->setGeometry(twipsRect(600, kRowTop + kRowHeight * r, kGridRight - 600, kRowHeight));
+
+    Label4[i] = new QLabel(rows[i]);
+    Label4[i]->setObjectName(QStringLiteral("Label4_%1").arg(r));
+    place(Label4[i], 600, 240);
     Label4[i]->setAlignment(Qt::AlignCenter);  // clear of the "SAVE" button beside rows 23-25
 
-    player_name[i] = new LimitedLineEdit(this);
+    player_name[i] = new LimitedLineEdit(rows[i]);
     player_name[i]->setObjectName(QStringLiteral("player_name_%1").arg(r));
-    player_name[i]->setGeometry(twipsRect(840, top, 2175, kRowHeight));
+    place(player_name[i], 840, 2175);
     connect(player_name[i], &LimitedLineEdit::Change, this, [this, r] { player_name_Change(r); });
 
-    playernumber[i] = new LimitedLineEdit(this);
+    playernumber[i] = new LimitedLineEdit(rows[i]);
     playernumber[i]->setObjectName(QStringLiteral("playernumber_%1").arg(r));
-    playernumber[i]->setGeometry(twipsRect(3000, top, 375, kRowHeight));
+    place(playernumber[i], 3000, 375);
     playernumber[i]->setLimit(kNumberLength);
     playernumber[i]->setDigitsOnly(true);
     connect(playernumber[i], &LimitedLineEdit::Change, this, [this, r] { playernumber_Change(r); });
 
     for (int j = 1; j <= kColumns; ++j) {
-        auto* box = new GridCombo(this);
+        auto* box = new GridCombo(rows[i]);
         box->setObjectName(QStringLiteral("Combo%1_%2").arg(j).arg(r));
-        box->setGeometry(twipsRect(3360 + 600 * (j - 1), top, 615, kRowHeight));
-        const Scale scale = columnscale(j);
-        box->setModel(scale == Scale::Weight ? weights : scale == Scale::Hand ? hands : ratings);
+        place(box, 3360 + 600 * (j - 1), 615);
+        // Each list holds its few entries: a shared item list costs more to give each.
+        box->addItems(entries(columnscale(j)));
         grid[i][static_cast<std::size_t>(j)] = box;
     }
+}
+
+// A control of a grid row, at `left` twips from the window's edge.
+void PlayerEditor::place(QWidget* control, int left, int width)
+{
+    control->setGeometry(twipsRect(left, 0, width, kRowHeight).translated(-control->parentWidget()->x(), 0));
 }
 
 void PlayerEditor::Form_Load()
@@ -192,9 +188,6 @@ void PlayerEditor::Form_Load()
     List1->clear();
     for (int t = 1; t <= kTeams; ++t)
         List1->addItem(toQString(cart.teamabbrev[t]));
-    weights->setStringList(entries(Scale::Weight));
-    hands->setStringList(entries(Scale::Hand));
-    ratings->setStringList(entries(Scale::Rating));
     Combo15->setCurrentIndex(-1);
     List1->setCurrentRow(0);
 }
@@ -220,6 +213,13 @@ void PlayerEditor::refresh()
 
 void PlayerEditor::showteam()
 {
+    // Another team repaints every row: marked whole first, the controls' own marks add
+    // nothing to sort. The same team shown again repaints only what changed.
+    if (curteam != rowsteam) {
+        for (QWidget* row : rows)
+            row->update();
+        rowsteam = curteam;
+    }
     const int t = curteam;
     const QString team = toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]);
     Label1->setText(Label1->fontMetrics().elidedText(team, Qt::ElideRight, Label1->width()));
@@ -304,12 +304,10 @@ void PlayerEditor::saveplayers()
 {
     if (curteam > 0)
         storeplayers();
+    const RosterWrite write = allrostersedit(cart, &cart.RomImage);
     QStringList changed;
-    for (int t = 1; t <= kTeams; ++t) {
-        if (const auto edit = rosterrecordsedit(cart, t); edit && changes(*edit))
-            changed << toQString(cart.teamabbrev[t]);
-    }
-    const RosterWrite write = allrostersedit(cart);
+    for (const int t : write.changed)
+        changed << toQString(cart.teamabbrev[t]);
     apply(write.edit, QStringLiteral("Save players of ") + changed.join(QStringLiteral(", ")), rosterstep());
     ++session;
     saverefusal = QString::fromStdString(write.message);

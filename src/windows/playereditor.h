@@ -10,7 +10,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QStringListModel;
 
 namespace icevale {
 
@@ -38,6 +37,7 @@ private:
     void buildlabels();
     void buildbuttons();
     void buildrow(int r);
+    static void place(QWidget* control, int left, int width);
     QPushButton* button(int index, const char* caption, int left, int top, int width, int height);
     QLabel* label(const QString& name, int left, int top, int width);
     QComboBox* combo(int column, int r) const { return grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(column)]; }
@@ -68,6 +68,7 @@ private:
 
     int curteam = 0;
     RatingGrid ratinggrid{};
+    int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step
     QString saverefusal;  // why the last write-back left rosters unwritten
 
@@ -79,16 +80,12 @@ private:
     QLabel* Label5 = nullptr;
     QLabel* Label20 = nullptr;
     QLabel* Label21 = nullptr;
+    std::array<QWidget*, kRows> rows{};  // each row's controls
     std::array<QLabel*, kRows> Label4{};
     std::array<LimitedLineEdit*, kRows> player_name{};
     std::array<LimitedLineEdit*, kRows> playernumber{};
     std::array<std::array<QComboBox*, kColumns + 1>, kRows> grid{};  // [r][J], Combo1..Combo14
     QComboBox* Combo15 = nullptr;
-
-    // One item list per kind of drop-down list, shared by all 350 grid lists.
-    QStringListModel* weights = nullptr;
-    QStringListModel* hands = nullptr;
-    QStringListModel* ratings = nullptr;
 };
 
 }  // namespace icevale

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QStringListModel>
 
+#include "windows/cachedcombo.h"
 #include "windows/choicecombo.h"
 #include "core/storedchoice.h"
 #include "widgets/qtext.h"
@@ -32,7 +33,7 @@ void PlayoffEditor::buildcontrols()
     setFixedSize(twipsSize(16080, 3960));
     slotentries = new QStringListModel(this);
     for (int i = 0; i < kPlayoffPageSlots; ++i) {
-        auto* box = new QComboBox(this);
+        auto* box = new CachedCombo(this);
         box->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         box->setModel(slotentries);
         box->setGeometry(twipsRect(120 + 990 * (i % kColumns), 120 + 360 * (i / kColumns), 975, 330));
@@ -50,7 +51,7 @@ void PlayoffEditor::buildcontrols()
     Label1 = new QLabel(QStringLiteral("Selectable Teams in Playoffs:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(120, 3480, 2655, 255));
-    Combo2 = new QComboBox(this);
+    Combo2 = new CachedCombo(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->setGeometry(twipsRect(2880, 3435, 2400, 330));
     Command1 = new QPushButton(QStringLiteral("Clear All"), this);
@@ -70,7 +71,9 @@ void PlayoffEditor::Form_Load()
     for (int t = 1; t <= kTeams; ++t)
         entries.append(toQString(cart.teamabbrev[t]));
     entries.append(QStringLiteral(" "));
-    slotentries->setStringList(entries);
+    // Resetting the shared entries resets all 128 lists; the same teams need no reset.
+    if (slotentries->stringList() != entries)
+        slotentries->setStringList(entries);
     showpage(HScroll1->value());
     showcount();
     curpage = 0;
@@ -79,11 +82,11 @@ void PlayoffEditor::Form_Load()
 
 void PlayoffEditor::showcount()
 {
-    Combo2->clear();
+    QStringList counts;
     for (int k = 1; k <= kCountEntries; ++k)
-        Combo2->addItem(QString::number(k));
+        counts << QString::number(k);
     storedcount = readplayoffcount(cart.RomImage).value_or(0);
-    showstoredchoice(Combo2, storedcount, kCountEntries, 1);
+    showstoredchoice(Combo2, counts, storedcount, 1);
 }
 
 // The count, then the page shown, stored and read again as a page change would.
@@ -126,12 +129,16 @@ void PlayoffEditor::HScroll1_Change()
 // Which of the 512 slots each list shows, as page, row and column.
 void PlayoffEditor::showslottips()
 {
-    for (int i = 0; i < kPlayoffPageSlots; ++i)
-        Combo1[static_cast<std::size_t>(i)]->setToolTip(QStringLiteral("Playoff slot %1 of 512: page %2, row %3, column %4")
-                                                             .arg(kPlayoffPageSlots * curpage + i + 1)
-                                                             .arg(curpage + 1)
-                                                             .arg(i / kColumns + 1)
-                                                             .arg(i % kColumns + 1));
+    for (int i = 0; i < kPlayoffPageSlots; ++i) {
+        QComboBox* box = Combo1[static_cast<std::size_t>(i)];
+        const QString tip = QStringLiteral("Playoff slot %1 of 512: page %2, row %3, column %4")
+                                .arg(kPlayoffPageSlots * curpage + i + 1)
+                                .arg(curpage + 1)
+                                .arg(i / kColumns + 1)
+                                .arg(i % kColumns + 1);
+        if (box->toolTip() != tip)
+            box->setToolTip(tip);
+    }
 }
 
 void PlayoffEditor::Command1_Click()

@@ -1,0 +1,83 @@
+#include "windows/cachedcombo.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QStyleOptionComboBox>
+
+namespace icevale {
+namespace {
+
+// Everything a face depends on besides its kind and text, packed so that the cache key
+// is made without formatting.
+struct FaceKey {
+    qint64 palette;
+    std::int32_t width, height, ratio, state, direction, none;
+    std::uint32_t font;
+};
+
+QString facekey(QChar kind, const FaceKey& face, const QString& text)
+{
+    static_assert(sizeof(FaceKey) % sizeof(QChar) == 0);
+    QString key = QStringLiteral("icevale-combo:");
+    key.reserve(key.size() + 1 + static_cast<qsizetype>(sizeof face / sizeof(QChar)) + text.size());
+    key.append(kind);
+    key.append(reinterpret_cast<const QChar*>(&face), sizeof face / sizeof(QChar));
+    key.append(text);
+    return key;
+}
+
+}  // namespace
+
+void CachedCombo::paintEvent(QPaintEvent*)
+{
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // With nothing selected the list shows its placeholder, as QComboBox does.
+    const bool none = currentIndex() < 0;
+    const QString text = none ? placeholderText() : option.currentText;
+    const qreal ratio = devicePixelRatioF();
+    FaceKey face{};
+    face.palette = option.palette.cacheKey();
+    face.width = width();
+    face.height = height();
+    face.ratio = qRound(ratio * 100);
+    face.state = static_cast<std::int32_t>(option.state);
+    face.direction = option.direction;
+    face.none = none;
+    face.font = static_cast<std::uint32_t>(qHash(font()));
+    const QString key = facekey(facekind(), face, text);
+    QPixmap pixmap;
+    if (!option.currentIcon.isNull()) {
+        // No list here shows icons; one that does is drawn afresh each time.
+        QPainter painter(this);
+        paintface(painter, option, text, none);
+        return;
+    }
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap((QSizeF(size()) * ratio).toSize());
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter facepainter(&pixmap);
+        facepainter.setFont(font());
+        paintface(facepainter, option, text, none);
+        facepainter.end();
+        QPixmapCache::insert(key, pixmap);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap);
+}
+
+// As QComboBox paints itself.
+void CachedCombo::paintface(QPainter& painter, QStyleOptionComboBox& option, const QString& text, bool none) const
+{
+    painter.setPen(option.palette.color(QPalette::Text));
+    style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, this);
+    if (none && !text.isEmpty()) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = text;
+    }
+    style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);
+}
+
+}  // namespace icevale
