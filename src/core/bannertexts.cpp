@@ -92,7 +92,9 @@ bool bannertablesound(const Bytes& rom)
         std::string text = readbannertext(tables, rom, t);
         if (t == kTeams)
             text.erase(text.find_last_not_of('\0') + 1);  // the spare bytes after the last text
-        if (text.find('\0') != std::string::npos)
+        // Packing writes a 0 after every text, so no other separator would come back.
+        const std::int64_t separator = (t < kTeams ? (*starts)[t + 1] : kAreaEnd) - 1;
+        if (text.find('\0') != std::string::npos || readbyte(rom, static_cast<std::size_t>(separator)) != 0)
             return false;
     }
     return true;
