@@ -62,7 +62,7 @@ std::int64_t bannertextstart(const Tables& tables, int t)
 {
     std::int64_t start = kBannerTextArea;
     for (int u = 1; u < t; ++u)
-        start += tables.bannertextlen[u] + 1;
+        start += std::int64_t{tables.bannertextlen[u]} + 1;  // a length may be the largest int32
     return start;
 }
 
