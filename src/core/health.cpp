@@ -22,6 +22,8 @@ void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     if (g < 1 || f < 1 || d < 1 || cart.playercount(t) > kMaxPlayers)
         problem(std::to_string(g) + " goalies, " + std::to_string(f) + " forwards and " + std::to_string(d) +
                 " defencemen is not a possible roster");
+    if (const int p = shortplayerrecord(cart, cart.RomImage, t); p > 0)
+        problem("the record of player " + std::to_string(p) + " has a length byte below 2");
     if (cart.rosterbytesleft[t] < 0) {
         problem("the roster runs " + std::to_string(-cart.rosterbytesleft[t]) + " bytes past its area");
         return;
@@ -40,6 +42,9 @@ void checktexts(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     if (left < 0)
         out.push_back({"team texts", t,
                        teamname(cart, t) + ": the texts are " + std::to_string(-left) + " bytes too long for their block"});
+    if (const int k = shorttextrecord(cart.RomImage, t); k > 0)
+        out.push_back({"team texts", t,
+                       teamname(cart, t) + ": text record " + std::to_string(k) + " has a length byte below 2"});
 }
 
 void checklines(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
@@ -92,6 +97,8 @@ std::vector<HealthProblem> healthcheck(const Cartridge& cart)
     const auto names = readmenunames(cart.RomImage);
     if (!names || names->first.size() + names->second.size() > static_cast<std::size_t>(kMenuNamesBudget))
         out.push_back({"menu names", 0, "the menu display names are longer than the 22 characters they share"});
+    if (const int k = shortmenunamerecord(cart.RomImage); k > 0)
+        out.push_back({"menu names", 0, "menu name record " + std::to_string(k) + " has a length byte below 2"});
     if (!bannertablesound(cart.RomImage))
         out.push_back({"banner texts", 0, "the banner text pointer table does not describe the texts packed in their area"});
     for (int t = 1; t <= kTeams; ++t)

@@ -17,6 +17,19 @@ std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos)
     return record;
 }
 
+int firstshortrecord(const Bytes& rom, std::size_t pos, int count, std::size_t gap)
+{
+    for (int k = 1; k <= count; ++k) {
+        const auto record = readrecord(rom, pos);
+        if (!record)
+            return 0;
+        if (record->next - pos < 2)
+            return k;
+        pos = record->next + gap;
+    }
+    return 0;
+}
+
 void Edit::put(std::size_t pos, std::uint8_t value) { put(pos, std::span<const std::uint8_t>(&value, 1)); }
 
 void Edit::put(std::size_t pos, std::span<const std::uint8_t> values)

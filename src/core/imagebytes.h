@@ -48,6 +48,12 @@ struct TextRecord {
 // Nothing when the record's L bytes run past the image.
 std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos);
 
+// The first (1..count) of `count` records from pos, each followed by `gap` other bytes,
+// whose length byte is 0 or 1, or 0 when there is none before the records end or run
+// past the image. Such a record reads as an empty text but is written back 2 bytes
+// long, which moves everything after it.
+int firstshortrecord(const Bytes& rom, std::size_t pos, int count, std::size_t gap);
+
 // Bytes of the record holding `characters` characters.
 constexpr std::size_t recordsize(std::size_t characters) { return characters + 2; }
 
