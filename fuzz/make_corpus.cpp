@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/bps.h"
@@ -143,6 +144,16 @@ void patchinputs(Corpus& corpus)
     }
 }
 
+void csvinputs(Corpus& corpus)
+{
+    using namespace std::literals;
+    for (const std::string_view text : {"team,role,name,number\nALD,G,\"Lomov, A.\",31\r\n"sv,
+                                        "\xEF\xBB\xBF" "a,\"b\"\"c\",\" d \"\n\n\"multi\nline\",x"sv,
+                                        "a\0b\1\1c\0,\0\"\0\r\n\0 e \1\xEF\xBB\xBF"sv}) {
+        corpus.add(Bytes(text.begin(), text.end()));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -162,6 +173,8 @@ int main(int argc, char** argv)
         bannerinputs(banner);
         loadinputs(load);
         patchinputs(patch);
+        Corpus csv(folder, "fuzz_csv");
+        csvinputs(csv);
     } catch (const std::exception& e) {
         std::cerr << "make-corpus: " << e.what() << "\n";
         return 1;
