@@ -11,9 +11,9 @@
 //     the second header byte of each record the writer writes is 0 (team texts, player
 //       records, the second menu name; the first menu name's is not written);
 //     goalie marks are the canonical form of the count (the first `count` nibbles 1);
-//     bit 15 of every colour word is 0;
 //     the copies of the playoff and selectable team counts hold the value read;
-//   the banner texts and their pointer table are compared exactly;
+//   colour words (bit 15 included, since an unchanged word is left as stored), the
+//   banner texts and their pointer table are compared exactly;
 // - stored values survive the window conversions: jersey bytes, attribute nibbles and
 //   menu default bytes come back from their box or list position unchanged.
 #include <algorithm>
@@ -115,15 +115,6 @@ Edit goaliemarks(int t, int count)
     return normal;
 }
 
-// Bit 15 of `words` colour words from pos cleared.
-Edit colourwords(const Bytes& rom, std::size_t pos, int words)
-{
-    Edit normal;
-    for (std::size_t high = pos + 1; high < pos + 2 * static_cast<std::size_t>(words); high += 2)
-        normal.put(high, static_cast<std::uint8_t>(rom[high] & 0x7F));
-    return normal;
-}
-
 void checkroster(const Checker& c, int t)
 {
     const Cartridge& cart = c.cart;
@@ -151,15 +142,12 @@ void checkteam(const Checker& c, int t)
         c.check(lineedit(t, l, lineslots(cart, t, l)), true, {}, "line-up", t);
     for (int home = 0; home <= 1; ++home) {
         const auto cells = readuniform(rom, t, home);
-        for (int k = 0; cells && k < kUniformCells; ++k) {
-            const std::size_t pos = uniformcelloffset(t, home, k);
-            c.check(uniformcelledit(t, home, k, (*cells)[static_cast<std::size_t>(k)]), true, colourwords(rom, pos, 1),
-                    "uniform colour", t);
-        }
+        for (int k = 0; cells && k < kUniformCells; ++k)
+            c.check(uniformcelledit(rom, t, home, k, (*cells)[static_cast<std::size_t>(k)]), true, {}, "uniform colour", t);
     }
     BannerColours rows{};
     if (readbannercolours(rom, t, rows))
-        c.check(bannercoloursedit(t, rows), true, colourwords(rom, banneroffset[t], kBannerCells), "banner colours", t);
+        c.check(bannercoloursedit(rom, t, rows), true, {}, "banner colours", t);
 }
 
 void checkbanners(const Checker& c)

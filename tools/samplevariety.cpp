@@ -89,14 +89,14 @@ std::uint8_t jerseybyte(Rng& rng)
     return byte(b);
 }
 
-// Column 1 (weight) shows all 16 nibbles; column 8 (hand) shows 0 and 1 but reads any
-// nibble by its parity; every other column shows 0..6 only.
+// Column 1 (weight) shows all 16 nibbles; column 8 (hand) holds 0 or 1, which is all the
+// editor writes there; every other column shows 0..6 only.
 int attributenibble(Rng& rng, int column)
 {
     if (column == 1)
         return rng.below(16);
     if (column == 8)
-        return rng.chance(10) ? rng.between(2, 15) : rng.below(2);
+        return rng.below(2);
     return rng.chance(6) ? rng.between(7, 15) : rng.below(7);
 }
 

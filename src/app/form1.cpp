@@ -73,7 +73,17 @@ Form1::Form1(QWidget* parent, EditorFactory factory)
     Form_Load();
 }
 
-Form1::~Form1() { doc.unlisten(listener); }
+// The windows and the history refer to the document, which as a member goes before the
+// base class would delete them.
+Form1::~Form1()
+{
+    doc.unlisten(listener);
+    for (EditorWindow*& window : editors) {
+        delete window;
+        window = nullptr;
+    }
+    delete steps;
+}
 
 void Form1::Form_Load()
 {

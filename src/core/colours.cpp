@@ -22,9 +22,13 @@ Rgb shifted(const Rgb& source, int by)
             std::clamp(source.blue + by, 0, 31)};
 }
 
-void putword(Edit& edit, std::size_t pos, const Rgb& colour)
+// A word whose stored colour is already `colour` keeps its bytes, so that showing a
+// colour and storing it unchanged never clears a bit 15 the image holds.
+void putword(Edit& edit, const Bytes& rom, std::size_t pos, const Rgb& colour)
 {
-    const ColourBytes bytes = joincolorword(colour);
+    ColourBytes bytes = joincolorword(colour);
+    if (const auto stored = readspan(rom, pos, 2); stored && splitcolorword((*stored)[0], (*stored)[1]) == colour)
+        bytes = {(*stored)[0], (*stored)[1]};
     edit.put(pos, bytes.low);
     edit.put(pos + 1, bytes.high);
 }
@@ -108,10 +112,10 @@ std::optional<UniformColours> readuniform(const Bytes& rom, int t, int homeflag)
     return cells;
 }
 
-Edit uniformcelledit(int t, int homeflag, int cell, const Rgb& colour)
+Edit uniformcelledit(const Bytes& rom, int t, int homeflag, int cell, const Rgb& colour)
 {
     Edit edit;
-    putword(edit, uniformcelloffset(t, homeflag, cell), colour);
+    putword(edit, rom, uniformcelloffset(t, homeflag, cell), colour);
     return edit;
 }
 
@@ -140,11 +144,11 @@ bool readbannercolours(const Bytes& rom, int t, BannerColours& rows)
     return true;
 }
 
-Edit bannercoloursedit(int t, const BannerColours& rows)
+Edit bannercoloursedit(const Bytes& rom, int t, const BannerColours& rows)
 {
     Edit edit;
     for (int i = 1; i <= kBannerCells; ++i)
-        putword(edit, banneroffset[t] + 2 * static_cast<std::size_t>(i - 1), rows[i]);
+        putword(edit, rom, banneroffset[t] + 2 * static_cast<std::size_t>(i - 1), rows[i]);
     return edit;
 }
 

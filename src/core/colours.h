@@ -2,7 +2,7 @@
 // Colours.
 //
 // Colour word: two bytes, low byte first; bits 0-4 red, 5-9 green, 10-14 blue, bit 15
-// ignored when read and written 0. Components run 0..31 and are painted with the
+// ignored when read and written 0 when a word's colour changes. Components run 0..31 and are painted with the
 // intensity 0 for 0 and 8c - 1 otherwise (31 paints as 0xF7, not 0xFF).
 //
 // Uniforms: every team has an away entry at awayuniformoffset(t) and a home entry at
@@ -63,8 +63,9 @@ std::size_t uniformcelloffset(int t, int homeflag, int cell);
 // The components of cells 0..10 of team t's uniform.
 std::optional<UniformColours> readuniform(const Bytes& rom, int t, int homeflag);
 
-// One cell's word; nothing else of the entry.
-Edit uniformcelledit(int t, int homeflag, int cell, const Rgb& colour);
+// One cell's word; nothing else of the entry. A word that already holds these
+// components is left as stored, bit 15 included.
+Edit uniformcelledit(const Bytes& rom, int t, int homeflag, int cell, const Rgb& colour);
 
 // The eleven edited words of team t's away and home entries exchanged, bytes as they
 // stand (bit 15 included); nothing when an entry lies past the image.
@@ -78,8 +79,9 @@ using BannerColours = std::array<Rgb, kBannerCells + 1>;
 // past the image.
 bool readbannercolours(const Bytes& rom, int t, BannerColours& rows);
 
-// Rows 1..14 as team t's fourteen words (28 bytes, bit 15 of each 0).
-Edit bannercoloursedit(int t, const BannerColours& rows);
+// Rows 1..14 as team t's fourteen words (28 bytes, bit 15 of each 0); a word that
+// already holds its row's components is left as stored, bit 15 included.
+Edit bannercoloursedit(const Bytes& rom, int t, const BannerColours& rows);
 
 // Rows 1..14 black.
 void blackout(BannerColours& rows);

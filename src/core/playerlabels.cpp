@@ -8,7 +8,8 @@ std::string generalnumber(double value, bool leadingblank)
 {
     char digits[40];
     std::snprintf(digits, sizeof digits, "%.15g", value);
-    return (leadingblank && value >= 0 ? " " : "") + std::string(digits);
+    std::string text = leadingblank && value >= 0 ? " " : "";
+    return text += digits;
 }
 
 std::string bytesleftlabel(std::int32_t left, bool leadingblank)

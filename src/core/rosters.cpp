@@ -132,8 +132,10 @@ RosterWrite allrostersedit(const Tables& tables)
     }
     if (!result.unwritten.empty()) {
         result.message = "Rosters that do not fit their area were left unwritten: team";
-        for (const int t : result.unwritten)
-            result.message += " " + std::to_string(t);
+        for (const int t : result.unwritten) {
+            result.message += ' ';
+            result.message += std::to_string(t);
+        }
     }
     return result;
 }

@@ -141,12 +141,12 @@ QString BannerEditor::commit()
     return {};
 }
 
-bool BannerEditor::haspending() const { return curteam != 0 && changes(bannercoloursedit(curteam, bannercolor)); }
+bool BannerEditor::haspending() const { return curteam != 0 && changes(bannercoloursedit(cart.RomImage, curteam, bannercolor)); }
 
 void BannerEditor::savejerseycolor()
 {
     if (curteam != 0)
-        apply(bannercoloursedit(curteam, bannercolor),
+        apply(bannercoloursedit(cart.RomImage, curteam, bannercolor),
               QStringLiteral("Banner colours of ") + toQString(cart.teamabbrev[curteam]),
               "banner:" + std::to_string(curteam));
 }

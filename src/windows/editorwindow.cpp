@@ -18,9 +18,17 @@ EditorWindow::EditorWindow(Document& document, QWidget* parent, const QString& n
     setObjectName(name);
     setWindowTitle(caption);
     setAccessibleName(caption);
-    // Escape and Ctrl+W close the window through its closing step, as its close control does.
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
-        new QShortcut(keys, this, this, [this] { close(); });
+    // Escape, Ctrl+W and the platform's other close keys close the window through its
+    // closing step, as its close control does. QKeySequence(QKeySequence::Close) holds only
+    // the platform's first binding, which is Ctrl+F4 on some, so every binding is taken.
+    QList<QKeySequence> keys = {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+    for (const QKeySequence& binding : QKeySequence::keyBindings(QKeySequence::Close)) {
+        if (!keys.contains(binding))
+            keys.append(binding);
+    }
+    auto* closer = new QShortcut(this);
+    closer->setKeys(keys);
+    connect(closer, &QShortcut::activated, this, [this] { close(); });
 }
 
 void EditorWindow::usepixelfont(int pixels)

@@ -220,7 +220,7 @@ void UniformEditor::savejerseycolor()
     // A drag on one cell's bars is one step.
     const std::string step = "uniform:" + std::to_string(curteam) + ":" + std::to_string(homeflag) + ":" +
                              std::to_string(jerseycell);
-    apply(uniformcelledit(curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]),
+    apply(uniformcelledit(cart.RomImage, curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]),
           QStringLiteral("Uniform colour of ") + toQString(cart.teamabbrev[curteam]), step);
 }
 

@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "core/locations.h"
+#include "core/playoffs.h"
 
 namespace icevale {
 namespace {
-
-TEST(Locations, RosterFollowsTheTeamDataBlock)
-{
-    for (int t = 1; t <= kTeams; ++t)
-        EXPECT_EQ(rosteroffset[t] - teamoffset[t], 67u) << "team " << t;
-}
 
 TEST(Locations, RegionsTileTheTeamAreaInImageOrder)
 {
@@ -26,7 +21,7 @@ TEST(Locations, RegionsTileTheTeamAreaInImageOrder)
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         const int a = order[i], b = order[i + 1];
         EXPECT_EQ(teamtextoffset[a] + teamtextsize[a] + 17, teamoffset[b] - 1) << a << " then " << b;
-        EXPECT_LT(rosteroffset[a], teamtextoffset[a]);
+        EXPECT_LT(rosteroffset[a] + 2, teamtextoffset[a]);  // room for the terminator at least
     }
     EXPECT_EQ(teamtextoffset[1] + teamtextsize[1], kPlayoffSlots);
 }

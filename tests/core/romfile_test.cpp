@@ -1,89 +1,123 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <future>
+#include <set>
+
 #include "core/romfile.h"
 #include "support/fixtures.h"
+#include "support/imageedits.h"
 
 namespace icevale {
 namespace {
 
-using test::readFile;
-using test::writeFile;
+namespace fs = std::filesystem;
+using namespace test;
+constexpr fs::perms kMode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;  // 0640
 
 class RomFile : public ::testing::Test {
 protected:
-    test::TempDir dir;
+    TempDir dir;
     std::string write(const std::string& name, const Bytes& bytes)
     {
         writeFile(dir.path(name), bytes);
         return dir.path(name).string();
     }
+    std::set<std::string> listing() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path("")))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
 };
 
-TEST_F(RomFile, LoadThenSaveGivesAByteIdenticalFile)
+TEST_F(RomFile, SavesKeepALongerFilesTailThePermissionsAndLinks)
 {
     Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("in.smc", test::sampleImage().bytes)).ok);
-    EXPECT_EQ(cart.RomImage, test::sampleImage().bytes);
-    EXPECT_EQ(cart.teamabbrev[1], test::sampleImage().teams[1].abbrev);
-    const std::string out = dir.path("out.smc").string();
-    ASSERT_TRUE(saverom(cart, out).ok);
-    EXPECT_EQ(readFile(out), test::sampleImage().bytes);
+    ASSERT_TRUE(loadrom(cart, write("in.smc", sampleImage().bytes)).ok);
+    EXPECT_EQ(cart.RomImage, sampleImage().bytes);
+    EXPECT_EQ(cart.teamabbrev[1], sampleImage().teams[1].abbrev);
+    const Bytes& image = cart.RomImage;
+    const Bytes tail(100, 0xAB);
+    fs::create_symlink("longer.smc", dir.path("link.smc"));
+    fs::create_symlink("link.smc", dir.path("chain.smc"));
+    fs::create_symlink("made.smc", dir.path("dangling.smc"));
+    const std::tuple<std::string, std::optional<Bytes>, Bytes, std::string> cases[] = {
+        {"new.smc", std::nullopt, image, "new.smc"},
+        {"longer.smc", joined({Bytes(image.size(), 0xCD), tail}), joined({image, tail}), "longer.smc"},
+        {"shorter.smc", Bytes(10, 0xCD), image, "shorter.smc"},
+        {"in.smc", image, image, "in.smc"},
+        {"link.smc", joined({Bytes(image.size(), 0xCD), tail}), joined({image, tail}), "longer.smc"},
+        {"chain.smc", joined({Bytes(image.size(), 0xCD), tail}), joined({image, tail}), "longer.smc"},
+        {"dangling.smc", std::nullopt, image, "made.smc"},
+    };
+    for (const auto& [name, old, saved, target] : cases) {
+        if (old) {
+            write(target, *old);
+            fs::permissions(dir.path(target), kMode);
+        }
+        ASSERT_TRUE(saverom(image, dir.path(name).string()).ok) << name;
+        EXPECT_EQ(readFile(dir.path(target)), saved) << name;
+        EXPECT_EQ(fs::is_symlink(dir.path(name)), name != target) << name;
+        EXPECT_TRUE(!old || (fs::status(dir.path(target)).permissions() & fs::perms::mask) == kMode) << name;
+    }
+    EXPECT_EQ(listing(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "in.smc", "link.smc",
+                                                "chain.smc", "dangling.smc", "made.smc"}));
 }
 
-TEST_F(RomFile, SavingNeverTruncates)
+TEST_F(RomFile, ASecondLoadStartsFromCleanTables)
 {
     Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("in.smc", test::sampleImage().bytes)).ok);
-    Bytes longer(cart.RomImage.size() + 100, 0xAB);
-    const std::string longFile = write("long.smc", longer);
-    ASSERT_TRUE(saverom(cart, longFile).ok);
-    const Bytes saved = readFile(longFile);
-    ASSERT_EQ(saved.size(), longer.size());
-    EXPECT_TRUE(std::equal(cart.RomImage.begin(), cart.RomImage.end(), saved.begin()));
-    EXPECT_TRUE(std::all_of(saved.begin() + static_cast<long>(cart.RomImage.size()), saved.end(),
-                            [](std::uint8_t b) { return b == 0xAB; }));
-
-    const std::string shortFile = write("short.smc", Bytes(10, 0xCD));
-    ASSERT_TRUE(saverom(cart, shortFile).ok);
-    EXPECT_EQ(readFile(shortFile), cart.RomImage);
-}
-
-TEST_F(RomFile, ASecondLoadReplacesEverything)
-{
-    Cartridge cart;
-    Bytes bigger = test::sampleImage().bytes;
-    bigger.resize(bigger.size() + 4096, 0xEE);
-    ASSERT_TRUE(loadrom(cart, write("big.smc", bigger)).ok);
-    Bytes other(kMinImageSize, 0);  // no copier header, all rosters empty
+    ASSERT_TRUE(loadrom(cart, write("big.smc", joined({sampleImage().bytes, Bytes(4096, 0xEE)}))).ok);
+    ASSERT_NE(cart.playernum[1][1], 0);
+    Bytes other = overlaid(slice(sampleImage().bytes, 0, kMinImageSize), teamoffset[1] - 1, {0, 0, 0, 0});
+    other[teamoffset[1]] = sampleImage().bytes[teamoffset[1]];  // team 1 without players
     ASSERT_TRUE(loadrom(cart, write("other.smc", other)).ok);
     EXPECT_EQ(cart.RomImage, other);
-    EXPECT_EQ(cart.teamname[1], "");
     EXPECT_EQ(cart.playercount(1), 0);
+    EXPECT_EQ(std::tuple(cart.playername[1][1], cart.playernum[1][1], cart.playerattr[3][1][1]), std::tuple("", 0, 0));
+}
+
+// Loads in another thread; a load that blocks fails the test and is let go by a writer.
+IoResult loadWithin(Cartridge& cart, const std::string& path)
+{
+    auto load = std::async(std::launch::async, [&cart, path] { return loadrom(cart, path); });
+    if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << path << ": the load blocks";
+        const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return load.get();
 }
 
 TEST_F(RomFile, FailedLoadsSayWhyAndChangeNothing)
 {
     Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("good.smc", test::sampleImage().bytes)).ok);
+    ASSERT_TRUE(loadrom(cart, write("good.smc", sampleImage().bytes)).ok);
     const Cartridge before = cart;
-
-    Bytes tooMany = test::sampleImage().bytes;
-    tooMany[teamoffset[12] - 1] = 0xF9;  // 15 + 9 + the sample's goalies > 25
-    Bytes shortImage(kMinImageSize - 1, 0);
-    const struct {
-        std::string path;
-        std::string reason;
-    } cases[] = {
+    const std::string fifo = dir.path("pipe.smc").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
         {dir.path("missing.smc").string(), "No such file"},
-        {dir.path("").string(), "folder"},
-        {write("short.smc", shortImage), "962261 bytes long"},
-        {write("toomany.smc", tooMany), "team 12"},
+        {dir.path("").string(), "is a folder"},
+        {fifo, "is not a regular file"},
+        {write("short.smc", Bytes(kMinImageSize - 1, 0)), "is 962261 bytes long; an image needs at least 962262 bytes"},
+        {write("toomany.smc", overlaid(sampleImage().bytes, teamoffset[12] - 1, {0xF9})), "team 12 has"},
     };
-    for (const auto& c : cases) {
-        const IoResult r = loadrom(cart, c.path);
-        EXPECT_FALSE(r.ok) << c.path;
-        EXPECT_NE(r.message.find(c.path), std::string::npos) << r.message;
-        EXPECT_NE(r.message.find(c.reason), std::string::npos) << r.message;
+    for (const auto& [path, reason] : cases) {
+        const IoResult r = loadWithin(cart, path);
+        EXPECT_FALSE(r.ok) << path;
+        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
         EXPECT_EQ(cart.RomImage, before.RomImage);
         EXPECT_EQ(cart.playername, before.playername);
         EXPECT_EQ(cart.forwardcount, before.forwardcount);
@@ -91,15 +125,59 @@ TEST_F(RomFile, FailedLoadsSayWhyAndChangeNothing)
     }
 }
 
-TEST_F(RomFile, FailedSavesAreNeverReportedAsDone)
+// A file size limit, with its signal ignored so that the write fails; both are put back.
+struct FileSizeLimit {
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    bool set = ::getrlimit(RLIMIT_FSIZE, &old) == 0;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        const rlimit limit{bytes, old.rlim_max};
+        set = set && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+};
+
+TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
 {
-    Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("good.smc", test::sampleImage().bytes)).ok);
-    for (const std::string& path : {dir.path("no/such/folder.smc").string(), dir.path("").string(),
-                                    std::string("/dev/full")}) {
-        const IoResult r = saverom(cart, path);
+    const Bytes& image = sampleImage().bytes;
+    const Bytes old(100, 0x5A);
+    const std::string target = write("old.smc", old);
+    fs::create_directory(dir.path("folder.smc"));
+    // Something that is no regular file and never blocks an open: a socket. (Not a
+    // system device: a save that failed to refuse it would replace it for good.)
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string device = dir.path("socket.smc").string();
+    device.copy(address.sun_path, sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    const std::pair<std::string, std::string> cases[] = {
+        {dir.path("no/such/folder.smc").string(), "cannot write in the folder"},
+        {dir.path("folder.smc").string(), "is a folder"},
+        {device, "is not a regular file"},
+        {target, "cannot write: File too large"},  // below the image size: fails part way
+    };
+    const std::set<std::string> names = listing();
+    for (const auto& [path, reason] : cases) {
+        IoResult r;
+        if (path == target) {
+            const FileSizeLimit limit(image.size() / 2);
+            ASSERT_TRUE(limit.set);
+            r = saverom(image, path);
+        } else {
+            r = saverom(image, path);
+        }
         EXPECT_FALSE(r.ok) << path;
         EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
+        EXPECT_EQ(readFile(target), old);
+        EXPECT_EQ(listing(), names);
     }
 }
 

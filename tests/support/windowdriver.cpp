@@ -56,6 +56,15 @@ void pasteInto(QWidget* box, const QString& text)
     QTest::keySequence(edit, QKeySequence::Paste);
 }
 
+void moveBar(QScrollBar* bar, int value)
+{
+    ASSERT_NE(bar, nullptr);
+    const QPoint left(3, bar->height() / 2), right(bar->width() - 3, bar->height() / 2);
+    for (int guard = 0; bar->value() != value && guard < 64; ++guard)
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->value() < value ? right : left);
+    EXPECT_EQ(bar->value(), value);
+}
+
 void pick(QComboBox* combo, int index)
 {
     ASSERT_NE(combo, nullptr);
@@ -73,6 +82,14 @@ void closeWindow(QWidget* window)
 {
     ASSERT_NE(window, nullptr);
     window->close();
+}
+
+void pressKeys(QWidget* window, const QKeySequence& keys)
+{
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keySequence(window, keys);
 }
 
 void answerFileDialog(QWidget* owner, const QString& path)

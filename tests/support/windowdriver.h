@@ -1,7 +1,9 @@
 #pragma once
 // Acting on windows as a person would: typing, clicking, picking entries, answering
-// the file dialog, closing with the close control.
+// the file dialog, closing with the close control or the keyboard.
 #include <QComboBox>
+#include <QKeySequence>
+#include <QScrollBar>
 #include <QString>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -32,11 +34,17 @@ void backspace(QWidget* box, int n, int at = -1);
 // Pastes text from the clipboard at the end of a text box.
 void pasteInto(QWidget* box, const QString& text);
 
+// Clicks the arrows of a scroll bar until it shows `value`.
+void moveBar(QScrollBar* bar, int value);
+
 // Picks entry `index` of a drop-down list through its popup, as a person would.
 void pick(QComboBox* combo, int index);
 
 // Closes a window with its close control.
 void closeWindow(QWidget* window);
+
+// Makes the window active and presses the keys, as a person would at the keyboard.
+void pressKeys(QWidget* window, const QKeySequence& keys);
 
 // Arranges for the next file dialog shown by `owner` (objectName CommonDialog1) to be
 // answered with `path`, or cancelled when path is empty. The answer is given once the

@@ -1,134 +1,129 @@
-#include <gtest/gtest.h>
-
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 
-#include "core/bannertable.h"
-#include "windows/bannertexteditor.h"
+#include "core/bannertexts.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
-#include "support/fixtures.h"
-#include "support/windowdriver.h"
+#include "windows/bannertexteditor.h"
+#include "windowtest.h"
 
 namespace icevale {
 namespace {
 
 using namespace test;
 
-// `image` with these texts packed from the start of the area, their table, zeros after.
-Bytes packed(const std::vector<std::string>& texts, Bytes image = sampleImage().bytes)
-{
-    std::size_t f = kBannerTextArea;
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        image[kBannerPointerTable + 2 * k] = static_cast<std::uint8_t>(f);
-        image[kBannerPointerTable + 2 * k + 1] = f < 0xE1900 ? 0x96 : 0x97;
-        for (const char c : texts[k] + '\0')
-            image[f++] = static_cast<std::uint8_t>(c);
-    }
-    std::fill(image.begin() + static_cast<std::ptrdiff_t>(f), image.begin() + kBannerTextArea + kBannerTextSize, 0);
-    return image;
-}
-
-class BannerTextWindow : public ::testing::Test {
+class BannerTextWindow : public WindowTest {
 protected:
-    Cartridge cart = loadedSample();
-    BannerTextEditor window{cart, nullptr};
-    std::vector<std::string> texts;
+    BannerTextEditor window{doc, nullptr};
+    TeamTable<std::string> texts;
+
     BannerTextWindow()
     {
         for (int t = 1; t <= kTeams; ++t)
-            texts.push_back(sampleImage().teams[t].banner);
+            texts[t] = sampleImage().teams[t].banner;
     }
-    LimitedLineEdit* box(int i) { return child<LimitedLineEdit>(&window, QStringLiteral("Teamnm_%1").arg(i)); }
+    LimitedLineEdit* box(int t) { return child<LimitedLineEdit>(&window, QStringLiteral("Teamnm_%1").arg(t - 1)); }
     QString left() { return child<QLabel>(&window, QStringLiteral("Label1"))->text(); }
-    void saveAndExit() { click(child<QPushButton>(&window, QStringLiteral("Command1"))); }
+    // The image as it was opened with `texts` packed into the area instead.
+    void store(const TeamTable<std::string>& stored)
+    {
+        reopen([&](Bytes& rom) { ASSERT_TRUE(applyedit(rom, bannertextsedit(stored).value())); });
+    }
 };
 
-TEST_F(BannerTextWindow, ToolTipsNameTheTeamsAndEveryClosingSavesPackedTexts)
+TEST_F(BannerTextWindow, CommitAndEveryClosingWriteTheTextsPacked)
 {
     window.showEditor();
-    for (int i = 0; i < kTeams; ++i)
-        EXPECT_EQ(box(i)->toolTip(), toQString(sampleImage().teams[i + 1].name)) << i;
-    backspace(box(0), 3);  // shortening moves the later texts and zero-fills the tail
+    EXPECT_EQ(box(7)->toolTip(), toQString(sampleImage().teams[7].name));
+    EXPECT_FALSE(window.haspending());
+    const QString before = box(2)->text() + left();
+    typeInto(box(2), QStringLiteral("S"));
+    EXPECT_TRUE(window.haspending());
+    EXPECT_EQ(window.commit(), QString());
+    texts[2] += 'S';
+    expect(bannertextsedit(texts).value());
+    checkImage();
+    EXPECT_TRUE(window.isOpen() && !window.haspending());
+    undoLast(window);
+    EXPECT_EQ(box(2)->text() + left(), before);
+    EXPECT_EQ(doc.image(), sampleImage().bytes);
+
+    backspace(box(1), 3);
     closeWindow(&window);
-    texts[0] = "HER";
-    EXPECT_EQ(cart.RomImage, packed(texts));
+    texts[1] = "HER";
+    texts[2] = sampleImage().teams[2].banner;
+    expect(bannertextsedit(texts).value());
+    checkImage();
+    EXPECT_EQ(doc.cart().bannertextlen[1], 3);  // the colour window finds the texts moved
 
     window.showEditor();
-    typeInto(box(6), QStringLiteral("\u00C9"));
-    saveAndExit();
+    typeInto(box(7), QStringLiteral("\u00C9"));
+    click(button(&window, 1));  // "Save and Exit"
     EXPECT_FALSE(window.isOpen());
-    texts[6] += '\xC9';
-    EXPECT_EQ(cart.RomImage, packed(texts));
+    texts[7] += '\xC9';
+    expect(bannertextsedit(texts).value());
+    checkImage();
 }
 
 TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
 {
-    texts[4] = "";
-    std::size_t used = 0;
-    for (const std::string& text : texts)
-        used += text.size() + 1;
-    texts[0] += std::string(kBannerTextSize - used, 'F');
-    cart.RomImage = packed(texts);
+    texts[5] = "";
+    texts[1] += std::string(static_cast<std::size_t>(kBannerTextSize - bannerbytesused(texts)), 'F');
+    store(texts);
     window.showEditor();
     EXPECT_EQ(left(), QStringLiteral(" 0 bytes left for banner names"));
-    typeInto(box(0), QStringLiteral("X"));
-    typeInto(box(4), QStringLiteral("Y"));
-    pasteInto(box(27), QStringLiteral("ZZ"));
-    backspace(box(2), 3);  // GULLS -> GU
-    typeInto(box(4), QStringLiteral("ABCD"));
-    typeInto(box(9), QStringLiteral("Q"));
-    saveAndExit();
-    texts[2] = "GU";
-    texts[4] = "ABC";
-    EXPECT_EQ(cart.RomImage, packed(texts));
+    typeInto(box(1), QStringLiteral("X"));
+    typeInto(box(5), QStringLiteral("Y"));
+    pasteInto(box(28), QStringLiteral("ZZ"));
+    backspace(box(3), 3);  // GULLS -> GU
+    EXPECT_EQ(left(), QStringLiteral(" 3 bytes left for banner names"));
+    typeInto(box(5), QStringLiteral("ABCD"));
+    typeInto(box(10), QStringLiteral("Q"));
+    closeWindow(&window);
+    texts[3] = "GU";
+    texts[5] = "ABC";
+    expect(bannertextsedit(texts).value());
+    checkImage();
 }
 
-TEST_F(BannerTextWindow, AnUnusableTableIsKeptUnlessATextIsChanged)
+// A table that cannot be right is kept unless a text is changed; texts that do not fit
+// are refused with the reason, on commit and on closing, until they are shortened.
+TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
 {
-    cart.RomImage[kBannerPointerTable + 8] = 0x81;  // text 5 before text 4
-    const Bytes damaged = cart.RomImage;
-    window.showEditor();
-    typeInto(box(3), QStringLiteral("X"));
-    backspace(box(3), 1);
-    closeWindow(&window);
-    EXPECT_EQ(cart.RomImage, damaged);
-
-    window.showEditor();
-    typeInto(box(3), QStringLiteral("FOX"));
-    closeWindow(&window);
-    EXPECT_TRUE(readbannerlengths(cart));
-    EXPECT_EQ(readbannertext(cart, 4), "FOX");
-    for (const std::size_t pos : differences(damaged, cart.RomImage))  // only the table and the area
-        EXPECT_TRUE(pos >= kBannerPointerTable && pos < kBannerTextArea + kBannerTextSize) << pos;
-}
-
-TEST_F(BannerTextWindow, OverlappingTextsThatDoNotFitAreNotSavedUntilShortened)
-{
-    std::fill_n(cart.RomImage.begin() + kBannerTextArea, kBannerTextSize, 'Q');
-    for (std::size_t k = 0; k < kTeams; ++k) {  // every text at the start of the area
-        cart.RomImage[kBannerPointerTable + 2 * k] = 0x81;
-        cart.RomImage[kBannerPointerTable + 2 * k + 1] = 0x96;
-    }
-    const Bytes damaged = cart.RomImage;
+    reopen([](Bytes& rom) {
+        std::fill_n(rom.begin() + kBannerTextArea, kBannerTextSize, 'Q');
+        for (std::size_t k = 0; k < kTeams; ++k) {  // every text at the start of the area
+            rom[kBannerPointerTable + 2 * k] = 0x81;
+            rom[kBannerPointerTable + 2 * k + 1] = 0x96;
+        }
+    });
     QSignalSpy status(&window, &EditorWindow::statusMessage);
     window.showEditor();
-    EXPECT_EQ(box(27)->text(), QString(260, QLatin1Char('Q')));
+    EXPECT_EQ(box(28)->text(), QString(260, QLatin1Char('Q')));
     EXPECT_EQ(left(), QStringLiteral("-27 bytes left for banner names"));
-    backspace(box(27), 2);
+    typeInto(box(3), QStringLiteral("X"));
+    backspace(box(3), 1);
+    EXPECT_FALSE(window.haspending());
     closeWindow(&window);
-    EXPECT_EQ(cart.RomImage, damaged);
-    ASSERT_EQ(status.count(), 1);
-    EXPECT_EQ(status.at(0).at(0).toString(),
-              QStringLiteral("Banner texts not saved: they need 25 bytes more than the 261-byte text area."));
+    EXPECT_TRUE(edits.empty() && status.isEmpty());
 
     window.showEditor();
-    backspace(box(27), 27);
+    backspace(box(28), 2);
+    const QString why = QStringLiteral("Banner texts not saved: they need 25 bytes more than the 261-byte text area.");
+    EXPECT_TRUE(window.haspending());
+    EXPECT_EQ(window.commit(), why);
     closeWindow(&window);
-    std::vector<std::string> fitting(kTeams);
-    fitting[27] = std::string(233, 'Q');
-    EXPECT_EQ(cart.RomImage, packed(fitting, damaged));
+    EXPECT_TRUE(edits.empty());
+    EXPECT_EQ(status.count(), 2);
+    EXPECT_EQ(status.last().at(0).toString(), why);
+
+    window.showEditor();
+    backspace(box(28), 27);
+    EXPECT_EQ(window.commit(), QString());
+    TeamTable<std::string> fitting;
+    fitting[28] = std::string(233, 'Q');
+    expect(bannertextsedit(fitting).value());
+    checkImage();
 }
 
 }  // namespace

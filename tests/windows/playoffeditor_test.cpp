@@ -1,126 +1,90 @@
-#include <gtest/gtest.h>
-
 #include <QComboBox>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QtTest/QTest>
 
-#include "windows/playoffeditor.h"
+#include "core/playoffs.h"
 #include "widgets/qtext.h"
-#include "support/fixtures.h"
-#include "support/windowdriver.h"
+#include "windows/playoffeditor.h"
+#include "windowtest.h"
 
 namespace icevale {
 namespace {
 
 using namespace test;
 
-std::size_t slotAt(int g, int i) { return kPlayoffSlots + static_cast<std::size_t>(128 * g + i); }
-
-class PlayoffWindow : public ::testing::Test {
+class PlayoffWindow : public WindowTest {
 protected:
-    Cartridge cart = loadedSample();
-    Bytes expected = sampleImage().bytes;
-    PlayoffEditor window{cart, nullptr};
+    PlayoffEditor window{doc, nullptr};
 
     QComboBox* slot(int i) { return child<QComboBox>(&window, QStringLiteral("Combo1_%1").arg(i)); }
-    QScrollBar* bar() { return child<QScrollBar>(&window, QStringLiteral("HScroll1")); }
     QComboBox* count() { return child<QComboBox>(&window, QStringLiteral("Combo2")); }
     void dragTo(int g)  // the scroll bar's thumb
     {
-        bar()->setSliderDown(true);
-        bar()->setSliderPosition(g);
-        bar()->setSliderDown(false);
+        QScrollBar* b = bar(&window, 1);
+        b->setSliderDown(true);
+        b->setSliderPosition(g);
+        b->setSliderDown(false);
     }
-    void setSlot(int g, int i, std::uint8_t v) { cart.RomImage[slotAt(g, i)] = expected[slotAt(g, i)] = v; }
+    PlayoffPage page(int g) { return readplayoffpage(doc.image(), g).value(); }
+    // Picks entry `entry` in slot i of the page shown and adds it to `shownpage`.
+    void choose(PlayoffPage& shownpage, int i, int entry)
+    {
+        pick(slot(i), entry);
+        shownpage[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(entry);
+    }
 };
 
-TEST_F(PlayoffWindow, Page0To2WritesAndReadsTheRightBytesAndReopensOnPage0)
+// Bytes without an entry are shown as such and kept unless another entry is picked.
+TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
 {
-    setSlot(0, 1, 27);
-    setSlot(0, 127, 28);
+    reopen([](Bytes& rom) {
+        PlayoffPage first = readplayoffpage(rom, 0).value(), third = readplayoffpage(rom, 2).value();
+        first[4] = 0xFF;
+        third[7] = 29;
+        for (const Edit& edit : {playoffpageedit(0, first), playoffpageedit(2, third), playoffcountedit(40)})
+            ASSERT_TRUE(applyedit(rom, edit));
+    });
     window.showEditor();
-    EXPECT_EQ(slot(1)->currentText(), toQString(sampleImage().teams[28].abbrev));
-    EXPECT_EQ(slot(127)->currentText(), QStringLiteral(" "));
-    EXPECT_EQ(count()->currentText(), QStringLiteral("16"));
-    for (int i = 1; i < 128; ++i)
-        ASSERT_EQ(slot(i)->model(), slot(0)->model()) << i;
-    pick(slot(20), 3);  // slots 16..63 of each 64 hold 28 in the sample
-    pick(slot(127), 0);
-    EXPECT_EQ(cart.RomImage, expected);  // not written before the page changes
+    EXPECT_EQ(slot(0)->currentText(), toQString(sampleImage().teams[page(0)[0] + 1].abbrev));
+    const QString unlisted = QStringLiteral("Unlisted value 255 Unlisted value 40");  // 28 in slot 127: no team
+    EXPECT_EQ(slot(4)->currentText() + slot(127)->currentText() + count()->currentText(), unlisted);
+    EXPECT_FALSE(window.haspending());
+    PlayoffPage first = page(0);
+    choose(first, 20, 3);
+    choose(first, 127, 0);
+    EXPECT_TRUE(window.haspending() && edits.empty());  // not before the page changes
 
     dragTo(2);
-    expected[slotAt(0, 20)] = 3;
-    expected[slotAt(0, 127)] = 0;
-    EXPECT_EQ(cart.RomImage, expected);
-    for (int i = 0; i < 128; ++i)
-        ASSERT_EQ(slot(i)->currentIndex(), sampleImage().playoffslots[256 + static_cast<std::size_t>(i)]) << i;
-    pick(slot(20), 12);
-    closeWindow(&window);
-    expected[slotAt(2, 20)] = 12;
-    EXPECT_EQ(cart.RomImage, expected);
-
-    window.showEditor();
-    EXPECT_EQ(bar()->value(), 0);
-    EXPECT_EQ(slot(20)->currentIndex(), 3);
-    for (int g : {1, 3, 0})
-        dragTo(g);
-    closeWindow(&window);
-    EXPECT_EQ(cart.RomImage, expected);
-}
-
-TEST_F(PlayoffWindow, ClearAllEmptiesThePageShownWhenClosed)
-{
-    window.showEditor();
-    QTest::mouseClick(bar(), Qt::LeftButton, {}, QPoint(bar()->width() - 4, bar()->height() / 2));  // right arrow
-    ASSERT_EQ(bar()->value(), 1);
-    click(child<QPushButton>(&window, QStringLiteral("Command1")));
-    EXPECT_EQ(cart.RomImage, expected);
-    closeWindow(&window);
-    std::fill_n(expected.begin() + slotAt(1, 0), 128, 28);
-    EXPECT_EQ(cart.RomImage, expected);
-}
-
-TEST_F(PlayoffWindow, CountsAreShownAndWrittenToBothBytes)
-{
-    // stored byte, entry picked (-1: none), entry shown at opening, byte written
-    const std::tuple<std::uint8_t, int, QString, std::uint8_t> cases[] = {
-        {12, -1, QStringLiteral("12"), 12},
-        {0, -1, QString(), 0},
-        {40, -1, QStringLiteral("Unlisted value 40"), 40},
-        {40, 2, QStringLiteral("Unlisted value 40"), 3},
-    };
-    for (const auto& [stored, picked, shown, written] : cases) {
-        cart.RomImage[kPlayoffCount] = stored;
-        cart.RomImage[kPlayoffCountCopy] = 0x55;
-        window.showEditor();
-        EXPECT_EQ(count()->currentText(), shown);
-        if (picked >= 0)
-            pick(count(), picked);
-        closeWindow(&window);
-        EXPECT_EQ(cart.RomImage[kPlayoffCount], written) << int{stored};
-        EXPECT_EQ(cart.RomImage[kPlayoffCountCopy], written) << int{stored};
-    }
-}
-
-TEST_F(PlayoffWindow, SlotBytesAbove28AreKeptOnEveryRouteUnlessAnotherEntryIsPicked)
-{
-    setSlot(0, 4, 0xFF);
-    setSlot(2, 7, 29);
-    window.showEditor();
-    EXPECT_EQ(slot(4)->currentText(), QStringLiteral("Unlisted value 255"));
-    dragTo(2);
+    expect(playoffpageedit(0, first));
+    checkImage();
+    const Bytes before = doc.image();
+    PlayoffPage third = page(2);
+    for (int i = 0; i < kPlayoffPageSlots; ++i)
+        ASSERT_EQ(slot(i)->currentIndex(), third[static_cast<std::size_t>(i)]) << i;  // 29: the extra entry
     EXPECT_EQ(slot(7)->currentText(), QStringLiteral("Unlisted value 29"));
     EXPECT_EQ(slot(4)->model(), slot(0)->model());  // the shared list again
-    dragTo(0);
-    EXPECT_EQ(cart.RomImage, expected);
-    pick(slot(4), 1);
-    dragTo(2);
-    pick(slot(7), 28);
-    pick(slot(7), 29);  // back to the stored value
+    const int stored = third[20];
+    choose(third, 20, stored == 12 ? 13 : 12);
+    pick(count(), 3);
+    EXPECT_EQ(window.commit(), QString());
+    expect(playoffpageedit(2, third));
+    expect(playoffcountedit(4));
+    checkImage();
+    EXPECT_TRUE(window.isOpen() && bar(&window, 1)->value() == 2 && !window.haspending());
+
+    undoLast(window);
+    EXPECT_TRUE(bar(&window, 1)->value() == 2 && slot(20)->currentIndex() == stored);
+    EXPECT_EQ(count()->currentText() + slot(7)->currentText(), QStringLiteral("Unlisted value 40Unlisted value 29"));
+    EXPECT_EQ(doc.image(), before);
+
     closeWindow(&window);
-    expected[slotAt(0, 4)] = 1;
-    EXPECT_EQ(cart.RomImage, expected);
+    window.showEditor();  // afresh, on page 0
+    EXPECT_EQ(bar(&window, 1)->value() + slot(20)->currentIndex(), 3);
+    click(button(&window, 1));  // "Clear All", for the page shown only
+    closeWindow(&window);
+    expected = before;
+    PlayoffPage cleared{};
+    cleared.fill(kNoTeam);
+    expect(playoffpageedit(0, cleared));
+    checkImage();
 }
 
 }  // namespace

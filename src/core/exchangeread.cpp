@@ -1,0 +1,200 @@
+#include <algorithm>
+
+#include "core/exchangereader.h"
+#include "core/utf8text.h"
+
+namespace icevale::detail {
+
+std::string at(const std::string& path, std::string_view key)
+{
+    return path.empty() ? std::string(key) : path + "." + std::string(key);
+}
+
+std::string at(const std::string& path, std::size_t index) { return path + "[" + std::to_string(index) + "]"; }
+
+bool JsonReader::object(const Json& v, const std::string& path, const std::vector<std::string_view>& keys)
+{
+    if (!v.is_object()) {
+        fail(path, "expected an object");
+        return false;
+    }
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        if (std::find(keys.begin(), keys.end(), it.key()) == keys.end())
+            fail(at(path, it.key()), "unknown key \"" + it.key() + "\"");
+    }
+    return true;
+}
+
+bool JsonReader::array(const Json& v, const std::string& path, std::size_t size)
+{
+    if (v.is_array() && (size == 0 || v.size() == size))
+        return true;
+    fail(path, size == 0 ? "expected an array" : "expected an array of " + std::to_string(size) + " values");
+    return false;
+}
+
+std::optional<std::string> JsonReader::text(const Json& v, const std::string& path)
+{
+    if (!v.is_string()) {
+        fail(path, "expected a text");
+        return std::nullopt;
+    }
+    std::string why;
+    auto bytes = utf8tobytes(v.get_ref<const std::string&>(), why);
+    if (!bytes)
+        fail(path, why);
+    return bytes;
+}
+
+// A value as the text its parser reads: a whole number in decimal (a team's number
+// as "#7"), or a text as it stands.
+std::optional<std::string> JsonReader::value(const Json& v, const std::string& path, bool team)
+{
+    if (v.is_number_integer())
+        return (team ? "#" : "") + v.dump();
+    if (v.is_string())
+        return v.get<std::string>();
+    fail(path, "expected a whole number or a text");
+    return std::nullopt;
+}
+
+std::optional<Rgb> JsonReader::colour(const Json& v, const std::string& path)
+{
+    if (!array(v, path, 3))
+        return std::nullopt;
+    std::array<int, 3> c{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!v[i].is_number_integer() || v[i].get<std::int64_t>() < 0 || v[i].get<std::int64_t>() > 31) {
+            fail(at(path, i), "expected a colour component from 0 to 31");
+            return std::nullopt;
+        }
+        c[i] = v[i].get<int>();
+    }
+    return Rgb{c[0], c[1], c[2]};
+}
+
+void JsonReader::rename(const Json& root)
+{
+    if (!root.is_object() || !root.contains("teams") || !root["teams"].is_array())
+        return;
+    for (const Json& team : root["teams"]) {
+        if (!team.is_object() || !team.contains("index") || !team.contains("abbreviation"))
+            continue;
+        const Json &index = team["index"], &abbreviation = team["abbreviation"];
+        std::string why;
+        const auto bytes = abbreviation.is_string() ? utf8tobytes(abbreviation.get_ref<const std::string&>(), why)
+                                                    : std::nullopt;
+        if (index.is_number_integer() && index.get<std::int64_t>() >= 1 && index.get<std::int64_t>() <= kTeams && bytes)
+            tables_.teamabbrev[index.get<std::size_t>()] = *bytes;
+    }
+}
+
+void JsonReader::top(const Json& root)
+{
+    if (!object(root, "", {"format", "version", "menu_names", "season", "teams"}))
+        return;
+    if (root.value("format", Json()) != kExportFormat) {
+        fail("format", std::string("expected \"") + kExportFormat + "\": this is not an export of this tool");
+        return;
+    }
+    if (!root.contains("version")) {
+        fail("", "the file names no \"version\"; this tool reads version " + std::to_string(kExportVersion));
+        return;
+    }
+    if (root["version"] != kExportVersion) {
+        fail("version", "version " + root.value("version", Json()).dump() + " is not known; this tool reads version " +
+                            std::to_string(kExportVersion));
+        return;
+    }
+    if (root.contains("menu_names") && object(root["menu_names"], "menu_names", {"first", "second"})) {
+        const Json& names = root["menu_names"];
+        if (names.contains("first"))
+            data.season.menuname1 = text(names["first"], "menu_names.first");
+        if (names.contains("second"))
+            data.season.menuname2 = text(names["second"], "menu_names.second");
+    }
+    if (root.contains("season"))
+        season(root["season"], "season");
+    if (root.contains("teams") && array(root["teams"], "teams", 0)) {
+        for (std::size_t i = 0; i < root["teams"].size(); ++i)
+            team(root["teams"][i], at("teams", i));
+    }
+}
+
+std::optional<std::uint8_t> JsonReader::overall(const Json& v, const std::string& path)
+{
+    if (v.is_number_integer() && v.get<std::int64_t>() >= 0 && v.get<std::int64_t>() <= 255)
+        return v.get<std::uint8_t>();
+    fail(path, "expected an overall number from 0 to 255");
+    return std::nullopt;
+}
+
+std::optional<int> JsonReader::teamof(const Json& v, const std::string& path)
+{
+    if (v.contains("index")) {
+        const Json& index = v["index"];
+        if (index.is_number_integer() && index.get<std::int64_t>() >= 1 && index.get<std::int64_t>() <= kTeams)
+            return index.get<int>();
+        fail(at(path, "index"), "expected a team number from 1 to 28");
+        return std::nullopt;
+    }
+    if (v.contains("abbreviation"))
+        return parsed(v["abbreviation"], at(path, "abbreviation"), [&](std::string_view t, std::string& why) {
+            return parseteamref(tables_, t, why);
+        });
+    fail(path, "a team needs its \"index\" or its \"abbreviation\"");
+    return std::nullopt;
+}
+
+void JsonReader::team(const Json& v, const std::string& path)
+{
+    if (!object(v, path, {"index", "abbreviation", "location", "nickname", "arena", "overall", "players", "lines",
+                          "uniforms", "banner"}))
+        return;
+    const auto t = teamof(v, path);
+    if (!t)
+        return;
+    TeamInput in;
+    in.team = *t;
+    in.place = path;
+    const auto field = [&](const char* key, std::optional<std::string>& out) {
+        if (v.contains(key))
+            out = text(v[key], at(path, key));
+    };
+    if (v.contains("index"))
+        field("abbreviation", in.abbrev);
+    field("location", in.name);
+    field("nickname", in.nick);
+    field("arena", in.arena);
+    if (v.contains("overall"))
+        in.overall = overall(v["overall"], at(path, "overall"));
+    if (v.contains("players"))
+        players(v["players"], at(path, "players"), in);
+    if (v.contains("lines"))
+        lines(v["lines"], at(path, "lines"), in);
+    colours(v, path, in);
+    data.teams.push_back(std::move(in));
+}
+
+}  // namespace icevale::detail
+
+namespace icevale {
+
+ImportData readexportjson(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)
+{
+    Json root;
+    try {
+        root = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& e) {
+        // The library's message names the line and column; its own prefix is left out.
+        const std::string what = e.what();
+        problems.push_back({"", what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2)});
+        return {};
+    }
+    detail::JsonReader reader(tables, problems);
+    reader.rename(root);
+    reader.top(root);
+    return reader.data;
+}
+
+}  // namespace icevale

@@ -1,0 +1,58 @@
+#pragma once
+// The JSON export reader's parts, shared by the files that read the team and the season
+// sections: each checks one part of the document, records every problem with its JSON
+// path and keeps going, so a file's problems are reported together.
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "core/exchange.h"
+#include "core/jsonlayout.h"
+
+namespace icevale::detail {
+
+std::string at(const std::string& path, std::string_view key);
+std::string at(const std::string& path, std::size_t index);
+
+class JsonReader {
+public:
+    JsonReader(const Tables& tables, std::vector<ImportProblem>& problems) : tables_(tables), problems_(problems) {}
+
+    // Takes the abbreviations the file sets for numbered teams, so that the file names
+    // teams as the import leaves them.
+    void rename(const Json& root);
+
+    void top(const Json& root);
+    ImportData data;
+
+private:
+    void fail(const std::string& path, const std::string& text) { problems_.push_back({path, text}); }
+    bool object(const Json& v, const std::string& path, const std::vector<std::string_view>& keys);
+    bool array(const Json& v, const std::string& path, std::size_t size);
+    std::optional<std::string> text(const Json& v, const std::string& path);
+    std::optional<std::string> value(const Json& v, const std::string& path, bool team = false);
+    template <class Parse>
+    auto parsed(const Json& v, const std::string& path, Parse parse, bool team = false)
+    {
+        std::string why;
+        const auto given = value(v, path, team);
+        auto result = given ? parse(*given, why) : decltype(parse(*given, why)){};
+        if (given && !result)
+            fail(path, why);
+        return result;
+    }
+    std::optional<Rgb> colour(const Json& v, const std::string& path);
+    void team(const Json& v, const std::string& path);
+    std::optional<int> teamof(const Json& v, const std::string& path);
+    std::optional<std::uint8_t> overall(const Json& v, const std::string& path);
+    void players(const Json& v, const std::string& path, TeamInput& in);
+    void lines(const Json& v, const std::string& path, TeamInput& in);
+    void colours(const Json& v, const std::string& path, TeamInput& in);
+    void season(const Json& v, const std::string& path);
+    void playoffs(const Json& v, const std::string& path);
+
+    Tables tables_;
+    std::vector<ImportProblem>& problems_;
+};
+
+}  // namespace icevale::detail

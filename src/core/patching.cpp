@@ -1,0 +1,134 @@
+#include "core/patching.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/bps.h"
+#include "core/ips.h"
+
+namespace icevale {
+namespace {
+
+bool startswith(const Bytes& bytes, std::string_view magic)
+{
+    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+}
+
+// The source size a BPS patch records (the first number after "BPS1"), if readable.
+std::optional<std::uint64_t> bpssourcesize(const Bytes& patch)
+{
+    std::uint64_t value = 0, shift = 1;
+    for (std::size_t i = 4; i < patch.size() && i < 14; ++i) {
+        value += (patch[i] & 0x7F) * shift;
+        if (patch[i] & 0x80)
+            return value;
+        shift <<= 7;
+        value += shift;
+    }
+    return std::nullopt;
+}
+
+std::string headertext(bool header) { return header ? "with the copier header" : "without the copier header"; }
+
+std::string describe(const Bytes& image)
+{
+    const bool header = hascopierheader(image.size());
+    return "the image has " + std::string(header ? "a" : "no") + " copier header (" + std::to_string(image.size()) +
+           " bytes, " + std::to_string(image.size() % 1024) + " over a multiple of 1024)";
+}
+
+Bytes withoutheader(const Bytes& image) { return Bytes(image.begin() + kCopierHeader, image.end()); }
+
+// Which kind of image the patch is for; nothing, with result.error set, when it fits none.
+std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, bool ipsnoheader, PatchResult& result)
+{
+    const bool imageheader = hascopierheader(image.size());
+    if (startswith(patch, "PATCH")) {
+        result.notes.push_back("IPS patches record no image size: taken as made for images " +
+                               headertext(!ipsnoheader) + (ipsnoheader ? " (as asked)" : ""));
+        return !ipsnoheader;
+    }
+    if (!startswith(patch, "BPS1")) {
+        result.error = "the patch is neither an IPS patch (\"PATCH\") nor a BPS patch (\"BPS1\")";
+        return std::nullopt;
+    }
+    const auto source = bpssourcesize(patch);
+    const std::uint64_t size = image.size();
+    if (source && (*source == size || (imageheader ? *source + kCopierHeader == size : *source == size + kCopierHeader))) {
+        const bool header = *source == size ? imageheader : !imageheader;
+        result.notes.push_back("the BPS patch is for a source of " + std::to_string(*source) + " bytes: made for images " +
+                               headertext(header));
+        return header;
+    }
+    result.error = source ? "the BPS patch is for a source of " + std::to_string(*source) + " bytes; the image has " +
+                                std::to_string(size) + " bytes"
+                          : "the BPS patch is cut short before its source size";
+    return std::nullopt;
+}
+
+PatchResult run(const Bytes& patch, const Bytes& image, PatchResult result)
+{
+    const auto applied = startswith(patch, "PATCH") ? applyIpsPatch(image, patch) : [&] {
+        const BpsResult bps = applyBpsPatch(image, patch);
+        return IpsResult{bps.bytes, bps.error};
+    }();
+    result.bytes = applied.bytes;
+    result.error = applied.error;
+    return result;
+}
+
+}  // namespace
+
+bool hascopierheader(std::size_t size) { return size % 1024 == kCopierHeader; }
+
+PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader)
+{
+    PatchResult result;
+    const auto part = [&](const Bytes& image, const char* which) {
+        if (!noheader)
+            return image;
+        const bool header = hascopierheader(image.size());
+        result.notes.push_back(std::string("the ") + which + " image " +
+                               (header ? "has a copier header: left out" : "has no copier header: taken whole"));
+        return header ? withoutheader(image) : image;
+    };
+    const Bytes from = part(original, "original"), to = part(modified, "modified");
+    if (format == PatchFormat::Ips) {
+        IpsResult ips = createIpsPatch(from, to);
+        result.bytes = std::move(ips.bytes), result.error = std::move(ips.error);
+    } else {
+        BpsResult bps = createBpsPatch(from, to);
+        result.bytes = std::move(bps.bytes), result.error = std::move(bps.error);
+    }
+    return result;
+}
+
+PatchResult applypatch(const Bytes& patch, const Bytes& image, bool ipsnoheader)
+{
+    PatchResult result;
+    result.notes.push_back(describe(image));
+    const auto forheader = patchkind(patch, image, ipsnoheader, result);
+    if (!forheader)
+        return result;
+    const bool imageheader = hascopierheader(image.size());
+    if (*forheader == imageheader)
+        return run(patch, image, result);
+    if (imageheader) {
+        result.notes.push_back("applied to the image after its copier header, which is kept");
+        result = run(patch, withoutheader(image), result);
+        if (result.ok())
+            result.bytes.insert(result.bytes.begin(), image.begin(), image.begin() + kCopierHeader);
+        return result;
+    }
+    result.notes.push_back("applied as if 512 zero bytes stood before the image, left out again afterwards");
+    Bytes full(kCopierHeader, 0);
+    full.insert(full.end(), image.begin(), image.end());
+    result = run(patch, full, result);
+    if (result.ok() && result.bytes.size() < kCopierHeader)
+        result.error = "the patched image is shorter than a copier header";
+    if (result.ok())
+        result.bytes = withoutheader(result.bytes);
+    return result;
+}
+
+}  // namespace icevale

@@ -1,0 +1,44 @@
+#pragma once
+// IPS and BPS patches between images that may or may not carry the 512-byte copier
+// header. An image has the header when its size modulo 1024 is 512.
+//
+// Which kind of image a patch was made for: a BPS patch records its source size, so it is
+// for images with the header when that size is the image's own (with the header) and for
+// images without when it is 512 less (or, for an image without a header, 512 more). An
+// IPS patch records no size at all, so the rule is fixed: an IPS patch is for images with
+// the header, as `makepatch` makes it by default, unless the caller says it is for images
+// without (as `makepatch` makes it with `noheader`).
+//
+// A patch for images without the header is applied to the part of an image after its
+// header, which is kept. A patch for images with the header is applied to an image
+// without one as if 512 zero bytes stood before it, which are left out again; a BPS patch
+// then applies only if the original header was 512 zero bytes (its source CRC-32 says).
+#include <string>
+#include <vector>
+
+#include "core/imagebytes.h"
+
+namespace icevale {
+
+inline constexpr std::size_t kCopierHeader = 512;
+
+bool hascopierheader(std::size_t size);
+
+enum class PatchFormat { Ips, Bps };
+
+struct PatchResult {
+    Bytes bytes;                     // the patch, or the patched image
+    std::string error;               // why there are no bytes; empty on success
+    std::vector<std::string> notes;  // what was found and decided, for the user
+    bool ok() const { return error.empty(); }
+};
+
+// The patch turning original into modified; with `noheader` it is made for the images
+// without their copier header, which is left out of each image that has one.
+PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader);
+
+// The image with the patch (IPS or BPS, told by its first bytes) applied, by the rules
+// above; `ipsnoheader` says that an IPS patch is for images without the header.
+PatchResult applypatch(const Bytes& patch, const Bytes& image, bool ipsnoheader);
+
+}  // namespace icevale

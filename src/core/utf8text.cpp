@@ -1,0 +1,88 @@
+#include "core/utf8text.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "core/charset.h"
+
+namespace icevale {
+namespace {
+
+void appendutf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// The character starting at text[i], advancing i; nothing for malformed UTF-8
+// (a stray or missing continuation byte, an overlong form, a surrogate).
+std::optional<char32_t> nextchar(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<std::uint8_t>(text[i++]);
+    if (lead < 0x80)
+        return lead;
+    const int more = lead >= 0xF5 ? -1 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
+    if (more < 0 || text.size() - i < static_cast<std::size_t>(more))
+        return std::nullopt;
+    char32_t c = lead & (0x3F >> more);
+    for (int k = 0; k < more; ++k) {
+        const auto next = static_cast<std::uint8_t>(text[i++]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kLeast[more] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return std::nullopt;
+    return c;
+}
+
+std::string codepoint(char32_t c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+    return text;
+}
+
+}  // namespace
+
+std::string bytestoutf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes)
+        appendutf8(out, byteToChar(static_cast<std::uint8_t>(b)));
+    return out;
+}
+
+std::optional<std::string> utf8tobytes(std::string_view text, std::string& why)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t position = 1;
+    for (std::size_t i = 0; i < text.size(); ++position) {
+        const auto c = nextchar(text, i);
+        if (!c) {
+            why = "malformed UTF-8 at character " + std::to_string(position);
+            return std::nullopt;
+        }
+        const auto byte = *c <= 0xFFFF ? charToByte(static_cast<char16_t>(*c)) : std::nullopt;
+        if (!byte) {
+            why = "character " + std::to_string(position) + " (" + codepoint(*c) +
+                  ") has no code in the image's character set";
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+}  // namespace icevale

@@ -1,0 +1,132 @@
+// icevale-tool: the editor's data work from the command line, without a display.
+#include <CLI/CLI.hpp>
+
+#include "tool/commands.h"
+
+namespace {
+
+using icevale::tool::Arguments;
+
+constexpr const char* kAbout =
+    "Reads, exports, imports, compares and patches Icevale cartridge images (*.smc: a 512-byte copier\n"
+    "header and the ROM). Exit status: 0 success, 1 data refused or damaged (or images differ, for diff),\n"
+    "2 usage error. Messages go to standard error; an output file is written only when everything\n"
+    "succeeded, and an input image is never changed unless -o names it.";
+
+constexpr const char* kExportAbout =
+    "Writes every value the editor's windows edit, as JSON (format \"icevale-export\", version 1) or as a\n"
+    "roster CSV (one row per player). Values are in the units the windows show; a value they cannot show\n"
+    "is written raw, as \"0x\" and two hexadecimal digits of the stored byte or nibble (\"0x1A\"). A team\n"
+    "is named by its abbreviation, or by #N (N = 1..28) where the abbreviation does not name it alone.\n"
+    "See docs/export-format.md.";
+
+constexpr const char* kImportAbout =
+    "Applies a JSON export (any part of one: absent values stay as they are; a team is found by its\n"
+    "\"index\", else by its \"abbreviation\") or a roster CSV (each team with rows gets exactly those\n"
+    "players, goalies, forwards, defencemen in that order; other teams stay) to IMAGE and writes the\n"
+    "result to OUT. The kind is told by the content (JSON starts with '{'). Every value is checked first\n"
+    "and every problem reported; nothing is written while there is one.";
+
+constexpr const char* kPatchApplyAbout =
+    "Applies an IPS or BPS patch to IMAGE, with or without its copier header (it has one when its size\n"
+    "modulo 1024 is 512). A BPS patch records its source size, which tells whether it was made for images\n"
+    "with or without the header. An IPS patch records nothing: it is taken as made for images with the\n"
+    "header unless --no-header says it was made without (as 'patch create --no-header' makes it). A\n"
+    "patch for the other kind of image is applied to the part after the header (which is kept), or to the\n"
+    "image behind 512 zero bytes (left out again).";
+
+void addimage(CLI::App* command, Arguments& args, const char* about)
+{
+    command->add_option("IMAGE", args.image, about)->required();
+}
+
+void addoutput(CLI::App* command, Arguments& args, const char* about, bool required)
+{
+    auto* option = command->add_option("-o,--output", args.output, about);
+    if (required)
+        option->required();
+}
+
+void adddata(CLI::App& app, Arguments& args)
+{
+    auto* info = app.add_subcommand("info", "Lists the 28 teams (player counts, bytes left for names) and the health "
+                                            "of every area: ok, or its problems (exit 1 when there are any).");
+    addimage(info, args, "The image file");
+    info->add_flag("--json", args.json, "Write JSON instead of text");
+
+    auto* exporter = app.add_subcommand("export", kExportAbout);
+    addimage(exporter, args, "The image file");
+    addoutput(exporter, args, "Write to this file instead of standard output", false);
+    exporter->add_option("--format", args.format, "json (default) or csv")->check(CLI::IsMember({"json", "csv"}));
+
+    auto* importer = app.add_subcommand("import", kImportAbout);
+    addimage(importer, args, "The image file to start from (left unchanged unless -o names it)");
+    importer->add_option("DATA", args.data, "A JSON export or a roster CSV")->required();
+    addoutput(importer, args, "The image file to write (required unless --check)", false);
+    importer->add_flag("--check", args.check, "Check and report only; write nothing");
+
+    auto* diff = app.add_subcommand("diff", "Lists the differences of two images in words, by area and team, then "
+                                            "changed bytes no listed value accounts for (hex offset ranges). Exit 0 "
+                                            "when equal, 1 when different.");
+    addimage(diff, args, "The first image");
+    diff->add_option("OTHER", args.other, "The second image")->required();
+    diff->add_flag("--json", args.json, "Write JSON instead of text");
+}
+
+void addpatch(CLI::App& app, Arguments& args)
+{
+    auto* patch = app.add_subcommand("patch", "Makes and applies IPS and BPS patches.");
+    patch->require_subcommand(1);
+    auto* create = patch->add_subcommand("create", "Makes a patch that turns ORIGINAL into MODIFIED.");
+    create->add_option("ORIGINAL", args.image, "The original image")->required();
+    create->add_option("MODIFIED", args.other, "The modified image")->required();
+    addoutput(create, args, "The patch file to write", true);
+    create->add_option("--format", args.format, "ips (default) or bps")->check(CLI::IsMember({"ips", "bps"}));
+    create->add_flag("--no-header", args.noheader,
+                     "Make the patch for the images without their 512-byte copier header (left out of each "
+                     "image that has one)");
+
+    auto* apply = patch->add_subcommand("apply", kPatchApplyAbout);
+    apply->add_option("PATCH", args.patch, "The IPS or BPS patch")->required();
+    addimage(apply, args, "The image to patch (left unchanged unless -o names it)");
+    addoutput(apply, args, "The patched image file to write", true);
+    apply->add_flag("--no-header", args.noheader, "The IPS patch was made for images without the copier header");
+}
+
+int run(const CLI::App& app, const Arguments& args)
+{
+    using namespace icevale::tool;
+    const auto chosen = [&](const char* name) { return app.got_subcommand(name); };
+    if (chosen("info"))
+        return info(args);
+    if (chosen("export"))
+        return exportdata(args);
+    if (chosen("import"))
+        return importdata(args);
+    if (chosen("diff"))
+        return diff(args);
+    const CLI::App* patch = app.get_subcommand("patch");
+    return patch->got_subcommand("create") ? patchcreate(args) : patchapply(args);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app(kAbout, "icevale-tool");
+    app.require_subcommand(1);
+    app.get_formatter()->column_width(28);
+    Arguments args;
+    adddata(app, args);
+    addpatch(app, args);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? icevale::tool::kSuccess : icevale::tool::kUsage;
+    }
+    if (app.got_subcommand("import") && !args.check && args.output.empty()) {
+        std::cerr << "import: -o OUT is required unless --check is given\nRun with --help for more information.\n";
+        return icevale::tool::kUsage;
+    }
+    return run(app, args);
+}

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/colours.h"
+#include "support/fixtures.h"
+#include "support/imageedits.h"
+
+namespace icevale {
+namespace {
+
+using namespace test;
+
+TEST(ColourDigits, DecToBinPadsAndGrowsTheWidthAndBinaryToDecimalReadsItBack)
+{
+    const std::tuple<std::int32_t, std::int16_t, std::string, std::int16_t> cases[] = {
+        {5, 8, "00000101", 8}, {256, 8, "0000000100000000", 16}, {9, 3, "00000001001", 11}, {0, 0, "", 0}};
+    for (auto [value, width, digits, grown] : cases) {
+        EXPECT_EQ(std::tuple(DecToBin(value, width), width, BinaryToDecimal(digits)), std::tuple(digits, grown, value));
+    }
+    // Non-digits count 0, other digits weigh like 1s, a value past 31 bits saturates.
+    const std::pair<std::string, std::int32_t> texts[] = {
+        {"x1", 1}, {"20", 4}, {"1" + std::string(40, '0'), 0x7FFFFFFF}};
+    for (const auto& [text, value] : texts)
+        EXPECT_EQ(BinaryToDecimal(text), value) << text;
+}
+
+// The split as the digit-text recipe spells it out, to check the bit arithmetic against.
+Rgb splitByDigits(std::uint8_t low, std::uint8_t high)
+{
+    std::int16_t w = 8;
+    const std::string l = DecToBin(low, w), h = DecToBin(high, w);
+    return {BinaryToDecimal(l.substr(3, 5)), BinaryToDecimal(h.substr(6, 2) + l.substr(0, 3)),
+            BinaryToDecimal(h.substr(1, 5))};
+}
+
+// Split is checked against the recipe; join then by the round trip, which reaches every
+// colour: the splits of the 32768 words without bit 15 are all distinct.
+TEST(ColourWord, EveryWordSplitsAsTheDigitRecipeDoesAndJoinsBackWithoutBit15)
+{
+    for (int word = 0; word < 0x10000; ++word) {
+        const auto low = static_cast<std::uint8_t>(word & 0xFF);
+        const auto high = static_cast<std::uint8_t>(word >> 8);
+        const Rgb c = splitcolorword(low, high);
+        ASSERT_EQ(c, splitByDigits(low, high)) << word;
+        ASSERT_EQ(joincolorword(c), (ColourBytes{low, static_cast<std::uint8_t>(high & 0x7F)})) << word;
+    }
+    EXPECT_EQ(joincolorword({33, 40, 63}), joincolorword({1, 8, 31}));  // low five bits kept
+    for (int c = 0; c <= 31; ++c) {  // each component paints its own intensity in its own place
+        const std::uint32_t v = c == 0 ? 0 : 8 * c - 1;
+        EXPECT_EQ((std::array{colortoscreen({c, 0, 0}), colortoscreen({0, c, 0}), colortoscreen({0, 0, c})}),
+                  (std::array{v, v << 8, v << 16}));
+    }
+}
+
+TEST(Uniforms, EntriesTileTheAreaAndReadTheSampleWords)
+{
+    std::set<std::size_t> covered;
+    for (int t = 1; t <= kTeams; ++t) {
+        for (const int home : {0, 1}) {
+            const std::size_t entry = home ? homeuniformoffset[t] : awayuniformoffset[t];
+            for (std::size_t i = 0; i < 32; ++i)
+                EXPECT_TRUE(covered.insert(entry + i).second);
+            const auto cells = readuniform(sampleImage().bytes, t, home);
+            ASSERT_TRUE(cells);
+            for (int k = 0; k < kUniformCells; ++k) {
+                const std::uint16_t word = (home ? sampleImage().teams[t].home : sampleImage().teams[t].away)[k];
+                EXPECT_EQ((*cells)[k], splitcolorword(word & 0xFF, word >> 8)) << t << " " << home << " " << k;
+            }
+        }
+    }
+    EXPECT_EQ(std::tuple(covered.size(), *covered.begin(), *covered.rbegin()),
+              std::tuple(56u * 32, 0xB4BD0u, 0xB52CFu));
+    const Bytes cut = slice(sampleImage().bytes, 0, homeuniformoffset[28] + 4 + 21);
+    EXPECT_TRUE(readuniform(cut, 28, 0));
+    EXPECT_FALSE(readuniform(cut, 28, 1) || flipuniformsedit(cut, 28));
+}
+
+TEST(Uniforms, ACellWritesItsWordAndAFlipExchangesTheElevenWordsAsTheyStand)
+{
+    const Bytes& rom = sampleImage().bytes;
+    const std::tuple<int, int, int, std::size_t> cells[] = {
+        {1, 0, 0, 0xB4BD4}, {28, 1, 10, 0xB52C8}, {5, 1, 3, 0xB4FDA}};  // team, home, cell, word
+    for (const auto& [t, home, cell, at] : cells) {
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, {31, 31, 31})), overlaid(rom, at, {0xFF, 0x7F}));
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, {1, 8, 16})), overlaid(rom, at, {0x01, 0x41}));
+        EXPECT_EQ(edited(rom, uniformcelledit(rom, t, home, cell, (*readuniform(rom, t, home))[cell])), rom);
+    }
+    const Bytes marked = overlaid(rom, 0xB4C57, {0x80});  // bit 15 of team 5's away cell 1
+    const Bytes flipped = edited(marked, *flipuniformsedit(marked, 5));
+    Bytes expected = marked;
+    std::swap_ranges(expected.begin() + 0xB4C54, expected.begin() + 0xB4C6A, expected.begin() + 0xB4FD4);
+    EXPECT_EQ(flipped, expected);
+    EXPECT_EQ(flipped[0xB4FD7], 0x80);
+    EXPECT_EQ(edited(flipped, *flipuniformsedit(flipped, 5)), marked);
+}
+
+TEST(BannerColours, FourteenWordsPerTeamKeepingBit15OfUnchangedWords)
+{
+    const Bytes& rom = sampleImage().bytes;
+    for (const auto& [t, at] : {std::pair<int, std::size_t>{2, 0xD7160}, {28, 0xD7720}}) {
+        BannerColours rows{};
+        rows[0] = {31, 31, 31};  // never read or stored
+        ASSERT_TRUE(readbannercolours(rom, t, rows));
+        for (int i = 1; i <= kBannerCells; ++i) {
+            const std::uint16_t word = sampleImage().teams[t].bannercolours[static_cast<std::size_t>(i - 1)];
+            EXPECT_EQ(rows[i], splitcolorword(word & 0xFF, word >> 8));
+        }
+        EXPECT_EQ(rows[0], (Rgb{31, 31, 31}));
+        // A word stored with its colour unchanged keeps bit 15; a changed colour clears it.
+        const Bytes marked = overlaid(rom, at + 27, {static_cast<std::uint8_t>(rom[at + 27] | 0x80)});
+        EXPECT_EQ(edited(marked, bannercoloursedit(marked, t, rows)), marked);
+        rows[14] = {1, 2, 3};
+        EXPECT_EQ(edited(marked, bannercoloursedit(marked, t, rows)), overlaid(rom, at + 26, {0x41, 0x0C}));
+    }
+    BannerColours rows{};
+    EXPECT_FALSE(readbannercolours(slice(rom, 0, banneroffset[5] + 27), 5, rows));
+
+    rows[0] = {4, 4, 4};
+    rows[1] = {28, 5, 31};
+    rows[7] = {3, 0, 6};
+    rows[14] = {9, 9, 9};
+    autocolor(rows);
+    const BannerColours expected = {{{4, 4, 4}, {28, 5, 31}, {29, 6, 31}, {30, 7, 31}, {31, 8, 31}, {31, 9, 31},
+                                     {31, 10, 31}, {3, 0, 6}, {2, 0, 5}, {1, 0, 4}, {0, 0, 3}, {0, 0, 2}, {0, 0, 1},
+                                     {0, 0, 0}, {9, 9, 9}}};
+    EXPECT_EQ(rows, expected);
+    blackout(rows);
+    EXPECT_EQ(rows, (BannerColours{{{4, 4, 4}}}));
+}
+
+}  // namespace
+}  // namespace icevale

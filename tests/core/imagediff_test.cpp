@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "core/colours.h"
+#include "core/imagediff.h"
+#include "core/menudefaults.h"
+#include "core/playoffs.h"
+#include "core/rosters.h"
+#include "support/fixtures.h"
+
+namespace icevale {
+namespace {
+
+Cartridge decoded(const Bytes& bytes)
+{
+    Cartridge cart;
+    cart.RomImage = bytes;
+    EXPECT_EQ(decodeimage(cart), "");
+    return cart;
+}
+
+std::string components(std::uint16_t word)
+{
+    const Rgb c = splitcolorword(static_cast<std::uint8_t>(word & 0xFF), static_cast<std::uint8_t>(word >> 8));
+    return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+}
+
+std::string offset(std::size_t at)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06zX", at);
+    return text;
+}
+
+TEST(ImageDiff, AnImageAgainstItselfHasNoDifference)
+{
+    const Cartridge cart = test::loadedSample();
+    EXPECT_TRUE(diffimages(cart, cart).empty());
+    EXPECT_EQ(difftext(diffimages(cart, cart)), "");
+}
+
+TEST(ImageDiff, KnownEditsAreListedExactlyAndOtherBytesApart)
+{
+    const sample::SampleImage& img = test::sampleImage();
+    Document doc = test::loadedDocument();
+    doc.tables().playername[3][2] = "A. Hult";
+    PlayoffPage page = *readplayoffpage(doc.image(), 0);
+    page[16] = 1;
+    MenuFields fields = *readmenufields(doc.image());
+    fields[4] = static_cast<std::uint8_t>((fields[4] + 1) % 3);
+    for (const Edit& edit : {*rosterrecordsedit(doc.cart(), 2), uniformcelledit(doc.image(), 1, 0, 0, {12, 4, 30}),
+                             playoffpageedit(0, page), menufieldsedit(fields)})
+        ASSERT_TRUE(doc.apply(edit, "edit").ok);
+    const std::size_t freeByte = teamtextoffset[5] - 1, bit15 = banneroffset[1] + 2 * 2 + 1;
+    test::poke(doc, 0x300, {0xAB});
+    test::poke(doc, freeByte, {static_cast<std::uint8_t>(doc.image()[freeByte] ^ 1)});
+    test::poke(doc, bit15, {static_cast<std::uint8_t>(doc.image()[bit15] | 0x80)});
+
+    const std::string periods[] = {"5 Minutes", "10 Minutes", "20 Minutes"};
+    const std::string slot = img.playoffslots[16] < 28 ? img.teams[img.playoffslots[16] + 1].abbrev : "no team";
+    const std::string expected =
+        "ALD away uniform Sleeves: " + components(img.teams[1].away[0]) + " -> 12,4,30\n" +
+        "ALD banner colour 3: " + components(img.teams[1].bannercolours[2]) + " -> " +
+        components(img.teams[1].bannercolours[2]) + " with bit 15 set\n" +
+        "BRK player 3 name: \"" + img.teams[2].players[2].name + "\" -> \"A. Hult\"\n" +
+        "playoff slot 17: " + slot + " -> BRK\n" +
+        "menu default 4: " + periods[img.menudefaults[3]] + " -> " + periods[fields[4]] + "\n" +
+        "other bytes: " + offset(0x300) + ", " + offset(freeByte) + "\n";
+    EXPECT_EQ(difftext(diffimages(decoded(img.bytes), decoded(doc.image()))), expected);
+}
+
+}  // namespace
+}  // namespace icevale

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "core/patching.h"
+#include "support/fixtures.h"
+
+namespace icevale {
+namespace {
+
+Bytes withoutHeader(const Bytes& image) { return Bytes(image.begin() + kCopierHeader, image.end()); }
+
+// The sample image and a copy edited in scattered places, one of them a run.
+std::pair<Bytes, Bytes> editedPair()
+{
+    Bytes original = test::sampleImage().bytes, modified = original;
+    for (std::size_t at : {std::size_t{0x200}, std::size_t{0x1234}, std::size_t{0xE2D00}, modified.size() - 1})
+        modified[at] ^= 0x5A;
+    std::fill_n(modified.begin() + 0x8000, 300, 0xEE);
+    return {original, modified};
+}
+
+TEST(Patching, PatchTurnsTheOriginalIntoTheModifiedWhicheverHeaderEachHas)
+{
+    const auto [original, modified] = editedPair();
+    for (const PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
+        for (const bool noheader : {false, true}) {
+            const PatchResult patch = makepatch(original, modified, format, noheader);
+            ASSERT_TRUE(patch.ok()) << patch.error;
+            for (const bool imageheader : {true, false}) {
+                SCOPED_TRACE(std::string(format == PatchFormat::Ips ? "IPS" : "BPS") + (noheader ? " without" : " with") +
+                             " header, image " + (imageheader ? "with" : "without"));
+                const PatchResult applied =
+                    applypatch(patch.bytes, imageheader ? original : withoutHeader(original), noheader);
+                // A BPS patch made with a header checks that header, which an image without one cannot give.
+                if (format == PatchFormat::Bps && !noheader && !imageheader) {
+                    EXPECT_NE(applied.error.find("CRC-32"), std::string::npos) << applied.error;
+                    continue;
+                }
+                ASSERT_TRUE(applied.ok()) << applied.error;
+                EXPECT_TRUE(applied.bytes == (imageheader ? modified : withoutHeader(modified)));
+            }
+        }
+    }
+}
+
+TEST(Patching, HeaderIsToldBySizeAndBadPatchesAreRefused)
+{
+    EXPECT_TRUE(hascopierheader(0x100200));
+    EXPECT_FALSE(hascopierheader(0x100000));
+    EXPECT_FALSE(hascopierheader(0x100100));
+    const auto [original, modified] = editedPair();
+    const Bytes bps = makepatch(original, modified, PatchFormat::Bps, false).bytes;
+    const Bytes ips = makepatch(original, modified, PatchFormat::Ips, false).bytes;
+    Bytes corrupted = bps, otherSource = original, otherSize = original;
+    corrupted[corrupted.size() / 2] ^= 1;
+    otherSource[0x4000] ^= 1;
+    otherSize.resize(original.size() + 1024);
+    struct Case { const char* name; Bytes patch, image; const char* says; };
+    for (const Case& c : {Case{"wrong source", bps, otherSource, "CRC-32"}, Case{"wrong size", bps, otherSize, "source of"},
+                          Case{"corrupted", corrupted, original, "damaged"},
+                          Case{"truncated BPS", Bytes(bps.begin(), bps.begin() + 40), original, ""},
+                          Case{"truncated IPS", Bytes(ips.begin(), ips.end() - 4), original, ""},
+                          Case{"no patch", Bytes{'P', 'K', 3, 4}, original, "neither"}}) {
+        const PatchResult result = applypatch(c.patch, c.image, false);
+        EXPECT_FALSE(result.ok()) << c.name;
+        EXPECT_NE(result.error.find(c.says), std::string::npos) << c.name << ": " << result.error;
+    }
+}
+
+}  // namespace
+}  // namespace icevale

@@ -1,0 +1,187 @@
+// End-to-end runs of the built icevale-tool: exit status, messages and the files it
+// writes or leaves alone.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "core/playoffs.h"
+#include "support/fixtures.h"
+
+namespace icevale {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class Tool : public ::testing::Test {
+protected:
+    void SetUp() override { test::writeFile(dir.path("s.smc"), test::sampleImage().bytes); }
+
+    std::string path(const std::string& name) const { return dir.path(name).string(); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(dir.path(name)); }
+    Bytes bytes(const std::string& name) const { return test::readFile(dir.path(name)); }
+    std::string text(const std::string& name) const
+    {
+        const Bytes b = bytes(name);
+        return std::string(b.begin(), b.end());
+    }
+    void write(const std::string& name, const std::string& content) const
+    {
+        test::writeFile(dir.path(name), Bytes(content.begin(), content.end()));
+    }
+
+    // Runs the tool in the test's folder; names in `args` are files there.
+    Outcome run(const std::string& args) const
+    {
+        const std::string command = "cd '" + dir.path("").string() + "' && '" + ICEVALE_TOOL_PATH + "' " + args +
+                                    " >stdout.txt 2>stderr.txt";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("stdout.txt"), text("stderr.txt")};
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(Tool, HelpDescribesEachSubcommandAndUsageErrorsExitWith2)
+{
+    struct Case { const char* args; int status; const char* says; };
+    for (const Case& c : {Case{"--help", 0, "patch"}, Case{"info --help", 0, "health"}, Case{"export --help", 0, "0x1A"},
+                          Case{"import --help", 0, "--check"}, Case{"diff --help", 0, "Exit 0"},
+                          Case{"patch create --help", 0, "--no-header"}, Case{"patch apply --help", 0, "modulo 1024"},
+                          Case{"", 2, "subcommand"}, Case{"frobnicate", 2, ""}, Case{"export s.smc --format xml", 2, "xml"},
+                          Case{"import s.smc d.json", 2, "-o"}, Case{"patch apply p.ips", 2, "required"}}) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+        EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << c.args << "\n" << r.out << r.err;
+    }
+}
+
+TEST_F(Tool, InfoListsTeamsAndTheHealthOfEveryArea)
+{
+    Outcome r = run("info s.smc");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("BRK, Brisk, Owls"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("playoffs: ok"), std::string::npos) << r.out;
+    Bytes damaged = test::sampleImage().bytes;
+    damaged[kPlayoffCount] = 200;
+    test::writeFile(dir.path("d.smc"), damaged);
+    r = run("info d.smc --json");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("\"the playoff team count holds 200, past its 29 listed values\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"ok\": false"), std::string::npos);
+}
+
+TEST_F(Tool, ExportThenImportGivesTheSameImageAndLeavesTheInputAlone)
+{
+    test::writeFile(dir.path("r.smc"), sample::makeSampleImage(7).bytes);
+    for (const std::string image : {"s.smc", "r.smc"}) {
+        const Bytes original = bytes(image);
+        for (const std::string format : {"json", "csv"}) {
+            SCOPED_TRACE(image + " " + format);
+            const Outcome exported = run("export " + image + " --format " + format);
+            ASSERT_EQ(exported.status, 0) << exported.err;
+            ASSERT_EQ(run("export " + image + " --format " + format + " -o data").status, 0);
+            EXPECT_EQ(text("data"), exported.out);
+            const Outcome imported = run("import " + image + " data -o out.smc");
+            EXPECT_EQ(imported.status, 0) << imported.err;
+            EXPECT_TRUE(bytes("out.smc") == original);
+            EXPECT_TRUE(bytes(image) == original);
+        }
+    }
+}
+
+TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
+{
+    const std::string json = "{\"format\": \"icevale-export\", \"version\": 1, ";
+    const std::string longname(200, 'x');
+    struct Case { const char* name; std::string data; std::vector<std::string> says; };
+    const std::vector<Case> cases = {
+        {"unknown team", "team,role,name\nXYZ,G,A\n", {"line 2, column 1 (team): no team is \"XYZ\""}},
+        {"unknown team in JSON", json + "\"teams\": [{\"abbreviation\": \"XYZ\"}]}", {"teams[0].abbreviation"}},
+        {"unknown column", "team,role,nmae\nALD,G,A\n", {"line 1, column 3 (nmae): unknown column"}},
+        {"unknown key", json + "\"teams\": [{\"index\": 3, \"nick\": \"A\"}]}", {"teams[0].nick: unknown key"}},
+        {"character outside the set", "team,role,name\nALD,G,\xCE\xA9\n", {"line 2, column 3 (name)", "U+03A9"}},
+        {"number out of range", json + "\"teams\": [{\"index\": 2, \"overall\": 256}]}", {"teams[0].overall"}},
+        {"rating out of range", "team,role,name,speed\nALD,G,A,75\n", {"line 2, column 4 (speed)"}},
+        {"too many goalies", "team,role,name\nALD,G,A\nALD,G,B\nALD,G,C\nALD,G,D\nALD,G,E\nALD,F,F\nALD,D,G\n",
+         {"lines 2-8: ALD: 5 goalies"}},
+        {"too few defencemen", json + "\"teams\": [{\"index\": 4, \"players\": [{\"role\": \"G\"}, {\"role\": \"F\"}]}]}",
+         {"teams[0]: DUN: 0 defencemen"}},
+        {"roster over its bytes", "team,role,name\nALD,G," + longname + "\nALD,F," + longname + "\nALD,D,x\n",
+         {"lines 2-4: ALD: the roster needs", "bytes more than its area holds"}},
+        {"unclosed quote", "team,role,name\nALD,G,\"A\n", {"line 2, column 7: quote is never closed"}},
+        {"wrong column count", "team,role,name\nALD,G\n", {"line 2: 2 fields; the header has 3"}},
+        {"malformed JSON", "{\"format\": ", {"line 1, column 12"}},
+        {"wrong format version", json.substr(0, json.size() - 4) + "2}", {"version: version 2 is not known"}},
+        {"every problem", json + "\"teams\": [{\"index\": 0}, {\"index\": 5, \"overall\": -1}]}",
+         {"teams[0].index", "teams[1].overall", "2 problems"}},
+    };
+    for (const Case& c : cases) {
+        write("data", c.data);
+        const Outcome r = run("import s.smc data -o out.smc");
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err.rfind("data: ", 0), 0u) << c.name << "\n" << r.err;
+        for (const std::string& place : c.says)
+            EXPECT_NE(r.err.find(place), std::string::npos) << c.name << "\n" << r.err;
+        EXPECT_FALSE(exists("out.smc")) << c.name;
+    }
+}
+
+TEST_F(Tool, CheckWritesNothingAndDiffListsTheImportedChange)
+{
+    write("data", "team,role,name\nALD,G,A. Hult\nALD,F,B\nALD,D,C\n");
+    Outcome r = run("import s.smc data --check -o out.smc");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(exists("out.smc"));
+    r = run("diff s.smc s.smc");
+    EXPECT_EQ(std::make_pair(r.status, r.out), std::make_pair(0, std::string()));
+    write("data", "team,role,name,number\nBRK,D,C,7\nBRK,G,A. Hult,31\n#2,F,B,0x1A\n");
+    ASSERT_EQ(run("import s.smc data -o out.smc").status, 0);
+    r = run("diff s.smc out.smc");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("\nBRK player 1 name: \"" + test::sampleImage().teams[2].players[0].name + "\" -> \"A. Hult\"\n"),
+              std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nBRK player 2 number: "), std::string::npos);
+    EXPECT_NE(r.out.find(" -> 0x1A\n"), std::string::npos);
+    EXPECT_NE(run("diff s.smc out.smc --json").out.find("\"equal\": false"), std::string::npos);
+}
+
+TEST_F(Tool, PatchesTurnOneImageIntoTheOtherAndBadPatchesWriteNothing)
+{
+    Bytes modified = test::sampleImage().bytes;
+    modified[0x4000] ^= 0xFF, modified[0xE2D00] ^= 1;
+    test::writeFile(dir.path("m.smc"), modified);
+    test::writeFile(dir.path("bare.smc"), Bytes(modified.begin() + 512, modified.end()));
+    for (const std::string format : {"ips", "bps"}) {
+        SCOPED_TRACE(format);
+        ASSERT_EQ(run("patch create s.smc m.smc -o p --format " + format).status, 0);
+        ASSERT_EQ(run("patch apply p s.smc -o out.smc").status, 0);
+        EXPECT_TRUE(bytes("out.smc") == modified);
+        ASSERT_EQ(run("patch create s.smc m.smc --no-header -o p --format " + format).status, 0);
+        const Outcome r = run("patch apply p s.smc -o out2.smc --no-header");
+        EXPECT_NE(r.err.find("s.smc: the image has a copier header"), std::string::npos) << r.err;
+        EXPECT_TRUE(bytes("out2.smc") == modified);
+        Bytes cut = bytes("p");
+        cut.resize(cut.size() - 5);
+        test::writeFile(dir.path("cut"), cut);
+        EXPECT_EQ(run("patch apply cut s.smc -o out3.smc --no-header").status, 1);
+        EXPECT_FALSE(exists("out3.smc"));
+    }
+    EXPECT_EQ(run("patch apply p m.smc -o out3.smc").status, 1) << "a BPS patch refuses another source";
+    EXPECT_FALSE(exists("out3.smc"));
+}
+
+TEST_F(Tool, AnOutputReplacesALongerFileWhole)
+{
+    test::writeFile(dir.path("out.smc"), Bytes(test::sampleImage().bytes.size() + 4096, 0x55));
+    write("data", "team,role,name\nALD,G,A\nALD,F,B\nALD,D,C\n");
+    ASSERT_EQ(run("import s.smc data -o out.smc").status, 0);
+    EXPECT_EQ(bytes("out.smc").size(), test::sampleImage().bytes.size());
+}
+
+}  // namespace
+}  // namespace icevale
