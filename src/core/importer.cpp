@@ -25,7 +25,6 @@ public:
 
     std::vector<ImportProblem> problems;
     std::vector<Step> steps;
-    const Tables& work() const { return work_; }
 
 private:
     void problem(const std::string& place, const std::string& text) { problems.push_back({place, text}); }
@@ -281,12 +280,14 @@ ImportOutcome importinto(Document& doc, const ImportData& data, bool write)
     ImportOutcome outcome{importer.problems, static_cast<int>(importer.steps.size())};
     if (!outcome.problems.empty() || !write)
         return outcome;
-    const Tables work = importer.work();
     for (const Step& s : importer.steps) {
         if (const auto applied = doc.apply(s.edit, s.name); !applied.ok)
             outcome.problems.push_back({"image", applied.message});
     }
-    doc.tables() = work;
+    // Decoded afresh, the tables hold what the importer's working copy leaves out: the
+    // free bytes of a rewritten roster, the spare bytes counted into the last banner text.
+    if (const std::string why = doc.decode(); !why.empty())
+        outcome.problems.push_back({"image", why});
     return outcome;
 }
 
