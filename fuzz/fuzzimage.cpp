@@ -123,6 +123,26 @@ Bytes& poisonedimage(const ImagePlan& plan)
     return rom;
 }
 
+bool samedecode(const Tables& a, const Tables& b)
+{
+    if (a.teamname != b.teamname || a.teamabbrev != b.teamabbrev || a.teamnick != b.teamnick ||
+        a.teamarena != b.teamarena || a.goaliecount != b.goaliecount || a.forwardcount != b.forwardcount ||
+        a.defensecount != b.defensecount || a.rosterbytesleft != b.rosterbytesleft || a.lineup != b.lineup ||
+        a.bannertextlen != b.bannertextlen)
+        return false;
+    for (int t = 1; t <= kTeams; ++t) {
+        for (int p = 1; p <= std::min(a.playercount(t), kMaxPlayers); ++p) {
+            if (a.playername[p][t] != b.playername[p][t] || a.playernum[p][t] != b.playernum[p][t])
+                return false;
+            for (int q = 1; q <= 7; ++q) {
+                if (a.playerattr[q][p][t] != b.playerattr[q][p][t])
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
 void putchunk(Bytes& input, std::size_t area, std::size_t offset, std::span<const std::uint8_t> bytes)
 {
     for (std::size_t done = 0; done < bytes.size(); done += 255) {

@@ -17,8 +17,7 @@
 #include <span>
 #include <vector>
 
-#include "core/imagebytes.h"
-#include "core/locations.h"
+#include "core/cartridge.h"
 #include "fuzzinput.h"
 
 namespace icevale::fuzz {
@@ -102,6 +101,11 @@ private:
     Bytes& borrower_;
     Bytes& kept_;
 };
+
+// Whether two sets of tables hold the same decoded image: texts, counts, free bytes,
+// players 1..n of every team, line-ups and banner text lengths (slots past a roster keep
+// whatever they held before, so they are not compared).
+bool samedecode(const Tables& a, const Tables& b);
 
 // Chunks for the seed corpus: bytes written into an area from an offset (split as
 // needed), a cut, and the chunks that copy every area of an image.

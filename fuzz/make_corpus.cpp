@@ -8,14 +8,20 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "core/bps.h"
+#include "core/exchange.h"
 #include "core/ips.h"
+#include "core/romfile.h"
+#include "core/rostercsv.h"
 #include "fuzzimage.h"
 #include "tools/sampleimage.h"
 
 namespace {
 
 using icevale::Bytes;
+using icevale::Cartridge;
 namespace fz = icevale::fuzz;
 
 constexpr std::uint32_t kSeeds = 24;  // of random sample images for banner tables
@@ -154,6 +160,63 @@ void csvinputs(Corpus& corpus)
     }
 }
 
+Cartridge decodedimage(int k)
+{
+    Cartridge cart;
+    cart.RomImage = fz::baseimage(k);
+    if (!icevale::decodeimage(cart).empty())
+        throw std::runtime_error("base image " + std::to_string(k) + " does not decode");
+    return cart;
+}
+
+Bytes importinput(std::uint8_t base, std::string_view file)
+{
+    Bytes input = {0, base};
+    input.insert(input.end(), file.begin(), file.end());
+    return input;
+}
+
+// Round trips of a few base images, and parts of the fixed image's export: the menu
+// names, the season, single teams, and a change as a person would write it.
+void exchangeinputs(Corpus& corpus)
+{
+    using Json = nlohmann::ordered_json;
+    for (const std::uint8_t k : {0, 3, 7, 12})
+        corpus.add({1, k});
+    const Json whole = Json::parse(icevale::exportjson(decodedimage(0)));
+    const auto part = [&](const char* key, const Json& value) {
+        Json doc = {{"format", whole["format"]}, {"version", whole["version"]}};
+        doc[key] = value;
+        return doc.dump();
+    };
+    corpus.add(importinput(0, part("menu_names", whole["menu_names"])));
+    corpus.add(importinput(0, part("season", whole["season"])));
+    for (const std::size_t t : {0, 1, 14, 27})
+        corpus.add(importinput(static_cast<std::uint8_t>(t), part("teams", Json::array({whole["teams"][t]}))));
+    corpus.add(importinput(0, R"({"format": "icevale-export", "version": 1, "teams": [{"abbreviation": "CAL",)"
+                              R"( "overall": 90, "uniforms": {"home": {"socks": [31, 31, 31]}}}]})"));
+}
+
+// Round trips of a few base images, the fixed image's whole roster CSV and runs of its
+// rows under the header (whole teams and parts of them).
+void rostercsvinputs(Corpus& corpus)
+{
+    for (const std::uint8_t k : {0, 3, 7, 12})
+        corpus.add({1, k});
+    const std::string csv = icevale::exportrostercsv(decodedimage(0));
+    corpus.add(importinput(0, csv));
+    const std::size_t header = csv.find('\n') + 1;
+    for (const std::size_t first : {1, 20, 300}) {
+        std::size_t from = header;
+        for (std::size_t k = 1; k < first; ++k)
+            from = csv.find('\n', from) + 1;
+        std::size_t to = from;
+        for (int k = 0; k < 25; ++k)
+            to = csv.find('\n', to) + 1;
+        corpus.add(importinput(0, csv.substr(0, header) + csv.substr(from, to - from)));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -173,8 +236,10 @@ int main(int argc, char** argv)
         bannerinputs(banner);
         loadinputs(load);
         patchinputs(patch);
-        Corpus csv(folder, "fuzz_csv");
+        Corpus csv(folder, "fuzz_csv"), exchange(folder, "fuzz_exchange"), rostercsv(folder, "fuzz_rostercsv");
         csvinputs(csv);
+        exchangeinputs(exchange);
+        rostercsvinputs(rostercsv);
     } catch (const std::exception& e) {
         std::cerr << "make-corpus: " << e.what() << "\n";
         return 1;
