@@ -253,13 +253,15 @@ void Importer::season(const SeasonInput& in)
             page[i] = in.playoffslots[static_cast<std::size_t>(g * kPlayoffPageSlots + i)].value_or(page[i]);
         step(playoffpageedit(g, page), "Playoff page " + std::to_string(g));
     }
-    if (in.playoffcount)
+    // The count is written with its copy, so a copy that disagrees with the count read is
+    // left alone unless the count itself changes.
+    if (in.playoffcount && in.playoffcount != readplayoffcount(rom_))
         step(playoffcountedit(*in.playoffcount), "Playoff team count");
     MenuFields fields = readmenufields(rom_).value_or(MenuFields{});
     for (int f = 1; f <= kMenuFields; ++f)
         fields[f] = in.menufields[f].value_or(fields[f]);
     step(menufieldsedit(fields), "Menu defaults");
-    if (in.selectableteams)
+    if (in.selectableteams && in.selectableteams != readselectableteams(rom_))
         step(selectableteamsedit(*in.selectableteams), "Selectable team count");
 }
 
