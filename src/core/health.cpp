@@ -22,8 +22,6 @@ void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     if (g < 1 || f < 1 || d < 1 || cart.playercount(t) > kMaxPlayers)
         problem(std::to_string(g) + " goalies, " + std::to_string(f) + " forwards and " + std::to_string(d) +
                 " defencemen is not a possible roster");
-    if (const int p = shortplayerrecord(cart, cart.RomImage, t); p > 0)
-        problem("the record of player " + std::to_string(p) + " has a length byte below 2");
     if (cart.rosterbytesleft[t] < 0) {
         problem("the roster runs " + std::to_string(-cart.rosterbytesleft[t]) + " bytes past its area");
         return;
@@ -32,6 +30,9 @@ void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     const auto terminator = readspan(cart.RomImage, end, 2);
     if (!terminator || (*terminator)[0] != 0x02 || (*terminator)[1] != 0x00)
         problem("the roster is not closed by the bytes 02 00");
+    // Last: the records of a roster gone astray take their length bytes from anywhere.
+    if (const int p = shortplayerrecord(cart, cart.RomImage, t); p > 0)
+        problem("the record of player " + std::to_string(p) + " has a length byte below 2");
 }
 
 void checktexts(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
