@@ -62,7 +62,7 @@ std::int64_t bannertextstart(const Tables& tables, int t)
 {
     std::int64_t start = kBannerTextArea;
     for (int u = 1; u < t; ++u)
-        start += tables.bannertextlen[u] + 1;
+        start += std::int64_t{tables.bannertextlen[u]} + 1;  // a length may be the largest int32
     return start;
 }
 
@@ -92,7 +92,9 @@ bool bannertablesound(const Bytes& rom)
         std::string text = readbannertext(tables, rom, t);
         if (t == kTeams)
             text.erase(text.find_last_not_of('\0') + 1);  // the spare bytes after the last text
-        if (text.find('\0') != std::string::npos)
+        // Packing writes a 0 after every text, so no other separator would come back.
+        const std::int64_t separator = (t < kTeams ? (*starts)[t + 1] : kAreaEnd) - 1;
+        if (text.find('\0') != std::string::npos || readbyte(rom, static_cast<std::size_t>(separator)) != 0)
             return false;
     }
     return true;

@@ -33,8 +33,9 @@ std::int64_t bannertextstart(const Tables& tables, int t);
 std::optional<TeamTable<std::int64_t>> bannerpointerstarts(const Bytes& rom);
 
 // Whether the table and the texts are what writing them packed gives back unchanged:
-// the table usable, the first text at the area's start, and no text holding a zero
-// byte (which a text box cannot show) before its end.
+// the table usable, the first text at the area's start, every text followed by a zero
+// separator inside the image, and no text holding a zero byte (which a text box cannot
+// show) before its end.
 bool bannertablesound(const Bytes& rom);
 
 // The bytes of team t's text as far as they lie inside the area, from where its pointer

@@ -30,6 +30,9 @@ void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     const auto terminator = readspan(cart.RomImage, end, 2);
     if (!terminator || (*terminator)[0] != 0x02 || (*terminator)[1] != 0x00)
         problem("the roster is not closed by the bytes 02 00");
+    // Last: the records of a roster gone astray take their length bytes from anywhere.
+    if (const int p = shortplayerrecord(cart, cart.RomImage, t); p > 0)
+        problem("the record of player " + std::to_string(p) + " has a length byte below 2");
 }
 
 void checktexts(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
@@ -40,6 +43,9 @@ void checktexts(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     if (left < 0)
         out.push_back({"team texts", t,
                        teamname(cart, t) + ": the texts are " + std::to_string(-left) + " bytes too long for their block"});
+    if (const int k = shorttextrecord(cart.RomImage, t); k > 0)
+        out.push_back({"team texts", t,
+                       teamname(cart, t) + ": text record " + std::to_string(k) + " has a length byte below 2"});
 }
 
 void checklines(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
@@ -92,6 +98,8 @@ std::vector<HealthProblem> healthcheck(const Cartridge& cart)
     const auto names = readmenunames(cart.RomImage);
     if (!names || names->first.size() + names->second.size() > static_cast<std::size_t>(kMenuNamesBudget))
         out.push_back({"menu names", 0, "the menu display names are longer than the 22 characters they share"});
+    if (const int k = shortmenunamerecord(cart.RomImage); k > 0)
+        out.push_back({"menu names", 0, "menu name record " + std::to_string(k) + " has a length byte below 2"});
     if (!bannertablesound(cart.RomImage))
         out.push_back({"banner texts", 0, "the banner text pointer table does not describe the texts packed in their area"});
     for (int t = 1; t <= kTeams; ++t)

@@ -3,8 +3,10 @@
 // the game and the editor expect. Rosters end inside their areas with their terminator
 // and have possible counts (1-4 goalies, at least one forward and one defenceman, at
 // most 25 players); team texts fit their blocks and the menu names their 22 shared
-// characters; the banner pointer table is sound; line-up slots name roster positions;
-// playoff slots, the two team counts and the menu defaults are listed values.
+// characters; every player, team text and menu name record has a length byte of at
+// least 2, so that writing it back unchanged gives the same bytes; the banner pointer
+// table is sound; line-up slots name roster positions; playoff slots, the two team
+// counts and the menu defaults are listed values.
 #include <string>
 #include <vector>
 

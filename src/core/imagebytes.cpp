@@ -14,15 +14,20 @@ std::optional<TextRecord> readrecord(const Bytes& rom, std::size_t pos)
     return record;
 }
 
-void Edit::put(std::size_t pos, std::uint8_t value)
+int firstshortrecord(const Bytes& rom, std::size_t pos, int count, std::size_t gap)
 {
-    // Writers put records byte by byte; continuing the last write is the usual case.
-    if (!writes_.empty() && writes_.back().offset + writes_.back().bytes.size() == pos) {
-        writes_.back().bytes.push_back(value);
-        return;
+    for (int k = 1; k <= count; ++k) {
+        const auto record = readrecord(rom, pos);
+        if (!record)
+            return 0;
+        if (record->next - pos < 2)
+            return k;
+        pos = record->next + gap;
     }
-    writes_.push_back({pos, Bytes{value}});
+    return 0;
 }
+
+void Edit::put(std::size_t pos, std::uint8_t value) { put(pos, std::span<const std::uint8_t>(&value, 1)); }
 
 void Edit::put(std::size_t pos, std::span<const std::uint8_t> values)
 {

@@ -62,6 +62,12 @@ inline std::optional<std::size_t> readrecordinto(const Bytes& rom, std::size_t p
     return pos + length;
 }
 
+// The first (1..count) of `count` records from pos, each followed by `gap` other bytes,
+// whose length byte is 0 or 1, or 0 when there is none before the records end or run
+// past the image. Such a record reads as an empty text but is written back 2 bytes
+// long, which moves everything after it.
+int firstshortrecord(const Bytes& rom, std::size_t pos, int count, std::size_t gap);
+
 // Bytes of the record holding `characters` characters.
 constexpr std::size_t recordsize(std::size_t characters) { return characters + 2; }
 

@@ -81,8 +81,10 @@ void season(detail::Differ& d)
     const MenuNames na = readmenunames(d.a.RomImage).value_or(MenuNames{}),
                     nb = readmenunames(d.b.RomImage).value_or(MenuNames{});
     const std::size_t names = kMenuNamesOffset + 2 * recordsize(0) + kMenuNamesBudget;
-    if (d.compare("menu names", 0, "menu name 1", detail::quoted(na.first), detail::quoted(nb.first)) |
-        d.compare("menu names", 0, "menu name 2", detail::quoted(na.second), detail::quoted(nb.second)))
+    // Both names are compared, so that each change is reported.
+    const bool first = d.compare("menu names", 0, "menu name 1", detail::quoted(na.first), detail::quoted(nb.first));
+    const bool second = d.compare("menu names", 0, "menu name 2", detail::quoted(na.second), detail::quoted(nb.second));
+    if (first || second)
         d.cover(kMenuNamesOffset, std::max({names, kMenuNamesOffset + 4 + na.first.size() + na.second.size(),
                                             kMenuNamesOffset + 4 + nb.first.size() + nb.second.size()}));
     for (std::size_t i = 0; i < kPlayoffPages * kPlayoffPageSlots; ++i)

@@ -25,7 +25,6 @@ public:
 
     std::vector<ImportProblem> problems;
     std::vector<Step> steps;
-    const Tables& work() const { return work_; }
 
 private:
     void problem(const std::string& place, const std::string& text) { problems.push_back({place, text}); }
@@ -254,13 +253,15 @@ void Importer::season(const SeasonInput& in)
             page[i] = in.playoffslots[static_cast<std::size_t>(g * kPlayoffPageSlots + i)].value_or(page[i]);
         step(playoffpageedit(g, page), "Playoff page " + std::to_string(g));
     }
-    if (in.playoffcount)
+    // The count is written with its copy, so a copy that disagrees with the count read is
+    // left alone unless the count itself changes.
+    if (in.playoffcount && in.playoffcount != readplayoffcount(rom_))
         step(playoffcountedit(*in.playoffcount), "Playoff team count");
     MenuFields fields = readmenufields(rom_).value_or(MenuFields{});
     for (int f = 1; f <= kMenuFields; ++f)
         fields[f] = in.menufields[f].value_or(fields[f]);
     step(menufieldsedit(fields), "Menu defaults");
-    if (in.selectableteams)
+    if (in.selectableteams && in.selectableteams != readselectableteams(rom_))
         step(selectableteamsedit(*in.selectableteams), "Selectable team count");
 }
 
@@ -281,12 +282,14 @@ ImportOutcome importinto(Document& doc, const ImportData& data, bool write)
     ImportOutcome outcome{importer.problems, static_cast<int>(importer.steps.size())};
     if (!outcome.problems.empty() || !write)
         return outcome;
-    const Tables work = importer.work();
     for (const Step& s : importer.steps) {
         if (const auto applied = doc.apply(s.edit, s.name); !applied.ok)
             outcome.problems.push_back({"image", applied.message});
     }
-    doc.tables() = work;
+    // Decoded afresh, the tables hold what the importer's working copy leaves out: the
+    // free bytes of a rewritten roster, the spare bytes counted into the last banner text.
+    if (const std::string why = doc.decode(); !why.empty())
+        outcome.problems.push_back({"image", why});
     return outcome;
 }
 

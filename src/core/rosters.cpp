@@ -1,7 +1,11 @@
 #include "core/rosters.h"
 
+#include <algorithm>
+
 namespace icevale {
 namespace {
+
+constexpr std::size_t kRecordTail = 8;  // the jersey byte and seven attribute bytes
 
 bool rosterfits(const Tables& tables, int t)
 {
@@ -26,13 +30,13 @@ bool readplayers(Tables& tables, const Bytes& rom, int t, std::size_t& pos)
     for (int p = 1; p <= tables.playercount(t); ++p) {
         // A failed read leaves tables that are discarded whole.
         const auto next = readrecordinto(rom, pos, tables.playername[p][t]);
-        const auto rest = next ? readspan(rom, *next, 8) : std::nullopt;
+        const auto rest = next ? readspan(rom, *next, kRecordTail) : std::nullopt;
         if (!rest)
             return false;
         tables.playernum[p][t] = (*rest)[0];
         for (int q = 1; q <= 7; ++q)
             tables.playerattr[q][p][t] = (*rest)[static_cast<std::size_t>(q)];
-        pos = *next + 8;
+        pos = *next + kRecordTail;
     }
     return true;
 }
@@ -65,6 +69,11 @@ std::string readrosters(Tables& tables, const Bytes& rom)
                                                               static_cast<std::int64_t>(pos) - 2);
     }
     return {};
+}
+
+int shortplayerrecord(const Tables& tables, const Bytes& rom, int t)
+{
+    return firstshortrecord(rom, rosteroffset[t], std::min(tables.playercount(t), kMaxPlayers), kRecordTail);
 }
 
 std::int32_t rosterfreebytes(const Tables& tables, int t)

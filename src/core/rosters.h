@@ -28,6 +28,9 @@ int countgoaliemarks(std::uint8_t first, std::uint8_t second);
 // more than 25 players, a roster running past the image's end).
 std::string readrosters(Tables& tables, const Bytes& rom);
 
+// The first of players 1..n of team t whose record's length byte is below 2, or 0.
+int shortplayerrecord(const Tables& tables, const Bytes& rom, int t);
+
 // Free bytes of team t's roster area with the names and counts now in the tables.
 std::int32_t rosterfreebytes(const Tables& tables, int t);
 

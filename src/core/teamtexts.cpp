@@ -42,6 +42,8 @@ int sharedlimit(std::int64_t left, std::int64_t ownlength)
     return static_cast<int>(left >= 0 ? left + ownlength : ownlength);
 }
 
+int shorttextrecord(const Bytes& rom, int t) { return firstshortrecord(rom, teamtextoffset[t], 4, 0); }
+
 std::optional<Edit> teamtextedit(int t, const TeamTexts& texts)
 {
     if (textblockfree(t, characters(texts)) < 0)
@@ -98,6 +100,8 @@ std::optional<MenuNames> readmenunames(const Bytes& rom)
         return std::nullopt;
     return MenuNames{first->text, second->text};
 }
+
+int shortmenunamerecord(const Bytes& rom) { return firstshortrecord(rom, kMenuNamesOffset, 2, 0); }
 
 std::optional<Edit> menunamesedit(const MenuNames& names)
 {

@@ -50,6 +50,9 @@ std::int32_t textblockfree(int t, std::int64_t characters);
 // or only its own length when nothing is left.
 int sharedlimit(std::int64_t left, std::int64_t ownlength);
 
+// The first of team t's four records (1..4) whose length byte is below 2, or 0.
+int shorttextrecord(const Bytes& rom, int t);
+
 // The four records of team t, or nothing when they do not fit its block.
 std::optional<Edit> teamtextedit(int t, const TeamTexts& texts);
 
@@ -62,6 +65,9 @@ std::optional<std::uint8_t> parseoverall(const std::string& text);
 
 // Both names as stored, whatever their lengths; nothing when they run past the image.
 std::optional<MenuNames> readmenunames(const Bytes& rom);
+
+// The first of the two records (1 or 2) whose length byte is below 2, or 0.
+int shortmenunamerecord(const Bytes& rom);
 
 // Both records, or nothing when the names share more than 22 characters.
 std::optional<Edit> menunamesedit(const MenuNames& names);

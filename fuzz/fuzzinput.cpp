@@ -1,0 +1,14 @@
+#include "fuzzinput.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace icevale::fuzz {
+
+void fail(const std::string& property)
+{
+    std::fprintf(stderr, "property failed: %s\n", property.c_str());
+    std::abort();
+}
+
+}  // namespace icevale::fuzz
