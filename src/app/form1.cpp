@@ -16,7 +16,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "app/editorfactory.h"
 #include "app/history.h"
 #include "core/health.h"
 #include "widgets/qtext.h"
@@ -52,8 +51,7 @@ std::string localname(const QString& name) { return QFile::encodeName(name).toSt
 
 }  // namespace
 
-Form1::Form1(QWidget* parent, EditorFactory factory)
-    : QWidget(parent), makeeditor(factory ? std::move(factory) : EditorFactory(createeditor))
+Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -73,15 +71,11 @@ Form1::Form1(QWidget* parent, EditorFactory factory)
     Form_Load();
 }
 
-// The windows and the history refer to the document, which as a member goes before the
-// base class would delete them.
+// The history refers to the document, which as a member goes before the base class
+// would delete the history.
 Form1::~Form1()
 {
     doc.unlisten(listener);
-    for (EditorWindow*& window : editors) {
-        delete window;
-        window = nullptr;
-    }
     delete steps;
 }
 
@@ -210,7 +204,7 @@ bool Form1::openfile(const QString& name)
         return false;
     }
     // The windows close into the image they were showing, which is then replaced.
-    closeeditors();
+    editors.closeall();
     doc.adopt(std::move(next), localname(name));
     steps->clear();
     Label1->setText(name);
@@ -228,15 +222,21 @@ void Form1::Command2_Click()
     const QString name = askfilename(true);
     if (name.isEmpty())
         return;
-    const IoResult result = doc.save(localname(name));
+    if (savefile(localname(name)))
+        setstatus(QStringLiteral("Saved the image to %1.").arg(name));
+}
+
+bool Form1::savefile(const std::string& name)
+{
+    const IoResult result = doc.save(name);
     if (!result.ok) {
         setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
                   QStringLiteral(". Nothing was saved."));
-        return;
+        return false;
     }
     steps->saved();
-    setstatus(QStringLiteral("Saved the image to %1.").arg(name));
     updatetitle();
+    return true;
 }
 
 // Damaged images open, so that they can be mended, but not without a word.
@@ -252,21 +252,12 @@ QString Form1::healthwarning() const
     return warning + QLatin1Char('.');
 }
 
-// The first window that refuses comes forward.
 bool Form1::commiteditors()
 {
-    for (EditorWindow* window : editors) {
-        if (!window || !window->isOpen())
-            continue;
-        const QString why = window->commit();
-        if (!why.isEmpty()) {
-            setstatus(QStringLiteral("%1 could not store its changes, so nothing was done: %2")
-                          .arg(window->windowTitle(), why));
-            window->showEditor();
-            return false;
-        }
-    }
-    return true;
+    const QString refusal = editors.commit();
+    if (!refusal.isEmpty())
+        setstatus(refusal);
+    return refusal.isEmpty();
 }
 
 // Asks before unsaved changes are lost; true when the caller may go on.
@@ -285,33 +276,22 @@ bool Form1::maydiscard()
         return true;
     if (answer != QMessageBox::Save)
         return false;
-    const IoResult result = doc.save(doc.filename());
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
-                  QStringLiteral(". Nothing was saved."));
-        return false;
-    }
-    steps->saved();
-    updatetitle();
-    return true;
+    return savefile(doc.filename());
 }
 
 void Form1::showeditor(int command)
 {
-    auto& window = editors.at(static_cast<std::size_t>(command));
-    if (!window) {
-        window = makeeditor(command, doc, this);
-        if (!window)
-            return;
-        connect(window, &EditorWindow::statusMessage, this, &Form1::setstatus);
+    EditorWindow* window = editors.get(command, [this](EditorWindow* made) {
+        connect(made, &EditorWindow::statusMessage, this, &Form1::setstatus);
         // A window's controls change by the hundred when it shows another team; the
         // first change starts the timer, the others find it started.
-        connect(window, &EditorWindow::edited, titletimer, [this] {
+        connect(made, &EditorWindow::edited, titletimer, [this] {
             if (!titletimer->isActive())
                 titletimer->start();
         });
-    }
-    window->showEditor();
+    });
+    if (window)
+        window->showEditor();
 }
 
 void Form1::undo()
@@ -335,22 +315,11 @@ void Form1::afterstep(const QString& verb, const QString& name)
         return;
     }
     const std::string problem = doc.decode();
-    for (EditorWindow* window : editors) {
-        if (window && window->isOpen())
-            window->refresh();
-    }
+    editors.refresh();
     setstatus(problem.empty() ? QStringLiteral("%1: %2").arg(verb, name)
                               : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
                                     .arg(verb, name, QString::fromStdString(problem)));
     updatetitle();
-}
-
-void Form1::closeeditors()
-{
-    for (EditorWindow* window : editors) {
-        if (window && window->isOpen())
-            window->close();
-    }
 }
 
 void Form1::updatetitle()
@@ -361,10 +330,7 @@ void Form1::updatetitle()
     }
     const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
     setWindowTitle(kCaption + QStringLiteral(" - ") + file + QStringLiteral("[*]"));
-    bool pending = false;
-    for (const EditorWindow* window : editors)
-        pending = pending || (window && window->isOpen() && window->haspending());
-    setWindowModified(doc.modified() || pending);
+    setWindowModified(doc.modified() || editors.haspending());
 }
 
 // The window grows to show the whole message, however many lines it takes.
@@ -405,7 +371,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    closeeditors();
+    editors.closeall();
     event->accept();
 }
 

@@ -5,8 +5,8 @@
 // changes are only lost when the user says so.
 #include <QWidget>
 #include <array>
-#include <functional>
 
+#include "app/editorwindows.h"
 #include "core/document.h"
 
 class QFileDialog;
@@ -22,16 +22,13 @@ class History;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    using EditorFactory = std::function<EditorWindow*(int command, Document&, QWidget* parent)>;
-
-    // The factory makes the editor windows; tests may pass their own.
-    explicit Form1(QWidget* parent = nullptr, EditorFactory factory = {});
+    explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
     Document& document() { return doc; }
     History& history() { return *steps; }
     // The editor window of button `command` (3..10) if it has been created.
-    EditorWindow* editor(int command) const { return editors.at(static_cast<std::size_t>(command)); }
+    EditorWindow* editor(int command) const { return editors.at(command); }
 
     void Command1_Click();  // "Open Rom"
     void Command2_Click();  // "Save Rom"
@@ -60,15 +57,14 @@ private:
     QString askfilename(bool save);
     bool maydiscard();
     QString healthwarning() const;
-    void closeeditors();
+    bool savefile(const std::string& name);
     void afterstep(const QString& verb, const QString& name);
     void updatetitle();
     void setstatus(const QString& text);
 
     Document doc;
     History* steps = nullptr;
-    EditorFactory makeeditor;
-    std::array<EditorWindow*, 11> editors{};
+    EditorWindows editors{doc, this};
     std::array<QPushButton*, 11> commands{};
     QLabel* Label1 = nullptr;
     QLabel* StatusLine = nullptr;

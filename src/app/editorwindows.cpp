@@ -1,0 +1,63 @@
+#include "app/editorwindows.h"
+
+#include "app/editorfactory.h"
+#include "windows/editorwindow.h"
+
+namespace icevale {
+
+EditorWindows::~EditorWindows()
+{
+    for (EditorWindow*& window : windows) {
+        delete window;
+        window = nullptr;
+    }
+}
+
+EditorWindow* EditorWindows::create(int command)
+{
+    auto& window = windows.at(static_cast<std::size_t>(command));
+    window = createeditor(command, doc, parent);
+    return window;
+}
+
+// The first window that refuses stops the round, so nothing after it is stored either.
+QString EditorWindows::commit()
+{
+    for (EditorWindow* window : windows) {
+        if (!window || !window->isOpen())
+            continue;
+        const QString why = window->commit();
+        if (!why.isEmpty()) {
+            window->showEditor();
+            return QStringLiteral("%1 could not store its changes, so nothing was done: %2").arg(window->windowTitle(), why);
+        }
+    }
+    return {};
+}
+
+void EditorWindows::refresh()
+{
+    for (EditorWindow* window : windows) {
+        if (window && window->isOpen())
+            window->refresh();
+    }
+}
+
+void EditorWindows::closeall()
+{
+    for (EditorWindow* window : windows) {
+        if (window && window->isOpen())
+            window->close();
+    }
+}
+
+bool EditorWindows::haspending() const
+{
+    for (const EditorWindow* window : windows) {
+        if (window && window->isOpen() && window->haspending())
+            return true;
+    }
+    return false;
+}
+
+}  // namespace icevale
