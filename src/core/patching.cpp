@@ -121,8 +121,8 @@ PatchResult applypatch(const Bytes& patch, const Bytes& image, bool ipsnoheader)
         return result;
     }
     result.notes.push_back("applied as if 512 zero bytes stood before the image, left out again afterwards");
-    Bytes full(kCopierHeader, 0);
-    full.insert(full.end(), image.begin(), image.end());
+    Bytes full(kCopierHeader + image.size(), 0);
+    std::copy(image.begin(), image.end(), full.begin() + kCopierHeader);
     result = run(patch, full, result);
     if (result.ok() && result.bytes.size() < kCopierHeader)
         result.error = "the patched image is shorter than a copier header";
