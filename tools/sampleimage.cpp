@@ -57,7 +57,12 @@ std::uint16_t colourword(Rng& rng) { return static_cast<std::uint16_t>(rng.next(
 Player makeplayer(Rng& rng, int number, bool goalie)
 {
     Player p;
-    p.name = std::string(kInitials[rng.below(16)]) + ". " + kFirstPart[rng.below(16)] + kLastPart[rng.below(8)];
+    // One draw per statement, as the order of operands is the compiler's; this order
+    // keeps the fixed image as it was first made.
+    const char* last = kLastPart[rng.below(8)];
+    const char* first = kFirstPart[rng.below(16)];
+    const char* initial = kInitials[rng.below(16)];
+    p.name = std::string(initial) + ". " + first + last;
     p.number = bcd(number);
     for (int q = 1; q <= 7; ++q) {
         const int high = q == 1 ? rng.below(16) : rng.below(7);

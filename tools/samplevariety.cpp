@@ -80,8 +80,10 @@ std::vector<int> namelengths(Rng& rng, int t, int n)
 
 std::uint8_t jerseybyte(Rng& rng)
 {
-    if (!rng.chance(12))
-        return byte(16 * rng.below(10) + rng.below(10));
+    if (!rng.chance(12)) {
+        const int tens = rng.below(10);  // drawn first: the order of operands is the compiler's
+        return byte(16 * tens + rng.below(10));
+    }
     int b = 0;
     do
         b = rng.below(256);
@@ -108,8 +110,10 @@ void chooseroster(Rng& rng, Team& team, int t)
         Player p;
         p.name = randomtext(rng, length);
         p.number = jerseybyte(rng);
-        for (int q = 1; q <= 7; ++q)
-            p.attr[q] = byte(16 * attributenibble(rng, 2 * q - 1) + attributenibble(rng, 2 * q));
+        for (int q = 1; q <= 7; ++q) {
+            const int high = attributenibble(rng, 2 * q - 1);
+            p.attr[q] = byte(16 * high + attributenibble(rng, 2 * q));
+        }
         team.players.push_back(p);
     }
     for (int l = 1; l <= kLines; ++l) {
