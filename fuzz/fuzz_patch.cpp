@@ -50,20 +50,6 @@ void checkapplied(const Result& r)
            "a patch gives an image of at most 16 MiB, or no bytes and a reason");
 }
 
-void putnumber(Bytes& out, std::uint64_t value)
-{
-    for (;;) {
-        const auto low = static_cast<std::uint8_t>(value & 0x7F);
-        value >>= 7;
-        if (value == 0) {
-            out.push_back(low | 0x80);
-            return;
-        }
-        out.push_back(low);
-        --value;
-    }
-}
-
 void putcrc(Bytes& out, std::size_t at, std::uint32_t crc)
 {
     for (std::size_t k = 0; k < 4; ++k)
@@ -73,7 +59,7 @@ void putcrc(Bytes& out, std::size_t at, std::uint32_t crc)
 void applyframedbps(const Bytes& image, std::span<const std::uint8_t> body)
 {
     Bytes patch = {'B', 'P', 'S', '1'};
-    putnumber(patch, image.size());
+    putBpsNumber(patch, image.size());
     patch.insert(patch.end(), body.begin(), body.end());
     const std::size_t footer = patch.size();
     patch.resize(footer + 12);

@@ -40,19 +40,6 @@ void putLittleEndian(Bytes& out, std::uint32_t value)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * k)));
 }
 
-void putNumber(Bytes& out, std::uint64_t value)
-{
-    for (;;) {
-        const auto low = static_cast<std::uint8_t>(value & 0x7F);
-        value >>= 7;
-        if (value == 0) {
-            out.push_back(low | 0x80);
-            return;
-        }
-        out.push_back(low);
-        --value;
-    }
-}
 
 class Encoder {
 public:
@@ -61,9 +48,9 @@ public:
     Bytes run()
     {
         out_.assign(kMagic.begin(), kMagic.end());
-        putNumber(out_, s_.size());
-        putNumber(out_, t_.size());
-        putNumber(out_, 0);
+        putBpsNumber(out_, s_.size());
+        putBpsNumber(out_, t_.size());
+        putBpsNumber(out_, 0);
         for (std::size_t i = 0; i < t_.size();) {
             const std::size_t same = match(i, t_.size());
             if (same >= kMinSourceRead) {
@@ -95,7 +82,7 @@ private:
 
     void action(Action kind, std::size_t length)
     {
-        putNumber(out_, (std::uint64_t{length} - 1) << 2 | kind);
+        putBpsNumber(out_, (std::uint64_t{length} - 1) << 2 | kind);
     }
 
     void targetRead(std::size_t from, std::size_t to)
@@ -119,7 +106,7 @@ private:
                 targetRead(literal, i + 1);
                 action(TargetCopy, j - i - 1);
                 const bool back = i < targetCopyAt_;
-                putNumber(out_, (back ? targetCopyAt_ - i : i - targetCopyAt_) << 1 | back);
+                putBpsNumber(out_, (back ? targetCopyAt_ - i : i - targetCopyAt_) << 1 | back);
                 targetCopyAt_ = j - 1;
                 literal = j;
             }
@@ -279,6 +266,20 @@ BpsResult Decoder::run()
 }
 
 }  // namespace
+
+void putBpsNumber(Bytes& out, std::uint64_t value)
+{
+    for (;;) {
+        const auto low = static_cast<std::uint8_t>(value & 0x7F);
+        value >>= 7;
+        if (value == 0) {
+            out.push_back(low | 0x80);
+            return;
+        }
+        out.push_back(low);
+        --value;
+    }
+}
 
 BpsResult createBpsPatch(const Bytes& source, const Bytes& target)
 {

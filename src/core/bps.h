@@ -23,6 +23,9 @@ struct BpsResult {
     bool ok() const { return error.empty(); }
 };
 
+// Appends value as a patch number (the 7-bit coding above).
+void putBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t value);
+
 // A patch that turns source into target without metadata, written in one pass: bytes that
 // match the source at the same position are read from it, the others are carried in the
 // patch, and runs of one byte are copied from the target itself.
