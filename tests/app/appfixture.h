@@ -78,6 +78,16 @@ protected:
     void SetUp() override
     {
         file = write("in.smc", sampleImage().bytes);
+        // A dialog that a test does not expect would wait for ever: it fails the test
+        // and is closed instead.
+        auto* watchdog = new QTimer(&form);
+        QObject::connect(watchdog, &QTimer::timeout, &form, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "an unanswered dialog: " << modal->objectName().toStdString();
+                modal->close();
+            }
+        });
+        watchdog->start(2000);
         form.show();
         ASSERT_TRUE(form.openfile(file));
     }

@@ -67,6 +67,44 @@ TEST_F(BannerTextWindow, AFullAreaAcceptsNothingUntilBytesAreFreed)
     checkImage({bannertextsedit(texts).value()});
 }
 
+// Tables that read but that packing cannot have written: every text and pointer one byte
+// further in, and a text holding a zero byte. Shown and closed unchanged they stay as
+// they are; an edit packs the texts as shown.
+TEST_F(BannerTextWindow, TablesPackingCannotWriteStayUntilATextIsEdited)
+{
+    const std::function<void(Bytes&)> damages[] = {
+        [](Bytes& rom) {
+            const auto area = rom.begin() + kBannerTextArea;
+            std::copy_backward(area, area + kBannerTextSize - 1, area + kBannerTextSize);
+            *area = 0;
+            for (std::size_t entry = kBannerPointerTable; entry < kBannerPointerTable + 2 * kTeams; entry += 2) {
+                const int moved = (rom[entry] | rom[entry + 1] << 8) + 1;
+                rom[entry] = static_cast<std::uint8_t>(moved);
+                rom[entry + 1] = static_cast<std::uint8_t>(moved >> 8);
+            }
+        },
+        [this](Bytes& rom) { rom[kBannerTextArea + texts[1].size() + 2] = 0; },
+    };
+    for (const auto& damage : damages) {
+        reopen(damage);
+        window.showEditor();
+        TeamTable<std::string> shown;
+        for (int t = 1; t <= kTeams; ++t)
+            shown[t] = toBytes(box(t)->text());
+        if (&damage == &damages[0]) {
+            EXPECT_EQ(shown, texts);  // read where the pointers point
+        }
+        window.close();
+        EXPECT_TRUE(edits.empty());
+
+        window.showEditor();
+        backspace(box(1), 1);
+        window.close();
+        shown[1].pop_back();
+        checkImage({bannertextsedit(shown).value()});
+    }
+}
+
 // A table that cannot be right is kept unless a text is changed; texts that do not fit
 // are refused with the reason, on commit and on closing, until they are shortened.
 TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
