@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 
 #include "core/bannertexts.h"
 #include "core/lineups.h"
@@ -109,13 +110,13 @@ bool readtail(const std::string& path, std::size_t from, Bytes& tail)
 
 // Fills and flushes the temporary file and renames it over the target; returns why
 // it could not, or an empty text.
-std::string writetemporary(const std::string& target, const std::string& temp, int fd, const Bytes& rom,
-                           const struct stat* old)
+std::string writetemporary(const std::string& target, const std::string& temp, int fd,
+                           std::span<const std::uint8_t> bytes, bool keeptail, const struct stat* old)
 {
     Bytes tail;
-    if (old && !readtail(target, rom.size(), tail))
+    if (old && keeptail && !readtail(target, bytes.size(), tail))
         return "cannot read the existing file: " + lastError();
-    if (!writeAll(fd, rom.data(), rom.size()) || !writeAll(fd, tail.data(), tail.size()))
+    if (!writeAll(fd, bytes.data(), bytes.size()) || !writeAll(fd, tail.data(), tail.size()))
         return "cannot write: " + lastError();
     const mode_t mode = old ? (old->st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
@@ -134,6 +135,33 @@ std::string writetemporary(const std::string& target, const std::string& temp, i
     if (::rename(temp.c_str(), target.c_str()) != 0)
         return "cannot replace the file: " + lastError();
     return {};
+}
+
+IoResult replacefile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
+{
+    std::string target = filename;
+    if (!followlinks(target))
+        return failure(filename, "cannot follow the link: " + lastError());
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode))
+        return failure(filename, "is a folder");
+    if (exists && !S_ISREG(st.st_mode))
+        return failure(filename, "is not a regular file");
+
+    std::string temp = target + ".icevale-XXXXXX";
+    Fd f{::mkstemp(temp.data())};
+    if (f.fd < 0)
+        return failure(filename, "cannot write in the folder \"" + folderof(target) + "\": " + lastError());
+    if (const std::string why = writetemporary(target, temp, f.fd, bytes, keeptail, exists ? &st : nullptr); !why.empty()) {
+        ::unlink(temp.c_str());
+        return failure(filename, why);
+    }
+    // The rename itself reaches the disk with the folder.
+    Fd folder{::open(folderof(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
+    return {true, {}};
 }
 
 }  // namespace
@@ -180,31 +208,12 @@ IoResult loadrom(Cartridge& cart, const std::string& filename)
     return {true, {}};
 }
 
-IoResult saverom(const Bytes& rom, const std::string& filename)
-{
-    std::string target = filename;
-    if (!followlinks(target))
-        return failure(filename, "cannot follow the link: " + lastError());
-    struct stat st {};
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode))
-        return failure(filename, "is a folder, not an image file");
-    if (exists && !S_ISREG(st.st_mode))
-        return failure(filename, "is not a regular file");
 
-    std::string temp = target + ".icevale-XXXXXX";
-    Fd f{::mkstemp(temp.data())};
-    if (f.fd < 0)
-        return failure(filename, "cannot write in the folder \"" + folderof(target) + "\": " + lastError());
-    if (const std::string why = writetemporary(target, temp, f.fd, rom, exists ? &st : nullptr); !why.empty()) {
-        ::unlink(temp.c_str());
-        return failure(filename, why);
-    }
-    // The rename itself reaches the disk with the folder.
-    Fd folder{::open(folderof(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (folder.fd >= 0)
-        ::fsync(folder.fd);
-    return {true, {}};
+IoResult saverom(const Bytes& rom, const std::string& filename) { return replacefile(rom, filename, true); }
+
+IoResult writeoutput(std::string_view bytes, const std::string& filename)
+{
+    return replacefile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, filename, false);
 }
 
 }  // namespace icevale

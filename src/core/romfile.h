@@ -4,8 +4,11 @@
 // in the target's folder and renames it over the target once every byte is written and
 // flushed, so the target is always either the old file or the new one; a longer old
 // file keeps its bytes past the image, the target's permissions are kept, and a
-// symbolic link is saved through (its target is replaced, the link stays).
+// symbolic link is saved through (its target is replaced, the link stays). A target
+// that is not a regular file is refused. The command-line tool writes its outputs the
+// same way.
 #include <string>
+#include <string_view>
 
 #include "core/cartridge.h"
 
@@ -29,5 +32,9 @@ IoResult loadrom(Cartridge& cart, const std::string& filename);
 // Saves `rom` safely to the file (see above). On failure the target is untouched and
 // no temporary file is left behind.
 IoResult saverom(const Bytes& rom, const std::string& filename);
+
+// Writes a file of the command-line tool as saverom writes, except that the file ends up
+// exactly `bytes`: a longer old file's bytes past them are not kept.
+IoResult writeoutput(std::string_view bytes, const std::string& filename);
 
 }  // namespace icevale

@@ -11,7 +11,6 @@
 #include "core/imagediff.h"
 #include "core/imageinfo.h"
 #include "core/importer.h"
-#include "core/outputfile.h"
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/rostercsv.h"
@@ -59,14 +58,8 @@ std::optional<Bytes> readbytes(const std::string& file)
 
 std::string_view asText(const Bytes& bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
 
-// saverom keeps the bytes of a longer old file past the image, as the editor's save must;
-// an output of this tool must be exactly the image, so a longer file is replaced whole.
-IoResult writeimage(const Bytes& image, const std::string& file)
-{
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(file, ec);
-    return !ec && size > image.size() ? writeoutput(asText(image), file) : saverom(image, file);
-}
+// An output of this tool is exactly the image, so a longer old file is replaced whole.
+IoResult writeimage(const Bytes& image, const std::string& file) { return writeoutput(asText(image), file); }
 
 int written(const IoResult& result) { return result.ok ? kSuccess : refuse(result.message); }
 
