@@ -1,31 +1,18 @@
 #include "windows/cachedcombo.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
 #include <QStyleOptionComboBox>
+
+#include "widgets/facecache.h"
 
 namespace icevale {
 namespace {
 
-// Everything a face depends on besides its kind and text, packed so that the cache key
-// is made without formatting.
+// Everything a face depends on besides its text.
 struct FaceKey {
     qint64 palette;
-    std::int32_t width, height, ratio, state, direction, none;
+    std::int32_t kind, width, height, ratio, state, direction, none;
     std::uint32_t font;
 };
-
-QString facekey(QChar kind, const FaceKey& face, const QString& text)
-{
-    static_assert(sizeof(FaceKey) % sizeof(QChar) == 0);
-    QString key = QStringLiteral("icevale-combo:");
-    key.reserve(key.size() + 1 + static_cast<qsizetype>(sizeof face / sizeof(QChar)) + text.size());
-    key.append(kind);
-    key.append(reinterpret_cast<const QChar*>(&face), sizeof face / sizeof(QChar));
-    key.append(text);
-    return key;
-}
 
 }  // namespace
 
@@ -46,24 +33,17 @@ void CachedCombo::paintEvent(QPaintEvent*)
     face.direction = option.direction;
     face.none = none;
     face.font = static_cast<std::uint32_t>(qHash(font()));
-    const QString key = facekey(facekind(), face, text);
-    QPixmap pixmap;
+    face.kind = facekind().unicode();
     if (!option.currentIcon.isNull()) {
         // No list here shows icons; one that does is drawn afresh each time.
         QPainter painter(this);
         paintface(painter, option, text, none);
         return;
     }
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap = QPixmap((QSizeF(size()) * ratio).toSize());
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter facepainter(&pixmap);
+    const QPixmap pixmap = cachedface(facekey(face, text), size(), ratio, [&](QPainter& facepainter) {
         facepainter.setFont(font());
         paintface(facepainter, option, text, none);
-        facepainter.end();
-        QPixmapCache::insert(key, pixmap);
-    }
+    });
     QPainter painter(this);
     painter.drawPixmap(0, 0, pixmap);
 }
