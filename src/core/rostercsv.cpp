@@ -1,5 +1,6 @@
 #include "core/rostercsv.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/csv.h"
@@ -127,6 +128,18 @@ std::string exportrostercsv(const Cartridge& cart)
         }
     }
     return writeCsv(rows);
+}
+
+bool hasrosterheader(std::string_view text)
+{
+    std::string_view line = text.substr(0, text.find('\n'));
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    const CsvResult head = readCsv(line);
+    if (!head.ok() || head.rows.empty())
+        return false;
+    const auto& fields = head.rows.front().fields;
+    return std::any_of(fields.begin(), fields.end(), [](const std::string& f) { return columnof(f) != 0; });
 }
 
 ImportData readrostercsv(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)

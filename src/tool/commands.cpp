@@ -10,7 +10,7 @@
 #include "core/health.h"
 #include "core/imagediff.h"
 #include "core/imageinfo.h"
-#include "core/importer.h"
+#include "core/importtext.h"
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/rostercsv.h"
@@ -69,25 +69,6 @@ void notes(const std::string& file, const std::vector<std::string>& lines)
         std::cerr << file << ": " << line << "\n";
 }
 
-// Every problem of an import, then the verdict; false when there were any.
-bool report(const std::string& file, const std::vector<ImportProblem>& problems)
-{
-    for (const ImportProblem& p : problems)
-        std::cerr << file << ": " << (p.place.empty() ? "" : p.place + ": ") << p.text << "\n";
-    if (!problems.empty())
-        std::cerr << file << ": refused with " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
-                  << "; nothing written\n";
-    return problems.empty();
-}
-
-bool isjson(std::string_view text)
-{
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && text[first] == '{';
-}
-
 }  // namespace
 
 int info(const Arguments& args)
@@ -119,25 +100,20 @@ int importdata(const Arguments& args)
     const auto text = readwhole(args.data);
     if (!cart || !text)
         return kRefused;
-    std::vector<ImportProblem> problems;
-    const ImportData data =
-        isjson(*text) ? readexportjson(*text, *cart, problems) : readrostercsv(*text, *cart, problems);
     Document doc;
     doc.adopt(std::move(*cart), args.image);
-    ImportOutcome outcome;
-    if (problems.empty())
-        outcome = importinto(doc, data, !args.check);
-    problems.insert(problems.end(), outcome.problems.begin(), outcome.problems.end());
-    if (!report(args.data, problems))
+    const ImportReport report = importtext(doc, *text, args.data, !args.check);
+    for (const std::string& line : report.lines)
+        std::cerr << line << "\n";
+    if (!report.ok())
         return kRefused;
-    const std::string summary = std::to_string(outcome.steps) + (outcome.steps == 1 ? " change" : " changes");
     if (args.check) {
-        std::cerr << args.data << ": fits " << args.image << " (" << summary << "); nothing written (--check)\n";
+        std::cerr << args.data << ": fits " << args.image << " (" << report.changes() << "); nothing written (--check)\n";
         return kSuccess;
     }
     const int status = written(writeimage(doc.image(), args.output));
     if (status == kSuccess)
-        std::cerr << args.output << ": written with " << summary << "\n";
+        std::cerr << args.output << ": written with " << report.changes() << "\n";
     return status;
 }
 
