@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/exchangereader.h"
 #include "core/utf8text.h"
@@ -11,6 +12,14 @@ std::string at(const std::string& path, std::string_view key)
 }
 
 std::string at(const std::string& path, std::size_t index) { return path + "[" + std::to_string(index) + "]"; }
+
+// The library's message without its own prefix ("[json.exception.parse_error.101] ").
+std::string jsonmessage(const std::exception& e)
+{
+    const std::string what = e.what();
+    const std::size_t end = what.starts_with("[json.exception.") ? what.find("] ") : std::string::npos;
+    return end == std::string::npos ? what : what.substr(end + 2);
+}
 
 bool JsonReader::object(const Json& v, const std::string& path, const std::vector<std::string_view>& keys)
 {
@@ -114,10 +123,10 @@ void JsonReader::top(const Json& root)
             data.season.menuname2 = text(names["second"], "menu_names.second");
     }
     if (root.contains("season"))
-        season(root["season"], "season");
+        guarded("season", [&] { season(root["season"], "season"); });
     if (root.contains("teams") && array(root["teams"], "teams", 0)) {
         for (std::size_t i = 0; i < root["teams"].size(); ++i)
-            team(root["teams"][i], at("teams", i));
+            guarded(at("teams", i), [&] { team(root["teams"][i], at("teams", i)); });
     }
 }
 
@@ -154,6 +163,13 @@ void JsonReader::team(const Json& v, const std::string& path)
     const auto t = teamof(v, path);
     if (!t)
         return;
+    // Found here as well as by the importer, so that a team given again and again is
+    // refused before its values are read.
+    if (!given_[*t].empty()) {
+        fail(path, teamref(tables_, *t) + " is given twice (also at " + given_[*t] + ")");
+        return;
+    }
+    given_[*t] = path;
     TeamInput in;
     in.team = *t;
     in.place = path;
@@ -173,28 +189,107 @@ void JsonReader::team(const Json& v, const std::string& path)
     if (v.contains("lines"))
         lines(v["lines"], at(path, "lines"), in);
     colours(v, path, in);
-    data.teams.push_back(std::move(in));
+    // An import is used only without problems, so after the first one nothing more is
+    // kept: a flood of refused teams costs time to count, not memory.
+    if (problems_.empty())
+        data.teams.push_back(std::move(in));
 }
 
 }  // namespace icevale::detail
 
 namespace icevale {
+namespace {
+
+// Reads the text once before it becomes a tree, following the JSON path: a key given
+// twice in one object is refused (the tree would silently keep the last value), and a
+// failure of the parser, a number out of range included, is named with the path where
+// it happened instead of leaving the parser by an exception.
+class JsonChecker : public nlohmann::json_sax<Json> {
+public:
+    explicit JsonChecker(std::vector<ImportProblem>& problems) : problems_(problems) {}
+
+    bool null() override { return value(); }
+    bool boolean(bool) override { return value(); }
+    bool number_integer(number_integer_t) override { return value(); }
+    bool number_unsigned(number_unsigned_t) override { return value(); }
+    bool number_float(number_float_t, const string_t&) override { return value(); }
+    bool string(string_t&) override { return value(); }
+    bool binary(binary_t&) override { return value(); }
+    bool start_object(std::size_t) override { return open(false); }
+    bool end_object() override { return close(); }
+    bool start_array(std::size_t) override { return open(true); }
+    bool end_array() override { return close(); }
+    bool key(string_t& name) override
+    {
+        Level& level = levels_.back();
+        level.key = name;
+        if (!level.keys.insert(name).second)
+            problems_.push_back({path(), "the key \"" + name + "\" is given twice in one object"});
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) override
+    {
+        problems_.push_back({path(), detail::jsonmessage(e)});
+        return false;
+    }
+
+private:
+    struct Level {
+        bool array = false;
+        std::size_t index = 0;
+        std::string key;
+        std::unordered_set<std::string> keys;
+    };
+
+    std::string path() const
+    {
+        std::string at;
+        for (const Level& level : levels_)
+            at = level.array ? detail::at(at, level.index) : level.key.empty() ? at : detail::at(at, level.key);
+        return at;
+    }
+    bool value()
+    {
+        if (!levels_.empty() && levels_.back().array)
+            ++levels_.back().index;
+        return true;
+    }
+    bool open(bool array)
+    {
+        levels_.push_back({array, 0, {}, {}});
+        return true;
+    }
+    bool close()
+    {
+        levels_.pop_back();
+        return value();
+    }
+
+    std::vector<Level> levels_;
+    std::vector<ImportProblem>& problems_;
+};
+
+}  // namespace
 
 ImportData readexportjson(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)
 {
-    Json root;
+    const std::size_t before = problems.size();
+    JsonChecker checker(problems);
+    Json::sax_parse(text.begin(), text.end(), &checker);
+    if (problems.size() != before)
+        return {};
     try {
-        root = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& e) {
-        // The library's message names the line and column; its own prefix is left out.
-        const std::string what = e.what();
-        problems.push_back({"", what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2)});
+        const Json root = Json::parse(text.begin(), text.end());
+        detail::JsonReader reader(tables, problems);
+        reader.rename(root);
+        reader.top(root);
+        return std::move(reader.data);
+    } catch (const Json::exception& e) {
+        // The reader checks every value's type before taking it; this is a last guard
+        // that keeps a fault of the reader a refusal.
+        problems.push_back({"", detail::jsonmessage(e)});
         return {};
     }
-    detail::JsonReader reader(tables, problems);
-    reader.rename(root);
-    reader.top(root);
-    return reader.data;
 }
 
 }  // namespace icevale

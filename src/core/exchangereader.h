@@ -13,6 +13,7 @@ namespace icevale::detail {
 
 std::string at(const std::string& path, std::string_view key);
 std::string at(const std::string& path, std::size_t index);
+std::string jsonmessage(const std::exception& e);
 
 class JsonReader {
 public:
@@ -27,6 +28,17 @@ public:
 
 private:
     void fail(const std::string& path, const std::string& text) { problems_.push_back({path, text}); }
+    // Runs one part of the reading; an exception of the JSON library becomes a refusal
+    // at that part's path.
+    template <class Read>
+    void guarded(const std::string& path, Read read)
+    {
+        try {
+            read();
+        } catch (const Json::exception& e) {
+            fail(path, jsonmessage(e));
+        }
+    }
     bool object(const Json& v, const std::string& path, const std::vector<std::string_view>& keys);
     bool array(const Json& v, const std::string& path, std::size_t size);
     std::optional<std::string> text(const Json& v, const std::string& path);
@@ -53,6 +65,7 @@ private:
 
     Tables tables_;
     std::vector<ImportProblem>& problems_;
+    std::array<std::string, kTeams + 1> given_;  // where each team was given first
 };
 
 }  // namespace icevale::detail

@@ -157,13 +157,16 @@ ImportData readrostercsv(std::string_view text, const Tables& tables, std::vecto
     const std::vector<int> columns = readheader(head, problems);
     if (columns.empty())
         return {};
+    const std::size_t before = problems.size();
     std::map<int, TeamInput> teams;
     std::map<int, std::pair<std::size_t, std::size_t>> lines;  // first and last line of each team's rows
     for (std::size_t r = 1; r < csv.rows.size(); ++r) {
         PlayerInput player;
         const CsvRow& row = csv.rows[r];
         const int t = readrow(row, head, columns, RowReader{tables, problems}, player);
-        if (t == 0)
+        // After the first problem the rows are only checked, not kept (the import is
+        // not used), so a flood of refused rows costs no memory.
+        if (t == 0 || problems.size() != before)
             continue;
         auto& [first, last] = lines.try_emplace(t, row.line, row.line).first->second;
         last = row.line;
