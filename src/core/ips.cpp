@@ -241,4 +241,23 @@ IpsResult applyIpsPatch(const Bytes& image, const Bytes& patch)
     return {std::move(out), {}};
 }
 
+IpsReach ipsreach(const Bytes& patch)
+{
+    IpsReach reach;
+    std::size_t pos = kHeader.size();
+    while (hasText(patch, 0, kHeader) && !hasText(patch, pos, kFooter) && patch.size() - pos >= kRecordHeader) {
+        const std::size_t offset = bigEndian(patch, pos, 3), data = pos + kRecordHeader;
+        const bool run = bigEndian(patch, pos + 3, 2) == 0;
+        const std::size_t body = run ? 3 : bigEndian(patch, pos + 3, 2);
+        if (patch.size() - data < body)
+            break;
+        const std::size_t length = run ? bigEndian(patch, data, 2) : body;
+        reach.first = reach.records == 0 ? offset : std::min(reach.first, offset);
+        reach.end = std::max(reach.end, offset + length);
+        ++reach.records;
+        pos = data + body;
+    }
+    return reach;
+}
+
 }  // namespace icevale

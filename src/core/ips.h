@@ -31,4 +31,12 @@ IpsResult createIpsPatch(const std::vector<std::uint8_t>& original,
 IpsResult applyIpsPatch(const std::vector<std::uint8_t>& image,
                         const std::vector<std::uint8_t>& patch);
 
+// The bytes an IPS patch's records write: from the lowest offset `first` to one past the
+// highest written byte `end`; records == 0 when it has none. A malformed patch is read
+// up to where it goes wrong (applying it is refused there).
+struct IpsReach {
+    std::size_t records = 0, first = 0, end = 0;
+};
+IpsReach ipsreach(const std::vector<std::uint8_t>& patch);
+
 }  // namespace icevale

@@ -5,6 +5,7 @@
 
 #include "core/bps.h"
 #include "core/ips.h"
+#include "core/locations.h"
 
 namespace icevale {
 namespace {
@@ -39,15 +40,35 @@ std::string describe(const Bytes& image)
 
 Bytes withoutheader(const Bytes& image) { return Bytes(image.begin() + kCopierHeader, image.end()); }
 
-// Which kind of image the patch is for; nothing, with result.error set, when it fits none.
-std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, bool ipsnoheader, PatchResult& result)
+// Which kind of image an IPS patch is for: as the user says, else the image's own kind
+// (its offsets as they stand); a warning when its records look made for the other kind.
+bool ipskind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchResult& result)
 {
     const bool imageheader = hascopierheader(image.size());
-    if (startswith(patch, "PATCH")) {
-        result.notes.push_back("IPS patches record no image size: taken as made for images " +
-                               headertext(!ipsnoheader) + (ipsnoheader ? " (as asked)" : ""));
-        return !ipsnoheader;
-    }
+    const bool header = kind == IpsKind::AsItStands ? imageheader : kind == IpsKind::Header;
+    result.notes.push_back(kind == IpsKind::AsItStands
+                               ? "IPS patches record no image size: its offsets are applied as they stand"
+                               : "the IPS patch is taken as made for images " + headertext(header) + " (as asked)");
+    // The bytes the records are applied to: the image as it is, after its header, or
+    // behind 512 zero bytes.
+    const std::size_t target = image.size() - (imageheader && !header ? kCopierHeader : 0) +
+                               (!imageheader && header ? kCopierHeader : 0);
+    const IpsReach reach = ipsreach(patch);
+    if (header && reach.records > 0 && reach.first < kCopierHeader)
+        result.warnings.push_back("the IPS patch writes at offset " + std::to_string(reach.first) +
+                                  ", inside the 512-byte copier header: it looks made for images without the header");
+    if (!header && reach.records > 0 && reach.end > target)
+        result.warnings.push_back("the IPS patch writes up to offset " + std::to_string(reach.end) + ", past the end of the " +
+                                  std::to_string(target) + " bytes without the header: it looks made for images with the header");
+    return header;
+}
+
+// Which kind of image the patch is for; nothing, with result.error set, when it fits none.
+std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchResult& result)
+{
+    const bool imageheader = hascopierheader(image.size());
+    if (startswith(patch, "PATCH"))
+        return ipskind(patch, image, kind, result);
     if (!startswith(patch, "BPS1")) {
         result.error = "the patch is neither an IPS patch (\"PATCH\") nor a BPS patch (\"BPS1\")";
         return std::nullopt;
@@ -103,31 +124,42 @@ PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat 
     return result;
 }
 
-PatchResult applypatch(const Bytes& patch, const Bytes& image, bool ipsnoheader)
+PatchResult applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options)
 {
     PatchResult result;
     result.notes.push_back(describe(image));
-    const auto forheader = patchkind(patch, image, ipsnoheader, result);
+    const auto forheader = patchkind(patch, image, options.ipskind, result);
     if (!forheader)
         return result;
     const bool imageheader = hascopierheader(image.size());
-    if (*forheader == imageheader)
-        return run(patch, image, result);
-    if (imageheader) {
+    if (*forheader == imageheader) {
+        result = run(patch, image, result);
+    } else if (imageheader) {
         result.notes.push_back("applied to the image after its copier header, which is kept");
         result = run(patch, withoutheader(image), result);
         if (result.ok())
             result.bytes.insert(result.bytes.begin(), image.begin(), image.begin() + kCopierHeader);
-        return result;
+    } else {
+        result.notes.push_back("applied as if 512 zero bytes stood before the image, left out again afterwards");
+        Bytes full(kCopierHeader + image.size(), 0);
+        std::copy(image.begin(), image.end(), full.begin() + kCopierHeader);
+        result = run(patch, full, result);
+        if (result.ok() && result.bytes.size() < kCopierHeader)
+            result.error = "the patched image is shorter than a copier header";
+        if (result.ok())
+            result.bytes = withoutheader(result.bytes);
     }
-    result.notes.push_back("applied as if 512 zero bytes stood before the image, left out again afterwards");
-    Bytes full(kCopierHeader + image.size(), 0);
-    std::copy(image.begin(), image.end(), full.begin() + kCopierHeader);
-    result = run(patch, full, result);
-    if (result.ok() && result.bytes.size() < kCopierHeader)
-        result.error = "the patched image is shorter than a copier header";
-    if (result.ok())
-        result.bytes = withoutheader(result.bytes);
+    // The editor opens an image of kMinImageSize bytes or more; one without the header
+    // needs the header's 512 bytes less.
+    const bool resultheader = hascopierheader(result.bytes.size());
+    const std::size_t shortest = kMinImageSize - (resultheader ? 0 : kCopierHeader);
+    if (result.ok() && !options.allowshort && result.bytes.size() < shortest) {
+        result.error = "the patched image would have " + std::to_string(result.bytes.size()) + " bytes, fewer than the " +
+                       std::to_string(shortest) + " of the shortest image the editor opens" +
+                       (resultheader ? "" : " (without the copier header)");
+        result.bytes.clear();
+        result.tooshort = true;
+    }
     return result;
 }
 

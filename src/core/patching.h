@@ -5,14 +5,19 @@
 // Which kind of image a patch was made for: a BPS patch records its source size, so it is
 // for images with the header when that size is the image's own (with the header) and for
 // images without when it is 512 less (or, for an image without a header, 512 more). An
-// IPS patch records no size at all, so the rule is fixed: an IPS patch is for images with
-// the header, as `makepatch` makes it by default, unless the caller says it is for images
-// without (as `makepatch` makes it with `noheader`).
+// IPS patch records no size at all, so its offsets are applied as they stand, as every
+// IPS patcher applies them, unless the caller says which kind it was made for. When its
+// records look made for the other kind (writing inside the first 512 bytes of an image
+// with the header, or past the end of one without), a warning says so and nothing else
+// changes.
 //
 // A patch for images without the header is applied to the part of an image after its
 // header, which is kept. A patch for images with the header is applied to an image
 // without one as if 512 zero bytes stood before it, which are left out again; a BPS patch
 // then applies only if the original header was 512 zero bytes (its source CRC-32 says).
+//
+// A patched image shorter than the editor can open (kMinImageSize with the header, 512
+// less without) is refused unless the caller asks for it.
 #include <string>
 #include <vector>
 
@@ -27,10 +32,20 @@ bool hascopierheader(std::size_t size);
 enum class PatchFormat { Ips, Bps };
 
 struct PatchResult {
-    Bytes bytes;                     // the patch, or the patched image
-    std::string error;               // why there are no bytes; empty on success
-    std::vector<std::string> notes;  // what was found and decided, for the user
+    Bytes bytes;                       // the patch, or the patched image
+    std::string error;                 // why there are no bytes; empty on success
+    std::vector<std::string> notes;    // what was found and decided, for the user
+    std::vector<std::string> warnings; // what looks wrong but was applied as asked
+    bool tooshort = false;             // refused only for being shorter than the editor opens
     bool ok() const { return error.empty(); }
+};
+
+// The kind of image an IPS patch was made for, as the user says it.
+enum class IpsKind { AsItStands, Header, NoHeader };
+
+struct ApplyOptions {
+    IpsKind ipskind = IpsKind::AsItStands;
+    bool allowshort = false;  // give a result shorter than the editor can open
 };
 
 // The patch turning original into modified; with `noheader` it is made for the images
@@ -38,7 +53,7 @@ struct PatchResult {
 PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader);
 
 // The image with the patch (IPS or BPS, told by its first bytes) applied, by the rules
-// above; `ipsnoheader` says that an IPS patch is for images without the header.
-PatchResult applypatch(const Bytes& patch, const Bytes& image, bool ipsnoheader);
+// above.
+PatchResult applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options = {});
 
 }  // namespace icevale

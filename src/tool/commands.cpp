@@ -1,5 +1,7 @@
 #include "tool/commands.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -63,6 +65,18 @@ IoResult writeimage(const Bytes& image, const std::string& file) { return writeo
 
 int written(const IoResult& result) { return result.ok ? kSuccess : refuse(result.message); }
 
+// Writes `text` to standard output and flushes it; a failed write (a full disk, a closed
+// pipe) is a refusal, as a failed -o is, instead of data lost without a word.
+int printed(const std::string& text, int status)
+{
+    errno = 0;
+    std::cout << text << std::flush;
+    if (std::cout)
+        return status;
+    const int error = errno;
+    return refuse(std::string("standard output: cannot write") + (error != 0 ? std::string(" (") + std::strerror(error) + ")" : ""));
+}
+
 void notes(const std::string& file, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines)
@@ -77,8 +91,8 @@ int info(const Arguments& args)
     if (!cart)
         return kRefused;
     const std::vector<HealthProblem> problems = healthcheck(*cart);
-    std::cout << (args.json ? infojson : infotext)(*cart, problems, args.image);
-    return problems.empty() ? kSuccess : kRefused;
+    return printed((args.json ? infojson : infotext)(*cart, problems, args.image),
+                   problems.empty() ? kSuccess : kRefused);
 }
 
 int exportdata(const Arguments& args)
@@ -87,10 +101,8 @@ int exportdata(const Arguments& args)
     if (!cart)
         return kRefused;
     const std::string text = args.format == "csv" ? exportrostercsv(*cart) : exportjson(*cart);
-    if (args.output.empty()) {
-        std::cout << text;
-        return kSuccess;
-    }
+    if (args.output.empty())
+        return printed(text, kSuccess);
     return written(writeoutput(text, args.output));
 }
 
@@ -123,8 +135,7 @@ int diff(const Arguments& args)
     if (!a || !b)
         return kRefused;
     const ImageDiff differences = diffimages(*a, *b);
-    std::cout << (args.json ? diffjson(differences) : difftext(differences));
-    return differences.empty() ? kSuccess : kRefused;
+    return printed(args.json ? diffjson(differences) : difftext(differences), differences.empty() ? kSuccess : kRefused);
 }
 
 int patchcreate(const Arguments& args)
@@ -145,10 +156,22 @@ int patchapply(const Arguments& args)
     const auto patch = readbytes(args.patch), image = readbytes(args.image);
     if (!patch || !image)
         return kRefused;
-    const PatchResult patched = applypatch(*patch, *image, args.noheader);
+    ApplyOptions options;
+    options.ipskind = args.withheader ? IpsKind::Header : args.noheader ? IpsKind::NoHeader : IpsKind::AsItStands;
+    options.allowshort = args.allowshort;
+    const PatchResult patched = applypatch(*patch, *image, options);
     notes(args.image, patched.notes);
+    for (const std::string& warning : patched.warnings)
+        std::cerr << args.patch << ": warning: " << warning << "\n";
     if (!patched.ok())
-        return refuse(args.patch + ": " + patched.error + "; nothing written");
+        return refuse(args.patch + ": " + patched.error + "; nothing written" +
+                      (patched.tooshort ? " (--allow-short writes it all the same)" : ""));
+    if (!patched.warnings.empty())
+        std::cerr << args.patch << ": applied all the same"
+                  << (options.ipskind == IpsKind::AsItStands
+                          ? "; --with-header or --no-header says which kind of image an IPS patch was made for"
+                          : "")
+                  << "\n";
     return written(writeimage(patched.bytes, args.output));
 }
 

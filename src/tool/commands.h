@@ -14,7 +14,9 @@ struct Arguments {
     std::string image, data, output, format, other, patch;
     bool json = false;
     bool check = false;
-    bool noheader = false;
+    bool noheader = false;    // patch create: for images without the header; patch apply: the IPS patch was made so
+    bool withheader = false;  // patch apply: the IPS patch was made for images with the header
+    bool allowshort = false;  // patch apply: write a result shorter than the editor opens
 };
 
 int info(const Arguments& args);

@@ -1,5 +1,7 @@
 // icevale-tool: the editor's data work from the command line, without a display.
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
 
 #include "tool/commands.h"
 
@@ -30,10 +32,12 @@ constexpr const char* kImportAbout =
 constexpr const char* kPatchApplyAbout =
     "Applies an IPS or BPS patch to IMAGE, with or without its copier header (it has one when its size\n"
     "modulo 1024 is 512). A BPS patch records its source size, which tells whether it was made for images\n"
-    "with or without the header. An IPS patch records nothing: it is taken as made for images with the\n"
-    "header unless --no-header says it was made without (as 'patch create --no-header' makes it). A\n"
-    "patch for the other kind of image is applied to the part after the header (which is kept), or to the\n"
-    "image behind 512 zero bytes (left out again).";
+    "with or without the header. An IPS patch records nothing: its offsets are applied as they stand,\n"
+    "unless --with-header or --no-header says which kind of image it was made for (as 'patch create\n"
+    "--no-header' makes it); a warning says when its records look made for the other kind. A patch for the\n"
+    "other kind of image is applied to the part after the header (which is kept), or to the image behind\n"
+    "512 zero bytes (left out again). A result shorter than the editor opens is refused unless\n"
+    "--allow-short is given.";
 
 void addimage(CLI::App* command, Arguments& args, const char* about)
 {
@@ -90,7 +94,12 @@ void addpatch(CLI::App& app, Arguments& args)
     apply->add_option("PATCH", args.patch, "The IPS or BPS patch")->required();
     addimage(apply, args, "The image to patch (left unchanged unless -o names it)");
     addoutput(apply, args, "The patched image file to write", true);
-    apply->add_flag("--no-header", args.noheader, "The IPS patch was made for images without the copier header");
+    auto* without = apply->add_flag("--no-header", args.noheader,
+                                    "The IPS patch was made for images without the copier header");
+    apply->add_flag("--with-header", args.withheader, "The IPS patch was made for images with the copier header")
+        ->excludes(without);
+    apply->add_flag("--allow-short", args.allowshort,
+                    "Write the result even when it is shorter than an image the editor opens (0xEAED6 bytes)");
 }
 
 int run(const CLI::App& app, const Arguments& args)
@@ -128,5 +137,14 @@ int main(int argc, char** argv)
         std::cerr << "import: -o OUT is required unless --check is given\nRun with --help for more information.\n";
         return icevale::tool::kUsage;
     }
-    return run(app, args);
+    // Anything unexpected (memory running out, a fault of the tool) ends with a message
+    // and the refusal status, never with an abort.
+    try {
+        return run(app, args);
+    } catch (const std::exception& e) {
+        std::cerr << "icevale-tool: stopped by an unexpected error: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "icevale-tool: stopped by an unexpected error\n";
+    }
+    return icevale::tool::kRefused;
 }

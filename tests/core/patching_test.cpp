@@ -26,8 +26,8 @@ TEST(Patching, PatchTurnsTheOriginalIntoTheModifiedWhicheverHeaderEachHas)
             for (const bool imageheader : {true, false}) {
                 SCOPED_TRACE(std::string(format == PatchFormat::Ips ? "IPS" : "BPS") + (noheader ? " without" : " with") +
                              " header, image " + (imageheader ? "with" : "without"));
-                const PatchResult applied =
-                    applypatch(patch.bytes, imageheader ? original : withoutHeader(original), noheader);
+                const ApplyOptions kind{format == PatchFormat::Ips && noheader ? IpsKind::NoHeader : IpsKind::Header};
+                const PatchResult applied = applypatch(patch.bytes, imageheader ? original : withoutHeader(original), kind);
                 // A BPS patch made with a header checks that header, which an image without one cannot give.
                 if (format == PatchFormat::Bps && !noheader && !imageheader) {
                     EXPECT_NE(applied.error.find("CRC-32"), std::string::npos) << applied.error;
@@ -54,7 +54,7 @@ TEST(Patching, HeaderIsToldBySizeAndBadPatchesAreRefused)
     for (const Case& c : {Case{"wrong size", bps, otherSize, "source of"}, Case{"corrupted", corrupted, original, "damaged"},
                           Case{"truncated", Bytes(bps.begin(), bps.begin() + 5), original, "cut short"},
                           Case{"no patch", Bytes{'P', 'K', 3, 4}, original, "neither"}}) {
-        const PatchResult result = applypatch(c.patch, c.image, false);
+        const PatchResult result = applypatch(c.patch, c.image);
         EXPECT_FALSE(result.ok()) << c.name;
         EXPECT_NE(result.error.find(c.says), std::string::npos) << c.name << ": " << result.error;
     }
