@@ -26,8 +26,10 @@ constexpr const char* kImportAbout =
     "Applies a JSON export (any part of one: absent values stay as they are; a team is found by its\n"
     "\"index\", else by its \"abbreviation\") or a roster CSV (each team with rows gets exactly those\n"
     "players, goalies, forwards, defencemen in that order; other teams stay) to IMAGE and writes the\n"
-    "result to OUT. The kind is told by the content (JSON starts with '{'). Every value is checked first\n"
-    "and every problem reported; nothing is written while there is one.";
+    "result to OUT. The kind is told by the content (JSON starts with '{', a roster CSV's first row names\n"
+    "its columns); anything else is refused. A key given twice in one JSON object is refused. Every value\n"
+    "is checked first and the first 50 problems are reported, then how many more there are; nothing is\n"
+    "written while there is one.";
 
 constexpr const char* kPatchApplyAbout =
     "Applies an IPS or BPS patch to IMAGE, with or without its copier header (it has one when its size\n"
