@@ -245,17 +245,18 @@ TEST_F(Tool, AmbiguousUnreadableOrHugeInputIsRefusedWithItsPlace)
             EXPECT_NE(r.err.find("data: refused with 1 problem; nothing written"), std::string::npos) << r.err;
         }
     }
-    // One team named 300000 times in JSON, and as many CSV rows of an unknown role.
+    // One team named 100000 times in JSON, and as many CSV rows of an unknown role: the time
+    // bound is loose (sanitizer builds) but catches work that grows with the square.
     std::string teams = json + "\"teams\": [{\"index\": 1}", rows = "team,role\n";
-    for (int i = 1; i < 300000; ++i)
+    for (int i = 1; i < 100000; ++i)
         teams += ", {\"index\": 1}", rows += "ALD,X\n";
     for (const std::string& data : {teams + "]}", rows}) {
         write("data", data);
         const auto start = std::chrono::steady_clock::now();
         const Outcome r = run("import s.smc data -o out.smc");
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 52);
-        EXPECT_NE(r.err.find("data: ... and 299949 more problems not shown\ndata: refused with 299999 problems"),
+        EXPECT_NE(r.err.find("data: ... and 99949 more problems not shown\ndata: refused with 99999 problems"),
                   std::string::npos) << r.err.substr(0, 300);
     }
     EXPECT_FALSE(exists("out.smc"));
