@@ -37,8 +37,9 @@ TEST(MainWindow, StartsWithOnlyOpenRomAndACancelledOrFailedFirstOpenEnablesNothi
     EXPECT_EQ(child<QLabel>(&form, QStringLiteral("Label3"))->text(), QStringLiteral("Icevale"));
     writeFile(dir.path("short.smc"), Bytes(10, 0));
     for (const QString& path : {QString(), QString::fromStdString(dir.path("short.smc").string())}) {
-        answerFileDialog(&form, path);  // cancelled, then a file too short
+        const auto answer = answerFileDialog(path);  // cancelled, then a file too short
         click(child<QPushButton>(&form, QStringLiteral("Command1")));
+        EXPECT_TRUE(answer->answered());
         EXPECT_EQ(enabled(form), std::vector<bool>({true, false, false, false, false, false, false, false, false, false}));
         EXPECT_EQ(label1(form), QString());
         EXPECT_FALSE(form.document().loaded());
@@ -47,18 +48,22 @@ TEST(MainWindow, StartsWithOnlyOpenRomAndACancelledOrFailedFirstOpenEnablesNothi
 
 TEST_F(OpenedForm, OpenEnablesEverythingSaveProposesTheFileOpenedAndAFailedSaveSaysSo)
 {
-    answerFileDialog(&form, file);
-    click(child<QPushButton>(&form, QStringLiteral("Command1")));
+    {
+        const auto answer = answerFileDialog(file);
+        click(child<QPushButton>(&form, QStringLiteral("Command1")));
+    }
     EXPECT_EQ(enabled(form), std::vector<bool>(10, true));
     EXPECT_EQ(label1(form), file);
     QStringList proposed, filters;
-    QTimer::singleShot(0, &form, [&] {
-        auto* dialog = child<QFileDialog>(&form, QStringLiteral("CommonDialog1"));
-        proposed = dialog->selectedFiles();
-        filters = dialog->nameFilters();
-        dialog->reject();
-    });
-    click(child<QPushButton>(&form, QStringLiteral("Command2")));
+    {
+        const ModalAnswer look(QStringLiteral("CommonDialog1"), [&](QWidget* modal) {
+            auto* dialog = static_cast<QFileDialog*>(modal);
+            proposed = dialog->selectedFiles();
+            filters = dialog->nameFilters();
+            dialog->reject();
+        });
+        click(child<QPushButton>(&form, QStringLiteral("Command2")));
+    }
     EXPECT_EQ(filters, QStringList{QStringLiteral("SNES Icevale Files (*.smc)")});
     EXPECT_EQ(proposed, QStringList{file});
     save(QStringLiteral("/dev/full"));
@@ -127,10 +132,11 @@ TEST_F(OpenedForm, ARefusedCommitSavesNothingAndSaysWhy)
 TEST_F(OpenedForm, AskingBeforeLosingWork)
 {
     const QString other = write("other.smc", Bytes(sampleImage().bytes));
-    bool asked = false;
-    answerQuestion(&form, QMessageBox::Cancel, asked);
-    form.close();
-    EXPECT_FALSE(asked);  // nothing changed: no question
+    {
+        const auto answer = answerQuestion(QMessageBox::Cancel);
+        form.close();
+        EXPECT_FALSE(answer->answered());  // nothing changed: no question
+    }
     EXPECT_FALSE(form.isVisible());
     form.show();
 
@@ -145,12 +151,14 @@ TEST_F(OpenedForm, AskingBeforeLosingWork)
         const Bytes ondisk = readFile(file.toStdString());
         QWidget* menu = open(8);
         pickNext(menu, QStringLiteral("Combo8"));
-        answerQuestion(&form, c.answer, asked);
-        if (c.close)
-            form.close();
-        else
-            form.openfile(other);
-        EXPECT_TRUE(asked);
+        {
+            const auto answer = answerQuestion(c.answer);
+            if (c.close)
+                form.close();
+            else
+                form.openfile(other);
+            EXPECT_TRUE(answer->answered());
+        }
         const bool goneon = c.answer != QMessageBox::Cancel;
         EXPECT_EQ(form.isVisible(), !(c.close && goneon));
         EXPECT_EQ(menu->isVisible(), !goneon);
@@ -158,7 +166,7 @@ TEST_F(OpenedForm, AskingBeforeLosingWork)
         EXPECT_EQ(form.document().filename() == other.toStdString(), !c.close && goneon);
         EXPECT_TRUE(c.close || (image() == sampleImage().bytes) == goneon) << "the window closed into the new image";
         form.show();
-        answerQuestion(&form, QMessageBox::Discard, asked);
+        const auto answer = form.document().modified() ? answerQuestion(QMessageBox::Discard) : nullptr;
         ASSERT_TRUE(form.openfile(file));
     }
 }
