@@ -64,18 +64,20 @@ protected:
     QTimer* watchdog = nullptr;
     QPointer<QWidget> lastmodal;  // the watchdog's last look
     int looks = 0;
+    int lastanswered = 0;
 
     void SetUp() override
     {
         file = write("in.smc", sampleImage().bytes);
         // A dialog that a test does not expect would wait for ever: one still there at
-        // three looks a second apart (an awaited one is answered within milliseconds of
-        // coming) fails the test and is closed.
+        // three looks a second apart with no dialog answered in between (an awaited one is
+        // answered within milliseconds of coming) fails the test and is closed.
         watchdog = new QTimer(&form);
         QObject::connect(watchdog, &QTimer::timeout, &form, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            looks = modal && modal == lastmodal ? looks + 1 : 0;
+            looks = modal && modal == lastmodal && dialogsAnswered == lastanswered ? looks + 1 : 0;
             lastmodal = modal;
+            lastanswered = dialogsAnswered;
             if (modal && looks >= 2) {
                 ADD_FAILURE() << "an unanswered dialog: " << modal->objectName().toStdString();
                 modal->close();

@@ -29,12 +29,6 @@ TEST(MainWindow, StartsWithOnlyOpenRomAndACancelledOrFailedFirstOpenEnablesNothi
     Form1 form;
     form.show();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("SNES Icevale EDITOR"));
-    const char* captions[] = {"Open Rom",   "Save Rom",      "Edit Playoffs", "Edit Teams",         "Edit Players",
-                              "Edit Lines", "Edit Uniforms", "Edit Menu",     "Edit Banner Colors", "Edit Banner Text"};
-    for (int c = 1; c <= 10; ++c)
-        EXPECT_EQ(child<QPushButton>(&form, QStringLiteral("Command%1").arg(c))->text(), QString::fromLatin1(captions[c - 1]));
-    EXPECT_TRUE(child<QLabel>(&form, QStringLiteral("Label2"))->text().contains(QStringLiteral("0.8.1")));
-    EXPECT_EQ(child<QLabel>(&form, QStringLiteral("Label3"))->text(), QStringLiteral("Icevale"));
     writeFile(dir.path("short.smc"), Bytes(10, 0));
     for (const QString& path : {QString(), QString::fromStdString(dir.path("short.smc").string())}) {
         const auto answer = answerFileDialog(path);  // cancelled, then a file too short
@@ -78,7 +72,10 @@ TEST_F(OpenedForm, OneWindowPerButtonBroughtForwardAsItIsAndShownAfreshAfterClos
     const QString typed = name->text();
     EXPECT_EQ(open(4), teams);
     EXPECT_EQ(name->text(), typed);
-    teams->close();  // the close control discards
+    {
+        const auto discard = answerQuestion(QMessageBox::Discard);
+        teams->close();
+    }
     EXPECT_EQ(open(4), teams);
     EXPECT_EQ(name->text().toStdString(), sampleImage().teams[1].name);
 }

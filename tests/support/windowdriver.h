@@ -114,40 +114,33 @@ inline void pressKeys(QWidget* target, const QKeySequence& keys)
 // from there: a poll that looks every few milliseconds, however late the dialog comes,
 // and fails the test when it never comes while it is awaited. Make one just before the
 // action that shows the dialog; it stops waiting when it goes out of scope.
+inline int dialogsAnswered = 0;  // by every ModalAnswer, so a watchdog tells one showing from the next
+
 class ModalAnswer {
 public:
-    ModalAnswer(const QString& name, std::function<void(QWidget*)> answer, int patiencems = 30000)
-        : state(std::make_shared<State>(State{name, std::move(answer), {}, false}))
+    ModalAnswer(const QString& name, std::function<void(QWidget*)> answer)
     {
-        state->since.start();
-        poll.setInterval(5);
-        QObject::connect(&poll, &QTimer::timeout, [this, patiencems] {
+        since.start();
+        QObject::connect(&poll, &QTimer::timeout, [this, name, answer = std::move(answer)] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal->isVisible() && modal->objectName() == state->name) {
+            if (modal && modal->isVisible() && modal->objectName() == name) {
                 poll.stop();
-                state->answered = true;
-                state->answer(modal);
-            } else if (state->since.elapsed() > patiencems) {
+                answered_ = true;
+                ++dialogsAnswered;
+                answer(modal);
+            } else if (since.elapsed() > 30000) {
                 poll.stop();
-                ADD_FAILURE() << "no dialog " << state->name.toStdString() << " came";
+                ADD_FAILURE() << "no dialog " << name.toStdString() << " came";
             }
         });
-        poll.start();
+        poll.start(5);
     }
-    ModalAnswer(const ModalAnswer&) = delete;
-    ModalAnswer& operator=(const ModalAnswer&) = delete;
-
-    bool answered() const { return state->answered; }
+    bool answered() const { return answered_; }
 
 private:
-    struct State {
-        QString name;
-        std::function<void(QWidget*)> answer;
-        QElapsedTimer since;
-        bool answered;
-    };
-    std::shared_ptr<State> state;
     QTimer poll;
+    QElapsedTimer since;
+    bool answered_ = false;
 };
 
 // Answers the next file dialog (objectName CommonDialog1) with `path` typed into its name
