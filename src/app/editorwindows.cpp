@@ -21,15 +21,15 @@ EditorWindow* EditorWindows::create(int command)
 }
 
 // The first window that refuses stops the round, so nothing after it is stored either.
-QString EditorWindows::commit()
+EditorWindows::Refusal EditorWindows::commit()
 {
     for (EditorWindow* window : windows) {
         if (!window || !window->isOpen())
             continue;
-        const QString why = window->commit();
+        QString why = window->commit();
         if (!why.isEmpty()) {
             window->showEditor();
-            return QStringLiteral("%1 could not store its changes, so nothing was done: %2").arg(window->windowTitle(), why);
+            return {window, why};
         }
     }
     return {};

@@ -26,9 +26,14 @@ public:
     template <typename Made>
     EditorWindow* get(int command, Made made);
 
-    // Every open window stores what it holds. On a refusal the refusing window comes
-    // forward and the message names it and its reason; empty when all stored.
-    QString commit();
+    // A window that could not store what it holds, and why.
+    struct Refusal {
+        EditorWindow* window = nullptr;  // none when every window stored
+        QString why;
+    };
+    // Every open window stores what it holds, up to the first that refuses, which
+    // comes forward.
+    Refusal commit();
     void refresh();   // every open window shows the image again
     void closeall();  // every open window closes through its own closing step
     bool haspending() const;

@@ -1,7 +1,9 @@
 #include "app/form1.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -11,15 +13,16 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 #include "app/history.h"
 #include "core/health.h"
 #include "widgets/qtext.h"
 #include "windows/editorwindow.h"
+#include "windows/questionbox.h"
 
 namespace icevale {
 namespace {
@@ -48,6 +51,15 @@ constexpr std::array<ButtonPlace, 10> kButtons = {{
 }};
 
 std::string localname(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// The path a file is opened or saved under, whatever the current folder does later.
+QString absolutepath(const QString& name) { return QFileInfo(name).absoluteFilePath(); }
+
+QString refused(const EditorWindows::Refusal& refusal)
+{
+    return QStringLiteral("%1 could not store its changes, so nothing was done: %2")
+        .arg(refusal.window->windowTitle(), refusal.why);
+}
 
 }  // namespace
 
@@ -140,12 +152,20 @@ void Form1::buildcontrols()
         grid->setColumnMinimumWidth(column, widest);
 }
 
-// Open and save, undo and redo; undo and redo reach every window of the program but
-// leave a focused text box its own undo of the typing in it.
+// Open and save, undo and redo reach every window of the program (a modal dialog keeps
+// them away), but a focused text box keeps its own undo of the typing in it.
 void Form1::buildactions()
 {
-    new QShortcut(QKeySequence::Open, this, this, [this] { commands[1]->click(); });
-    new QShortcut(QKeySequence::Save, this, this, [this] { commands[2]->click(); });
+    auto* openaction = new QAction(QStringLiteral("Open Rom"), this);
+    openaction->setObjectName(QStringLiteral("actionOpen"));
+    openaction->setShortcuts(QKeySequence::Open);
+    openaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(openaction, &QAction::triggered, this, [this] { commands[1]->click(); });
+    auto* saveaction = new QAction(QStringLiteral("Save Rom"), this);
+    saveaction->setObjectName(QStringLiteral("actionSave"));
+    saveaction->setShortcuts(QKeySequence::Save);
+    saveaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(saveaction, &QAction::triggered, this, [this] { commands[2]->click(); });
     auto* undoaction = new QAction(QStringLiteral("Undo"), this);
     undoaction->setObjectName(QStringLiteral("UndoAction"));
     undoaction->setShortcuts(QKeySequence::Undo);
@@ -161,7 +181,7 @@ void Form1::buildactions()
     redoaction->setShortcuts(redokeys);
     redoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(redoaction, &QAction::triggered, this, &Form1::redo);
-    addActions({undoaction, redoaction});
+    addActions({openaction, saveaction, undoaction, redoaction});
     connect(steps->stack(), &QUndoStack::cleanChanged, this, &Form1::updatetitle);
 }
 
@@ -180,10 +200,38 @@ QString Form1::askfilename(bool save)
     // Any name is accepted so that a wrong one is reported in the status line
     // rather than in a message box of the dialog's own.
     CommonDialog1->setFileMode(QFileDialog::AnyFile);
-    if (CommonDialog1->exec() != QDialog::Accepted)
+    const int answer = CommonDialog1->exec();
+    closepopups();
+    if (answer != QDialog::Accepted)
         return {};
+    // A whole path typed into the name box is taken as typed: the dialog's list can hold
+    // a selection of its own, made while it was still reading a folder, which would
+    // otherwise win (and once named a file in another folder).
+    const auto* namebox = CommonDialog1->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (namebox && QFileInfo(namebox->text()).isAbsolute())
+        return namebox->text();
     const QStringList files = CommonDialog1->selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+// A completion list of the name box is a window of its own, which would otherwise stay
+// on screen after the dialog and take the keyboard. It is also watched, as a folder read
+// late can show it again once the dialog has closed.
+void Form1::closepopups()
+{
+    for (QCompleter* completer : CommonDialog1->findChildren<QCompleter*>()) {
+        if (QWidget* popup = completer->popup()) {
+            popup->hide();
+            popup->installEventFilter(this);
+        }
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && CommonDialog1 && !CommonDialog1->isVisible())
+        QMetaObject::invokeMethod(static_cast<QWidget*>(watched), &QWidget::hide, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Command1_Click()
@@ -195,22 +243,23 @@ void Form1::Command1_Click()
 
 bool Form1::openfile(const QString& name)
 {
-    if (!commiteditors() || !maydiscard())
+    if (!mayleave())
         return false;
+    const QString path = absolutepath(name);
     Cartridge next;
-    const IoResult result = loadrom(next, localname(name));
+    const IoResult result = loadrom(next, localname(path));
     if (!result.ok) {
         setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message));
         return false;
     }
     // The windows close into the image they were showing, which is then replaced.
     editors.closeall();
-    doc.adopt(std::move(next), localname(name));
+    doc.adopt(std::move(next), localname(path));
     steps->clear();
-    Label1->setText(name);
+    showpath(path);
     for (int c = 2; c <= 10; ++c)
         commands.at(static_cast<std::size_t>(c))->setEnabled(true);
-    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(name).arg(doc.image().size()) + healthwarning());
+    setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(path).arg(doc.image().size()) + healthwarning());
     updatetitle();
     return true;
 }
@@ -222,8 +271,25 @@ void Form1::Command2_Click()
     const QString name = askfilename(true);
     if (name.isEmpty())
         return;
-    if (savefile(localname(name)))
-        setstatus(QStringLiteral("Saved the image to %1.").arg(name));
+    const QString path = absolutepath(name);
+    if (replacesother(path) && !askreplace(this, path)) {
+        setstatus(QStringLiteral("Nothing was saved; %1 is left as it was.").arg(path));
+        return;
+    }
+    if (savefile(localname(path)))
+        setstatus(QStringLiteral("Saved the image to %1.").arg(path));
+}
+
+// Saving over the open file is the usual case and asks nothing; an existing file other
+// than it (a symbolic link to the open file is the open file) would be lost. A target
+// that is not a regular file is refused by the save itself, so nothing is asked for it.
+bool Form1::replacesother(const QString& path) const
+{
+    const QFileInfo target(path);
+    if (!target.isFile())
+        return false;
+    const QFileInfo open(QFile::decodeName(doc.filename().c_str()));
+    return !open.exists() || target.canonicalFilePath() != open.canonicalFilePath();
 }
 
 bool Form1::savefile(const std::string& name)
@@ -235,6 +301,7 @@ bool Form1::savefile(const std::string& name)
         return false;
     }
     steps->saved();
+    showpath(QFile::decodeName(name.c_str()));
     updatetitle();
     return true;
 }
@@ -254,10 +321,35 @@ QString Form1::healthwarning() const
 
 bool Form1::commiteditors()
 {
-    const QString refusal = editors.commit();
-    if (!refusal.isEmpty())
-        setstatus(refusal);
-    return refusal.isEmpty();
+    const EditorWindows::Refusal refusal = editors.commit();
+    if (refusal.window)
+        setstatus(refused(refusal));
+    return !refusal.window;
+}
+
+// Before the image is left (quitting, opening another): every open window stores what
+// it holds. One that cannot is named with its reason; the user drops its edits, closing
+// it, or stays with it. Then the unsaved image is asked about. True when the caller may go on.
+bool Form1::mayleave()
+{
+    bool discarded = false;
+    for (EditorWindows::Refusal refusal = editors.commit(); refusal.window; refusal = editors.commit()) {
+        EditorWindow* window = refusal.window;
+        const QString text = QStringLiteral("%1 cannot store its changes: %2. Discard its changes and go on?")
+                                 .arg(window->windowTitle(), refusal.why);
+        if (askunsaved(this, text, false) != QMessageBox::Discard) {
+            setstatus(refused(refusal));
+            window->showEditor();
+            return false;
+        }
+        window->discard();
+        discarded = true;
+    }
+    // The player grid's draft lives in the tables until it is stored; dropped, the
+    // tables follow the image again (the other windows have stored theirs by now).
+    if (discarded)
+        doc.decode();
+    return maydiscard();
 }
 
 // Asks before unsaved changes are lost; true when the caller may go on.
@@ -266,12 +358,8 @@ bool Form1::maydiscard()
     if (!doc.modified())
         return true;
     const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
-    QMessageBox box(QMessageBox::Question, kCaption,
-                    QStringLiteral("The image \"%1\" has changes that are not saved. Save them first?").arg(file),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName(QStringLiteral("UnsavedChanges"));
-    box.setDefaultButton(QMessageBox::Save);
-    const int answer = box.exec();
+    const QMessageBox::StandardButton answer =
+        askunsaved(this, QStringLiteral("The image \"%1\" has changes that are not saved. Save them first?").arg(file));
     if (answer == QMessageBox::Discard)
         return true;
     if (answer != QMessageBox::Save)
@@ -285,10 +373,13 @@ void Form1::showeditor(int command)
         connect(made, &EditorWindow::statusMessage, this, &Form1::setstatus);
         // A window's controls change by the hundred when it shows another team; the
         // first change starts the timer, the others find it started.
-        connect(made, &EditorWindow::edited, titletimer, [this] {
+        const auto retitle = [this] {
             if (!titletimer->isActive())
                 titletimer->start();
-        });
+        };
+        connect(made, &EditorWindow::edited, titletimer, retitle);
+        // Closing stores or drops what the window held, either way the marker may change.
+        connect(made, &EditorWindow::closed, titletimer, retitle);
     });
     if (window)
         window->showEditor();
@@ -320,6 +411,12 @@ void Form1::afterstep(const QString& verb, const QString& name)
                               : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
                                     .arg(verb, name, QString::fromStdString(problem)));
     updatetitle();
+}
+
+void Form1::showpath(const QString& path)
+{
+    Label1->setText(path);
+    Label1->setToolTip(path);
 }
 
 void Form1::updatetitle()
@@ -367,7 +464,7 @@ void Form1::dropEvent(QDropEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!commiteditors() || !maydiscard()) {
+    if (!mayleave()) {
         event->ignore();
         return;
     }

@@ -47,6 +47,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -55,10 +56,14 @@ private:
     void buildcontrols();
     void buildactions();
     QString askfilename(bool save);
+    void closepopups();
+    bool replacesother(const QString& path) const;
+    bool mayleave();
     bool maydiscard();
     QString healthwarning() const;
     bool savefile(const std::string& name);
     void afterstep(const QString& verb, const QString& name);
+    void showpath(const QString& path);
     void updatetitle();
     void setstatus(const QString& text);
 

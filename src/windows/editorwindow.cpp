@@ -56,11 +56,24 @@ void EditorWindow::showEditor()
 
 void EditorWindow::closeEvent(QCloseEvent* event)
 {
+    if (open_ && !discarding_ && !mayclose()) {
+        event->ignore();
+        return;
+    }
     if (open_) {
-        Form_Unload();
+        if (!discarding_)
+            Form_Unload();
         open_ = false;
     }
     event->accept();
+    emit closed();
+}
+
+void EditorWindow::discard()
+{
+    discarding_ = true;
+    close();
+    discarding_ = false;
 }
 
 bool EditorWindow::apply(const Edit& edit, const QString& name, const std::string& mergekey)

@@ -2,7 +2,7 @@
 // Base of the eight editor windows: a modeless top-level window over the document. The
 // window object lives as long as the main window, so its window-level variables survive
 // closing; each showing after a close runs Form_Load again, and every closing, by any
-// route, runs Form_Unload.
+// route but a discard, runs Form_Unload.
 #include <QWidget>
 
 #include "core/document.h"
@@ -18,6 +18,8 @@ public:
     // Loads the window if it is closed, then shows it and brings it forward.
     void showEditor();
     bool isOpen() const { return open_; }
+    // Closes the window without storing what its controls hold and without asking.
+    void discard();
 
     // Stores into the image what the controls hold, as the window's own closing or save
     // step would, and stays open. Returns why it refused, or an empty text.
@@ -33,10 +35,14 @@ signals:
     void statusMessage(const QString& text);
     // A control changed, so the window may now hold edits the image does not.
     void edited();
+    // The window closed: whatever it held is stored or gone.
+    void closed();
 
 protected:
     virtual void Form_Load() = 0;
     virtual void Form_Unload() {}
+    // Asked before a closing that is not a discard; false keeps the window open.
+    virtual bool mayclose() { return true; }
     void closeEvent(QCloseEvent* event) override;
     // Small type for the windows whose written layout is dense.
     void usepixelfont(int pixels);
@@ -55,6 +61,7 @@ private:
 
     bool open_ = false;
     bool watched_ = false;
+    bool discarding_ = false;
 };
 
 }  // namespace icevale

@@ -6,6 +6,7 @@
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/questionbox.h"
 
 namespace icevale {
 namespace {
@@ -118,6 +119,7 @@ void TeamEditor::Form_Load()
     }
     updateallbytes();
     loadmenunames();
+    shown = boxtexts();
 }
 
 void TeamEditor::updateallbytes()
@@ -169,14 +171,15 @@ void TeamEditor::Command1_Click()
 
 QString TeamEditor::commit()
 {
-    if (!checksave())
-        return SaveMessage->text();
+    if (const QString problems = checksave(); !problems.isEmpty())
+        return problems;
     const auto edit = saveedit();
     if (!edit || !apply(*edit, QStringLiteral("Team texts and overall numbers")))
         return QStringLiteral("the texts could not be written");
     // The tables follow the image, which now holds what the boxes hold.
     readteamtext(doc.tables(), cart.RomImage);
     loadednames = menunames();
+    shown = boxtexts();
     return {};
 }
 
@@ -206,13 +209,12 @@ std::optional<Edit> TeamEditor::saveedit() const
 }
 
 // Nothing is saved unless everything can be: the boxes at fault are marked and the
-// window says why.
-bool TeamEditor::checksave()
+// window says why. Returns the problems, or an empty text.
+QString TeamEditor::checksave()
 {
-    QStringList problems = overallproblems() + rowproblems() + nameproblems();
-    SaveMessage->setText(problems.isEmpty() ? QString()
-                                            : QStringLiteral("Not saved: ") + problems.join(QStringLiteral("; ")) +
-                                                  QStringLiteral("."));
+    const QStringList problems = overallproblems() + rowproblems() + nameproblems();
+    const QString why = problems.join(QStringLiteral("; "));
+    SaveMessage->setText(problems.isEmpty() ? QString() : QStringLiteral("Not saved: ") + why + QStringLiteral("."));
     // Children come in the order they were made: row by row, then the menu names.
     for (LimitedLineEdit* box : findChildren<LimitedLineEdit*>()) {
         if (!box->styleSheet().isEmpty()) {
@@ -220,7 +222,27 @@ bool TeamEditor::checksave()
             break;
         }
     }
-    return problems.isEmpty();
+    return why;
+}
+
+// Boxes holding edits are not dropped without a word: Save stores them as "Save and
+// Exit" does (a refusal keeps the window open with its message), Discard drops them.
+// Only the user's edits count: a damaged image can show texts that storing would
+// rewrite although nobody touched them.
+bool TeamEditor::mayclose()
+{
+    if (boxtexts() == shown)
+        return true;
+    const QString text = QStringLiteral("%1 holds changes that are not stored in the image. Store them before closing?")
+                             .arg(windowTitle());
+    switch (askunsaved(this, text)) {
+    case QMessageBox::Save:
+        return commit().isEmpty();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QStringList TeamEditor::overallproblems()
@@ -276,6 +298,14 @@ TeamTexts TeamEditor::rowtexts(int t) const
     const int i = t - 1;
     return {toBytes(Teamnm[i]->text()), toBytes(Teamabbreviation[i]->text()), toBytes(Teamnick[i]->text()),
             toBytes(Teamarena[i]->text())};
+}
+
+QStringList TeamEditor::boxtexts() const
+{
+    QStringList texts;
+    for (const LimitedLineEdit* box : findChildren<LimitedLineEdit*>())
+        texts << box->text();
+    return texts;
 }
 
 MenuNames TeamEditor::menunames() const { return {toBytes(Text1->text()), toBytes(Text2->text())}; }

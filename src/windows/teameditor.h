@@ -2,7 +2,8 @@
 // The team editor: the four texts and the overall number of every team, one row per
 // team, each row's texts sharing the free bytes of the team's text block; the two menu
 // display names below, sharing 22 characters. Edits stay in the boxes until "Save and
-// Exit" writes everything; closing the window any other way discards them.
+// Exit" writes everything; closing the window any other way with edits in the boxes asks
+// whether to store them, drop them or stay open.
 #include <QStringList>
 #include <array>
 
@@ -22,12 +23,13 @@ public:
     TeamEditor(Document& doc, QWidget* parent);
 
     void Command1_Click();  // "Save and Exit"
-    // "Save and Exit" without closing; the close control still discards the boxes.
+    // "Save and Exit" without closing; returns why nothing was stored, or an empty text.
     QString commit() override;
     bool haspending() const override;
 
 protected:
     void Form_Load() override;
+    bool mayclose() override;
 
 private:
     using RowBoxes = std::array<LimitedLineEdit*, kTeams>;
@@ -45,13 +47,14 @@ private:
     void setmenulimits();
     void loadmenunames();
     std::optional<Edit> saveedit() const;
-    bool checksave();
+    QString checksave();
     QStringList overallproblems();
     QStringList rowproblems();
     QStringList nameproblems();
     TeamTexts rowtexts(int t) const;
     MenuNames menunames() const;
     QString teamlabel(int t) const;
+    QStringList boxtexts() const;
     void mark(QWidget* box, bool wrong);
 
     RowBoxes Teamnm{}, Teamnick{}, Teamabbreviation{}, Teamarena{}, overallnum{};
@@ -64,6 +67,7 @@ private:
 
     TeamTable<std::int32_t> teambytesleft{};
     MenuNames loadednames;  // as read at load, to tell edited names from unedited ones
+    QStringList shown;      // every box as last loaded or stored, to tell whether the user edited
 };
 
 }  // namespace icevale

@@ -3,6 +3,7 @@
 // editor window, made through its controls as a person would.
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <functional>
 
@@ -49,24 +50,10 @@ inline const std::vector<WindowEdit>& windowEdits()
     return edits;
 }
 
-// Answers the next unsaved-changes question with `button`; `asked` records whether it came.
-// An answer not used is dropped by the next one.
-inline void answerQuestion(QWidget* owner, QMessageBox::StandardButton button, bool& asked)
+// Answers the next UnsavedChanges box with `button`.
+inline std::unique_ptr<ModalAnswer> answerQuestion(QMessageBox::StandardButton button, QString* text = nullptr)
 {
-    asked = false;
-    delete owner->findChild<QTimer*>(QStringLiteral("answer"));
-    auto* timer = new QTimer(owner);
-    timer->setObjectName(QStringLiteral("answer"));
-    timer->setSingleShot(true);
-    timer->start(0);
-    QObject::connect(timer, &QTimer::timeout, owner, [button, &asked] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box->objectName() != QStringLiteral("UnsavedChanges"))
-            return;
-        asked = true;
-        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Save));
-        click(box->button(button));
-    });
+    return answerBox(QStringLiteral("UnsavedChanges"), button, text);
 }
 
 class OpenedForm : public ::testing::Test {
@@ -74,20 +61,29 @@ protected:
     TempDir dir;
     Form1 form;
     QString file;
+    QTimer* watchdog = nullptr;
+    QPointer<QWidget> lastmodal;  // the watchdog's last look
+    int looks = 0;
+    int lastanswered = 0;
 
     void SetUp() override
     {
         file = write("in.smc", sampleImage().bytes);
-        // A dialog that a test does not expect would wait for ever: it fails the test
-        // and is closed instead.
-        auto* watchdog = new QTimer(&form);
-        QObject::connect(watchdog, &QTimer::timeout, &form, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+        // A dialog that a test does not expect would wait for ever: one still there at
+        // three looks a second apart with no dialog answered in between (an awaited one is
+        // answered within milliseconds of coming) fails the test and is closed.
+        watchdog = new QTimer(&form);
+        QObject::connect(watchdog, &QTimer::timeout, &form, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            looks = modal && modal == lastmodal && dialogsAnswered == lastanswered ? looks + 1 : 0;
+            lastmodal = modal;
+            lastanswered = dialogsAnswered;
+            if (modal && looks >= 2) {
                 ADD_FAILURE() << "an unanswered dialog: " << modal->objectName().toStdString();
                 modal->close();
             }
         });
-        watchdog->start(2000);
+        watchdog->start(1000);
         form.show();
         ASSERT_TRUE(form.openfile(file));
     }
@@ -104,8 +100,9 @@ protected:
     }
     void save(const QString& path)
     {
-        answerFileDialog(&form, path);
+        const auto answer = answerFileDialog(path);
         click(child<QPushButton>(&form, QStringLiteral("Command2")));
+        EXPECT_TRUE(answer->answered());
     }
     QString status() { return child<QLabel>(&form, QStringLiteral("StatusLine"))->text(); }
     // The title once the event loop has shown the latest state, as a person sees it.

@@ -24,9 +24,7 @@ protected:
     }
     bool openBytes(const Bytes& bytes)
     {
-        bool asked = false;
-        if (form.document().modified())
-            answerQuestion(&form, QMessageBox::Discard, asked);
+        const auto answer = form.document().modified() ? answerQuestion(QMessageBox::Discard) : nullptr;
         return form.openfile(write("image.smc", bytes));
     }
 };

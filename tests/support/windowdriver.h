@@ -1,18 +1,24 @@
 #pragma once
 // Acting on windows as a person would: typing, clicking, picking entries, answering
-// the file dialog, pressing keys. (QWidget::close() is the close control.)
+// the file dialog and the question boxes, pressing keys. (QWidget::close() is the close
+// control.)
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace icevale::test {
 
@@ -103,15 +109,46 @@ inline void pressKeys(QWidget* target, const QKeySequence& keys)
     QTest::keySequence(target, keys);
 }
 
-// Arranges for the next file dialog shown by `owner` (objectName CommonDialog1) to be
-// answered with `path`, or cancelled when path is empty. The answer is given once the
-// dialog runs, so call this just before the click that opens it.
-inline void answerFileDialog(QWidget* owner, const QString& path)
+// Answers the next modal dialog with this objectName once it is the active modal widget.
+// A dialog runs its own event loop inside the click that shows it, so the answer is given
+// from there: a poll that looks every few milliseconds, however late the dialog comes,
+// and fails the test when it never comes while it is awaited. Make one just before the
+// action that shows the dialog; it stops waiting when it goes out of scope.
+inline int dialogsAnswered = 0;  // by every ModalAnswer, so a watchdog tells one showing from the next
+
+class ModalAnswer {
+public:
+    ModalAnswer(const QString& name, std::function<void(QWidget*)> answer)
+    {
+        since.start();
+        QObject::connect(&poll, &QTimer::timeout, [this, name, answer = std::move(answer)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible() && modal->objectName() == name) {
+                poll.stop();
+                answered_ = true;
+                ++dialogsAnswered;
+                answer(modal);
+            } else if (since.elapsed() > 30000) {
+                poll.stop();
+                ADD_FAILURE() << "no dialog " << name.toStdString() << " came";
+            }
+        });
+        poll.start(5);
+    }
+    bool answered() const { return answered_; }
+
+private:
+    QTimer poll;
+    QElapsedTimer since;
+    bool answered_ = false;
+};
+
+// Answers the next file dialog (objectName CommonDialog1) with `path` typed into its name
+// box, or cancels it when path is empty.
+inline std::unique_ptr<ModalAnswer> answerFileDialog(const QString& path)
 {
-    QTimer::singleShot(0, owner, [owner, path] {
-        auto* dialog = owner->findChild<QFileDialog*>(QStringLiteral("CommonDialog1"));
-        ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(dialog->isVisible()) << "the file dialog is not shown";
+    return std::make_unique<ModalAnswer>(QStringLiteral("CommonDialog1"), [path](QWidget* modal) {
+        auto* dialog = static_cast<QDialog*>(modal);
         if (path.isEmpty()) {
             dialog->reject();
             return;
@@ -120,10 +157,26 @@ inline void answerFileDialog(QWidget* owner, const QString& path)
         auto* nameBox = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(nameBox, nullptr);
         nameBox->setText(path);
-        static_cast<QDialog*>(dialog)->accept();  // the Open or Save button
+        dialog->accept();  // the Open or Save button
         // A folder name makes the dialog enter the folder instead of accepting.
         if (dialog->isVisible())
-            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+            dialog->done(QDialog::Accepted);
+    });
+}
+
+// Answers the next question box with this objectName by clicking `button`; its text goes
+// to `text` when given. (The ReplaceFile box's Replace is its Yes button.)
+inline std::unique_ptr<ModalAnswer> answerBox(const QString& name, QMessageBox::StandardButton button,
+                                              QString* text = nullptr)
+{
+    return std::make_unique<ModalAnswer>(name, [button, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        if (text)
+            *text = box->text();
+        QAbstractButton* choice = box->button(button);
+        ASSERT_NE(choice, nullptr) << "the box offers no button " << button;
+        choice->click();
     });
 }
 

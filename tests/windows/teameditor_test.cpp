@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "core/teamtexts.h"
 #include "windows/teameditor.h"
 #include "windowtest.h"
@@ -33,11 +35,10 @@ protected:
 };
 
 // The four boxes of a row share its block's free bytes, the two menu names their 22
-// characters; the close control discards every edit.
-TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
+// characters; closing with Discard drops every edit.
+TEST_F(TeamWindow, BoxesShareTheirBudgetsAndADiscardedCloseDropsThem)
 {
     window.showEditor();
-    EXPECT_EQ(window.windowTitle() + child<QLabel>(&window, "Label1"_q)->text(), "TeamEditorMenu Display Names:"_q);
     const int t = 6;  // Fenwick FEN Pikes "Pike Pit": 3 of 34 bytes free
     ASSERT_EQ(left(t), 3);
     const std::vector<int> neighbours = {left(t - 1), left(t + 1)};
@@ -63,8 +64,9 @@ TEST_F(TeamWindow, BoxesShareTheirBudgetsAndTheCloseControlDiscards)
     EXPECT_EQ(text(1)->text() + text(2)->text(), "ICEVALEABCDEFGHIJKLMNO"_q);  // 22 + 0
     retype(box("overallnum", t), "1"_q);
     EXPECT_TRUE(window.haspending());
+    const auto answer = answerBox("UnsavedChanges"_q, QMessageBox::Discard);
     window.close();
-    EXPECT_TRUE(edits.empty());
+    EXPECT_TRUE(answer->answered() && !window.isOpen() && edits.empty());
     window.showEditor();  // shows the tables again, not the discarded edits
     EXPECT_EQ(box("Teamnm", t)->text() + box("overallnum", t)->text() + text(1)->text() + QString::number(left(t)),
               "Fenwick"_q + QString::number(sampleImage().teams[t].overall) + "ICEVALE3"_q);
@@ -79,7 +81,7 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
     for (const char* wrong : {"", "abc", "300", "-1"}) {
         retype(box("overallnum", 5), QString::fromLatin1(wrong));
         const QString why = window.commit();
-        EXPECT_TRUE(why == message() && why.contains("overall number of team 5 (Eskerfield)"_q)) << why.toStdString();
+        EXPECT_TRUE(message().contains(why) && why.contains("overall number of team 5 (Eskerfield)"_q)) << why.toStdString();
         EXPECT_TRUE(marked(box("overallnum", 5)) && !marked(box("overallnum", 6))) << wrong;
         EXPECT_TRUE(edits.empty()) << wrong;
     }
@@ -98,6 +100,49 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
     EXPECT_FALSE(window.isOpen());
     expectTexts(2, {"Brisk", "BRK", "Owlss", "Owl Rink"});
     checkImage();
+}
+
+// Every way of closing with edits in the boxes asks; without edits nothing is asked.
+TEST_F(TeamWindow, ClosingWithEditsAsksToSaveDiscardOrStay)
+{
+    struct Case {
+        std::function<void()> close;
+        QMessageBox::StandardButton answer;
+        const char* overall;  // typed into team 2's box
+        bool closed, stored;
+    };
+    const std::vector<Case> cases = {
+        {[&] { pressKeys(&window, QKeySequence(Qt::Key_Escape)); }, QMessageBox::Cancel, "7", false, false},
+        {[&] { pressKeys(&window, QKeySequence(Qt::CTRL | Qt::Key_W)); }, QMessageBox::Save, "abc", false, false},
+        {[&] { window.close(); }, QMessageBox::Save, "7", true, true},  // the close control
+        {[&] { window.close(); }, QMessageBox::Discard, "abc", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.overall + std::to_string(c.answer));
+        window.showEditor();
+        {
+            const auto unasked = answerBox("UnsavedChanges"_q, QMessageBox::Cancel);
+            window.close();  // nothing edited yet
+            EXPECT_TRUE(!unasked->answered() && !window.isOpen());
+        }
+        window.showEditor();
+        retype(box("overallnum", 2), QString::fromLatin1(c.overall));
+        const std::size_t stored = edits.size();
+        QString text;
+        {
+            const auto answer = answerBox("UnsavedChanges"_q, c.answer, &text);
+            c.close();
+            EXPECT_TRUE(answer->answered());
+        }
+        EXPECT_TRUE(text.contains("TeamEditor"_q)) << text.toStdString();
+        EXPECT_EQ(window.isOpen(), !c.closed);
+        EXPECT_EQ(window.isOpen(), window.isVisible());
+        EXPECT_EQ(edits.size() - stored, c.stored ? 1U : 0U);
+        EXPECT_EQ(!message().isEmpty(), QString::fromLatin1(c.overall) == "abc"_q && c.answer == QMessageBox::Save);
+        if (c.stored)
+            checkImage({overalledit(2, 7)});
+        window.discard();
+    }
 }
 
 // Texts longer than their block (a damaged image): unedited they stay exactly as
