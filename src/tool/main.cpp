@@ -1,6 +1,7 @@
 // icevale-tool: the editor's data work from the command line, without a display.
 #include <CLI/CLI.hpp>
 
+#include "core/filelayer.h"
 #include "tool/commands.h"
 
 namespace {
@@ -119,8 +120,13 @@ int main(int argc, char** argv)
     Arguments args;
     adddata(app, args);
     addpatch(app, args);
+    // UTF-8 on every platform, so that names with any letters reach the files.
+    std::vector<std::string> arguments = icevale::programarguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? icevale::tool::kSuccess : icevale::tool::kUsage;
     }

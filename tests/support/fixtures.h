@@ -77,11 +77,22 @@ public:
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    std::filesystem::path path(const std::string& name) const { return dir_ / name; }
+    // `name` is UTF-8 on every platform, as core's file names are.
+    std::filesystem::path path(const std::string& name) const
+    {
+        return dir_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
 
 private:
     std::filesystem::path dir_;
 };
+
+// A path as core takes it: UTF-8 on every platform.
+inline std::string utf8(const std::filesystem::path& p)
+{
+    const std::u8string text = p.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 inline Bytes readFile(const std::filesystem::path& p)
 {

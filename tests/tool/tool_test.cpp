@@ -1,6 +1,8 @@
 // End-to-end runs of the built icevale-tool: exit status, messages and the files it
 // writes or leaves alone.
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 
@@ -31,13 +33,22 @@ protected:
         test::writeFile(dir.path(name), Bytes(content.begin(), content.end()));
     }
 
-    // Runs the tool in the test's folder; names in `args` are files there.
+    // Runs the tool in the test's folder; names in `args` are files there, in UTF-8.
     Outcome run(const std::string& args) const
     {
+#ifdef _WIN32
+        // Through cmd with a wide command line, as a user's names reach the tool.
+        const std::string tool = test::utf8(std::filesystem::absolute(ICEVALE_TOOL_PATH).make_preferred());
+        const std::string command = "cd /d \"" + test::utf8(dir.path("x").parent_path()) + "\" && \"" + tool + "\" " +
+                                    args + " >stdout.txt 2>stderr.txt";
+        const int status = ::_wsystem(std::filesystem::path(std::u8string(command.begin(), command.end())).c_str());
+#else
         const std::string command = "cd '" + dir.path("").string() + "' && '" + ICEVALE_TOOL_PATH + "' " + args +
                                     " >stdout.txt 2>stderr.txt";
         const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("stdout.txt"), text("stderr.txt")};
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+        return {status, text("stdout.txt"), text("stderr.txt")};
     }
 
     test::TempDir dir;
@@ -125,6 +136,22 @@ TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
             EXPECT_NE(r.err.find(place), std::string::npos) << c.name << "\n" << r.err;
         EXPECT_FALSE(exists("out.smc")) << c.name;
     }
+}
+
+// On Windows the names come from the wide command line, not the ANSI code page.
+TEST_F(Tool, NamesWithLettersBeyondAsciiAndSpacesReachTheFiles)
+{
+    std::filesystem::create_directory(dir.path("Ligue été"));
+    test::writeFile(dir.path("Ligue été/Équipe ñ.smc"), test::sampleImage().bytes);
+    Outcome r = run("export \"Ligue été/Équipe ñ.smc\" --format csv -o \"Ligue été/données ü.csv\"");
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = run("import \"Ligue été/Équipe ñ.smc\" \"Ligue été/données ü.csv\" -o \"Ligue été/冰 ü.smc\"");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Ligue été/冰 ü.smc: written with "), std::string::npos) << r.err;
+    EXPECT_EQ(bytes("Ligue été/冰 ü.smc"), test::sampleImage().bytes);
+    r = run("patch create s.smc \"Ligue été/ñ.smc\" -o p.ips");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("\"Ligue été/ñ.smc\": cannot open: No such file or directory"), std::string::npos) << r.err;
 }
 
 TEST_F(Tool, CheckWritesNothingAndDiffListsTheImportedChange)
