@@ -174,6 +174,21 @@ std::string readtail(const std::wstring& path, std::uint64_t from, Bytes& tail)
     return {};
 }
 
+// The full name, which ReplaceFileW needs: it fails on a name without a folder.
+std::wstring fullpath(const std::wstring& path)
+{
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD n = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n >= full.size()) {
+        full.resize(n);
+        n = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (n == 0 || n >= full.size())
+        return path;
+    full.resize(n);
+    return full;
+}
+
 std::wstring folderof(const std::wstring& path)
 {
     const std::size_t slash = path.find_last_of(L"\\/");
@@ -273,6 +288,7 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
     std::wstring target = widen(filename);
     if (target.empty())
         return failure(filename, "cannot write: the name is not valid UTF-8");
+    target = fullpath(target);
     BY_HANDLE_FILE_INFORMATION old{};
     bool exists = false;
     {
@@ -288,6 +304,10 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
                 target = finalpath(existing.h, target);
         }
     }
+    // A file held open without sharing, or read-only, cannot be replaced: that is told
+    // before anything is written, as a failed ReplaceFileW can leave a file of its own.
+    if (exists && !Handle(openexisting(target, DELETE)).valid())
+        return failure(filename, "cannot replace the file: " + lastError());
     std::wstring temp;
     Handle f(createtemporary(target, temp));
     if (!f.valid())

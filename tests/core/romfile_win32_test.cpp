@@ -33,19 +33,15 @@ protected:
         }
         return names;
     }
-    DWORD attributes(const std::string& name) const
+    DWORD hidden(const std::string& name) const
     {
-        return ::GetFileAttributesW(dir.path(name).c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+        return ::GetFileAttributesW(dir.path(name).c_str()) & FILE_ATTRIBUTE_HIDDEN;
     }
 };
 
 // Holds a file open with no sharing, as an emulator running the image might.
 struct Locked {
     HANDLE h;
-    explicit Locked(const fs::path& p)
-        : h(::CreateFileW(p.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr))
-    {
-    }
     ~Locked() { ::CloseHandle(h); }
 };
 
@@ -69,7 +65,7 @@ TEST_F(RomFileWin32, SavesKeepALongerFilesTailAndItsAttributes)
         const IoResult r = saverom(image, utf8(dir.path(c.name)));
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(readFile(dir.path(c.name)), c.saved) << c.name;
-        EXPECT_EQ(attributes(c.name), c.attrs) << c.name;
+        EXPECT_EQ(hidden(c.name), c.attrs) << c.name;
     }
     EXPECT_EQ(listing(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "hidden.smc", "Équipe été ñ.smc"}));
     // The tool's outputs end exactly with what is written.
@@ -84,7 +80,7 @@ TEST_F(RomFileWin32, DevicesFoldersAndLockedFilesAreRefusedAndNothingChanges)
     const std::string target = write("old.smc", old);
     const std::string locked = write("locked.smc", image);
     fs::create_directory(dir.path("folder.smc"));
-    const Locked holder(dir.path("locked.smc"));
+    const Locked holder{::CreateFileW(dir.path("locked.smc").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
     ASSERT_NE(holder.h, INVALID_HANDLE_VALUE);
     const std::set<std::string> names = listing();
     const std::pair<std::string, std::string> saves[] = {
