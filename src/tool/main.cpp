@@ -116,6 +116,8 @@ int main(int argc, char** argv)
 {
     CLI::App app(kAbout, "icevale-tool");
     app.require_subcommand(1);
+    // "/name" is a file on every platform, not an option as CLI11 takes it on Windows.
+    app.allow_windows_style_options(false);
     app.get_formatter()->column_width(28);
     Arguments args;
     adddata(app, args);

@@ -149,6 +149,9 @@ TEST_F(Tool, NamesWithLettersBeyondAsciiAndSpacesReachTheFiles)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("Ligue été/冰 ü.smc: written with "), std::string::npos) << r.err;
     EXPECT_EQ(bytes("Ligue été/冰 ü.smc"), test::sampleImage().bytes);
+    // A name starting with "/" is a file, not an option, on Windows too.
+    r = run("info /icevale-missing.smc");
+    EXPECT_NE(r.err.find("\"/icevale-missing.smc\": cannot open: No such file"), std::string::npos) << r.err;
     r = run("patch create s.smc \"Ligue été/ñ.smc\" -o p.ips");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("\"Ligue été/ñ.smc\": cannot open: No such file or directory"), std::string::npos) << r.err;
