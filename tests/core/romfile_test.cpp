@@ -9,7 +9,6 @@
 #include <csignal>
 #include <future>
 #endif
-#include <set>
 
 #include "core/filelayer.h"
 #include "core/romfile.h"
@@ -29,13 +28,6 @@ protected:
         writeFile(dir.path(name), bytes);
         return dir.path(name).string();
     }
-    std::set<std::string> listing() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path("")))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
 };
 
 // Writes fail part way through (as on a full disk): the old file stays, whole, and no
@@ -46,7 +38,7 @@ TEST_F(RomFile, ATornWriteLeavesTheOldFileAndNoTemporaryFile)
     const Bytes old = joined({Bytes(image.size(), 0x5A), Bytes(64, 0xA5)});
     const std::string target = utf8(dir.path("old.smc"));
     write("old.smc", old);
-    const std::set<std::string> names = listing();
+    const std::set<std::string> names = dir.names();
     for (const std::uint64_t written : {std::uint64_t{0}, std::uint64_t{image.size() / 2}, std::uint64_t{image.size()}}) {
         simulatewritefailure(written);
         const IoResult r = saverom(image, target);
@@ -55,7 +47,7 @@ TEST_F(RomFile, ATornWriteLeavesTheOldFileAndNoTemporaryFile)
         EXPECT_NE(r.message.find("\"" + target + "\": cannot write: No space left on device"), std::string::npos)
             << r.message;
         EXPECT_EQ(readFile(target), old);
-        EXPECT_EQ(listing(), names);
+        EXPECT_EQ(dir.names(), names);
     }
     ASSERT_TRUE(saverom(image, target).ok);
     EXPECT_EQ(readFile(target), joined({image, Bytes(64, 0xA5)}));
@@ -94,7 +86,7 @@ TEST_F(RomFile, SavesKeepALongerFilesTailThePermissionsAndLinks)
         EXPECT_EQ(fs::is_symlink(dir.path(name)), name != target) << name;
         EXPECT_TRUE(!old || (fs::status(dir.path(target)).permissions() & fs::perms::mask) == kMode) << name;
     }
-    EXPECT_EQ(listing(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "in.smc", "link.smc",
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "in.smc", "link.smc",
                                                 "chain.smc", "dangling.smc", "made.smc"}));
 }
 
@@ -179,7 +171,7 @@ TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
         {device, "is not a regular file"},
         {target, "cannot write: File too large"},  // below the image size: fails part way
     };
-    const std::set<std::string> names = listing();
+    const std::set<std::string> names = dir.names();
     for (const auto& [path, reason] : cases) {
         std::optional<FileSizeLimit> limit;
         if (path == target) {
@@ -191,7 +183,7 @@ TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
         EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
         EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
         EXPECT_EQ(readFile(target), old);
-        EXPECT_EQ(listing(), names);
+        EXPECT_EQ(dir.names(), names);
     }
 }
 #else

@@ -5,7 +5,7 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include <set>
+#include <memory>
 
 #include "core/romfile.h"
 #include "support/fixtures.h"
@@ -24,25 +24,6 @@ protected:
         writeFile(dir.path(name), bytes);
         return utf8(dir.path(name));
     }
-    std::set<std::string> listing() const
-    {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path("x").parent_path())) {
-            const std::u8string name = entry.path().filename().u8string();
-            names.insert(std::string(name.begin(), name.end()));
-        }
-        return names;
-    }
-    DWORD hidden(const std::string& name) const
-    {
-        return ::GetFileAttributesW(dir.path(name).c_str()) & FILE_ATTRIBUTE_HIDDEN;
-    }
-};
-
-// Holds a file open with no sharing, as an emulator running the image might.
-struct Locked {
-    HANDLE h;
-    ~Locked() { ::CloseHandle(h); }
 };
 
 TEST_F(RomFileWin32, SavesKeepALongerFilesTailAndItsAttributes)
@@ -65,9 +46,9 @@ TEST_F(RomFileWin32, SavesKeepALongerFilesTailAndItsAttributes)
         const IoResult r = saverom(image, utf8(dir.path(c.name)));
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(readFile(dir.path(c.name)), c.saved) << c.name;
-        EXPECT_EQ(hidden(c.name), c.attrs) << c.name;
+        EXPECT_EQ(::GetFileAttributesW(dir.path(c.name).c_str()) & FILE_ATTRIBUTE_HIDDEN, c.attrs) << c.name;
     }
-    EXPECT_EQ(listing(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "hidden.smc", "Équipe été ñ.smc"}));
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "hidden.smc", "Équipe été ñ.smc"}));
     // The tool's outputs end exactly with what is written.
     ASSERT_TRUE(writeoutput("abc", utf8(dir.path("longer.smc"))).ok);
     EXPECT_EQ(readFile(dir.path("longer.smc")), bytesof("abc"));
@@ -80,9 +61,11 @@ TEST_F(RomFileWin32, DevicesFoldersAndLockedFilesAreRefusedAndNothingChanges)
     const std::string target = write("old.smc", old);
     const std::string locked = write("locked.smc", image);
     fs::create_directory(dir.path("folder.smc"));
-    const Locked holder{::CreateFileW(dir.path("locked.smc").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)};
-    ASSERT_NE(holder.h, INVALID_HANDLE_VALUE);
-    const std::set<std::string> names = listing();
+    // Held open with no sharing, as an emulator running the image might hold it.
+    const std::unique_ptr<void, decltype(&::CloseHandle)> holder(
+        ::CreateFileW(dir.path("locked.smc").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), &::CloseHandle);
+    ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+    const std::set<std::string> names = dir.names();
     const std::pair<std::string, std::string> saves[] = {
         {"NUL", "is not a regular file"},
         {utf8(dir.path("folder.smc")), "is a folder"},
@@ -97,7 +80,7 @@ TEST_F(RomFileWin32, DevicesFoldersAndLockedFilesAreRefusedAndNothingChanges)
             EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
         }
         EXPECT_EQ(readFile(target), old);
-        EXPECT_EQ(listing(), names);
+        EXPECT_EQ(dir.names(), names);
     }
     Cartridge cart;
     const std::pair<std::string, std::string> loads[] = {

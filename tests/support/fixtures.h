@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -81,6 +82,17 @@ public:
     std::filesystem::path path(const std::string& name) const
     {
         return dir_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
+
+    // The names in the folder, in UTF-8: what a save left there.
+    std::set<std::string> names() const
+    {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+            const std::u8string name = entry.path().filename().u8string();
+            found.insert(std::string(name.begin(), name.end()));
+        }
+        return found;
     }
 
 private:
