@@ -2,11 +2,11 @@
 // readable one, or with --seed N a random valid one (decimal, or hexadecimal after 0x).
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string_view>
 
+#include "core/filelayer.h"
 #include "tools/sampleimage.h"
 
 namespace {
@@ -31,31 +31,24 @@ int usage()
     return 2;
 }
 
-bool writefile(const char* file, const icevale::Bytes& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::vector<std::string> args = icevale::programarguments(argc, argv);
     std::uint32_t seed = icevale::sample::kDefaultSeed;
-    const char* file = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--seed" && i + 1 < argc) {
-            const auto parsed = parseseed(argv[++i]);
+    const std::string* file = nullptr;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--seed" && i + 1 < args.size()) {
+            const auto parsed = parseseed(args[++i]);
             if (!parsed) {
                 std::cerr << "make-sample-image: the seed must be a number from 0 to 4294967295\n";
                 return 2;
             }
             seed = *parsed;
         } else if (file == nullptr && !arg.starts_with("-")) {
-            file = argv[i];
+            file = &args[i];
         } else {
             return usage();
         }
@@ -63,10 +56,11 @@ int main(int argc, char** argv)
     if (file == nullptr)
         return usage();
     const auto image = icevale::sample::makeSampleImage(seed);
-    if (!writefile(file, image.bytes)) {
-        std::cerr << "make-sample-image: cannot write " << file << "\n";
+    const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size());
+    if (const icevale::IoResult written = icevale::writeoutput(bytes, *file); !written.ok) {
+        std::cerr << "make-sample-image: " << written.message << "\n";
         return 1;
     }
-    std::cout << "wrote " << file << " (" << image.bytes.size() << " bytes, seed " << seed << ")\n";
+    std::cout << "wrote " << *file << " (" << image.bytes.size() << " bytes, seed " << seed << ")\n";
     return 0;
 }

@@ -3,10 +3,11 @@
 // of at least 0xEAED6 bytes, decoded into fresh tables. A save writes a temporary file
 // in the target's folder and renames it over the target once every byte is written and
 // flushed, so the target is always either the old file or the new one; a longer old
-// file keeps its bytes past the image, the target's permissions are kept, and a
-// symbolic link is saved through (its target is replaced, the link stays). A target
-// that is not a regular file is refused. The command-line tool writes its outputs the
-// same way.
+// file keeps its bytes past the image, the target's permissions (on Windows, its
+// attributes) are kept, and a symbolic link is saved through (its target is replaced,
+// the link stays). A target that is not a regular file is refused. The command-line tool
+// writes its outputs the same way. File names are UTF-8; the platform's part is in
+// core/filelayer.h.
 #include <string>
 #include <string_view>
 

@@ -2,13 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 
 #include "core/exchange.h"
+#include "core/filelayer.h"
 #include "core/health.h"
 #include "core/imagediff.h"
 #include "core/imageinfo.h"
@@ -38,18 +37,12 @@ std::optional<Cartridge> loadimage(const std::string& file)
 
 std::optional<std::string> readwhole(const std::string& file)
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        refuse("\"" + file + "\": " + (std::filesystem::exists(file, ec) ? "is not a regular file" : "no such file"));
+    Bytes bytes;
+    if (const IoResult read = readregularfile(file, bytes, "a data file"); !read.ok) {
+        refuse(read.message);
         return std::nullopt;
     }
-    std::ifstream in(file, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
-        refuse("\"" + file + "\": cannot read");
-        return std::nullopt;
-    }
-    return text;
+    return std::string(bytes.begin(), bytes.end());
 }
 
 std::optional<Bytes> readbytes(const std::string& file)

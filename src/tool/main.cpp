@@ -3,6 +3,7 @@
 #include <exception>
 #include <iostream>
 
+#include "core/filelayer.h"
 #include "tool/commands.h"
 
 namespace {
@@ -126,12 +127,19 @@ int main(int argc, char** argv)
 {
     CLI::App app(kAbout, "icevale-tool");
     app.require_subcommand(1);
+    // "/name" is a file on every platform, not an option as CLI11 takes it on Windows.
+    app.allow_windows_style_options(false);
     app.get_formatter()->column_width(28);
     Arguments args;
     adddata(app, args);
     addpatch(app, args);
+    // UTF-8 on every platform, so that names with any letters reach the files.
+    std::vector<std::string> arguments = icevale::programarguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         return app.exit(e) == 0 ? icevale::tool::kSuccess : icevale::tool::kUsage;
     }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -77,11 +78,33 @@ public:
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    std::filesystem::path path(const std::string& name) const { return dir_ / name; }
+    // `name` is UTF-8 on every platform, as core's file names are.
+    std::filesystem::path path(const std::string& name) const
+    {
+        return dir_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
+
+    // The names in the folder, in UTF-8: what a save left there.
+    std::set<std::string> names() const
+    {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_)) {
+            const std::u8string name = entry.path().filename().u8string();
+            found.insert(std::string(name.begin(), name.end()));
+        }
+        return found;
+    }
 
 private:
     std::filesystem::path dir_;
 };
+
+// A path as core takes it: UTF-8 on every platform.
+inline std::string utf8(const std::filesystem::path& p)
+{
+    const std::u8string text = p.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 inline Bytes readFile(const std::filesystem::path& p)
 {
