@@ -25,6 +25,12 @@ IoResult failure(const std::string& filename, const std::string& why)
 
 std::string lastError() { return std::strerror(errno); }
 
+std::string tooshort(std::uint64_t size)
+{
+    return "is " + std::to_string(size) + " bytes long; an image needs at least " + std::to_string(kMinImageSize) +
+           " bytes";
+}
+
 // Closes the descriptor on every path out.
 struct Fd {
     int fd;
@@ -179,6 +185,18 @@ std::string decodeimage(Cartridge& cart)
     return problem;
 }
 
+IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
+{
+    if (bytes.size() < kMinImageSize)
+        return failure(filename, tooshort(bytes.size()));
+    Cartridge next;
+    next.RomImage = std::move(bytes);
+    if (const std::string problem = decodeimage(next); !problem.empty())
+        return failure(filename, problem);
+    cart = std::move(next);
+    return {true, {}};
+}
+
 IoResult loadrom(Cartridge& cart, const std::string& filename)
 {
     Fd f{::open(filename.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
@@ -191,10 +209,8 @@ IoResult loadrom(Cartridge& cart, const std::string& filename)
         return failure(filename, "is a folder, not an image file");
     if (!S_ISREG(st.st_mode))
         return failure(filename, "is not a regular file");
-    if (st.st_size < static_cast<off_t>(kMinImageSize)) {
-        return failure(filename, "is " + std::to_string(st.st_size) + " bytes long; an image needs at least " +
-                                     std::to_string(kMinImageSize) + " bytes");
-    }
+    if (st.st_size < static_cast<off_t>(kMinImageSize))
+        return failure(filename, tooshort(static_cast<std::uint64_t>(st.st_size)));
 
     Cartridge next;
     next.RomImage.resize(static_cast<std::size_t>(st.st_size));
@@ -202,10 +218,7 @@ IoResult loadrom(Cartridge& cart, const std::string& filename)
     if (!transferAll(next.RomImage.data(), next.RomImage.size(),
                      [&f](std::uint8_t* p, std::size_t n) { return ::read(f.fd, p, n); }))
         return failure(filename, "cannot read: " + (errno ? lastError() : std::string("file changed while reading")));
-    if (const std::string problem = decodeimage(next); !problem.empty())
-        return failure(filename, problem);
-    cart = std::move(next);
-    return {true, {}};
+    return loadbytes(cart, std::move(next.RomImage), filename);
 }
 
 

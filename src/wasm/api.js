@@ -1,0 +1,117 @@
+// The module's JavaScript face, appended to emscripten's factory (IcevaleCore) by the
+// build: plain values in and out, refusals as thrown Errors, and documents that give
+// their memory back on close() or, failing that, when they are collected.
+
+/** @param {object} [options] emscripten's module options (wasmBinary, locateFile, ...) */
+export default async function icevale(options = {}) {
+  const core = await IcevaleCore(Object.assign({}, options));
+  const encoder = new TextEncoder();
+
+  function tobytes(data, what) {
+    if (data instanceof ArrayBuffer) return new Uint8Array(data);
+    if (ArrayBuffer.isView(data)) return new Uint8Array(data.buffer, data.byteOffset, data.byteLength);
+    throw new TypeError(`${what} must be a Uint8Array or an ArrayBuffer`);
+  }
+
+  // Copies the bytes into the module's memory for the one call that reads them.
+  function lend(bytes, call) {
+    const at = core._malloc(Math.max(bytes.length, 1));
+    if (!at) throw new Error('out of memory');
+    try {
+      core.HEAPU8.set(bytes, at);
+      return call(at, bytes.length);
+    } finally {
+      core._free(at);
+    }
+  }
+
+  function lendtext(text, call) {
+    if (typeof text !== 'string') throw new TypeError('the text must be a string');
+    return lend(encoder.encode(text), call);
+  }
+
+  function checked(result) {
+    if (result.error !== undefined) throw new Error(result.error);
+    return result;
+  }
+
+  // A document collected without close() still gives its memory back.
+  const finalizer =
+    typeof FinalizationRegistry === 'function' ? new FinalizationRegistry((handle) => handle.delete()) : null;
+
+  class IcevaleDocument {
+    #handle;
+
+    constructor(handle) {
+      this.#handle = handle;
+      finalizer?.register(this, handle, this);
+    }
+
+    #live() {
+      if (!this.#handle) throw new Error('the document is closed');
+      return this.#handle;
+    }
+
+    get name() { return this.#live().filename(); }
+    get modified() { return this.#live().modified(); }
+    get closed() { return !this.#handle; }
+
+    health() { return JSON.parse(this.#live().health()); }
+    info() { return JSON.parse(this.#live().info()); }
+    exportJson() { return this.#live().exportJson(); }
+    exportCsv() { return this.#live().exportCsv(); }
+
+    importJson(text, name = '') {
+      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, true, name)));
+    }
+
+    importCsv(text, name = '') {
+      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, false, name)));
+    }
+
+    save() { return checked(this.#live().save()).bytes; }
+
+    close() {
+      if (!this.#handle) return;
+      finalizer?.unregister(this);
+      this.#handle.delete();
+      this.#handle = null;
+    }
+  }
+
+  function open(data, name = 'image.smc') {
+    const bytes = tobytes(data, 'the image');
+    const handle = new core.Handle();
+    try {
+      lend(bytes, (at, size) => checked(handle.open(at, size, String(name))));
+    } catch (error) {
+      handle.delete();
+      throw error;
+    }
+    return new IcevaleDocument(handle);
+  }
+
+  function patched(result, notes) {
+    if (Array.isArray(notes)) notes.push(...result.notes);
+    return checked(result).bytes;
+  }
+
+  function createPatch(original, edited, { format = 'ips', header = true, notes } = {}) {
+    if (format !== 'ips' && format !== 'bps') throw new TypeError(`unknown patch format "${format}": ips or bps`);
+    const a = tobytes(original, 'the original'), b = tobytes(edited, 'the edited image');
+    return lend(a, (pa, na) => lend(b, (pb, nb) => patched(core.createPatch(pa, na, pb, nb, format === 'bps', !header), notes)));
+  }
+
+  function applyPatch(patch, image, { header = true, notes } = {}) {
+    const p = tobytes(patch, 'the patch'), i = tobytes(image, 'the image');
+    return lend(p, (pp, np) => lend(i, (pi, ni) => patched(core.applyPatch(pp, np, pi, ni, !header), notes)));
+  }
+
+  return Object.freeze({
+    open,
+    createPatch,
+    applyPatch,
+    // Bytes the module's allocator holds now, and the size of its memory.
+    memory: () => ({ inUse: core.heapInUse(), heap: core.HEAPU8.length }),
+  });
+}

@@ -1,0 +1,203 @@
+// The core's entry points for JavaScript (embind). Each call hands back plain values:
+// texts (JSON where the value has parts), byte arrays copied out of the module's memory,
+// and a refusal as an "error" text that api.js turns into a thrown Error. Nothing here
+// knows a byte of the image: every rule is the core's.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <malloc.h>
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+#include "core/document.h"
+#include "core/exchange.h"
+#include "core/health.h"
+#include "core/imageinfo.h"
+#include "core/importer.h"
+#include "core/patching.h"
+#include "core/romfile.h"
+#include "core/rostercsv.h"
+#include "core/utf8text.h"
+#include "wasm/messages.h"
+
+namespace icevale::wasm {
+namespace {
+
+using emscripten::val;
+
+// Bytes api.js has copied into the module's memory for the length of one call.
+std::string_view lent(unsigned at, unsigned size)
+{
+    return {reinterpret_cast<const char*>(static_cast<std::uintptr_t>(at)), size};
+}
+
+Bytes tobytes(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+// A copy the caller owns: the module's memory may grow and move under a view of it.
+val bytesout(const Bytes& bytes)
+{
+    return val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+val failed(const std::string& error)
+{
+    val out = val::object();
+    out.set("error", error);
+    return out;
+}
+
+// Runs one call, turning anything the core throws (memory exhausted, a library's own
+// exception) into a refusal instead of tearing down the module.
+template <class Call>
+val guarded(Call call)
+{
+    try {
+        return call();
+    } catch (const std::exception& e) {
+        return failed(std::string("internal error: ") + e.what());
+    } catch (...) {
+        return failed("internal error");
+    }
+}
+
+std::string jsonquote(const std::string& text)
+{
+    std::string out = "\"";
+    for (const unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+val patchout(const PatchResult& result)
+{
+    val out = val::object();
+    val notes = val::array();
+    for (const std::string& note : result.notes)
+        notes.call<void>("push", note);
+    out.set("notes", notes);
+    if (!result.ok())
+        out.set("error", result.error);
+    else
+        out.set("bytes", bytesout(result.bytes));
+    return out;
+}
+
+}  // namespace
+
+// One open document of the page or a script.
+class Handle {
+public:
+    val open(unsigned at, unsigned size, const std::string& name)
+    {
+        return guarded([&] {
+            Cartridge cart;
+            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
+                return failed(loaded.message);
+            doc_.adopt(std::move(cart), name);
+            return val::object();
+        });
+    }
+
+    // The health check's problems, as [{area, team, text}] (team 0: the whole image).
+    std::string health() const
+    {
+        std::string out = "[";
+        for (const HealthProblem& p : healthcheck(doc_.cart())) {
+            out += (out.size() > 1 ? "," : "") + std::string("{\"area\":") + jsonquote(p.area) +
+                   ",\"team\":" + std::to_string(p.team) + ",\"text\":" + jsonquote(bytestoutf8(p.text)) + "}";
+        }
+        return out + "]";
+    }
+
+    std::string info() const { return infojson(doc_.cart(), healthcheck(doc_.cart()), doc_.filename()); }
+    std::string exportjson() const { return icevale::exportjson(doc_.cart()); }
+    std::string exportcsv() const { return exportrostercsv(doc_.cart()); }
+    bool modified() const { return doc_.modified(); }
+    std::string filename() const { return doc_.filename(); }
+
+    // Checks and applies a JSON export or a roster CSV as the command-line tool does;
+    // `name` stands where the tool names the data file in its messages.
+    val importtext(unsigned at, unsigned size, bool json, const std::string& name)
+    {
+        return guarded([&] {
+            const std::string_view text = lent(at, size);
+            std::vector<ImportProblem> problems;
+            const ImportData data = json ? readexportjson(text, doc_.cart(), problems)
+                                         : readrostercsv(text, doc_.cart(), problems);
+            ImportOutcome outcome;
+            if (problems.empty())
+                outcome = importinto(doc_, data, true);
+            problems.insert(problems.end(), outcome.problems.begin(), outcome.problems.end());
+            if (!problems.empty())
+                return failed(refusal(name, problems));
+            val out = val::object();
+            out.set("changes", outcome.steps);
+            return out;
+        });
+    }
+
+    // The whole file as it is now, which from now on counts as saved.
+    val save()
+    {
+        return guarded([&] {
+            doc_.marksaved();
+            val out = val::object();
+            out.set("bytes", bytesout(doc_.image()));
+            return out;
+        });
+    }
+
+private:
+    Document doc_;
+};
+
+val createpatch(unsigned original, unsigned originalsize, unsigned edited, unsigned editedsize, bool bps, bool noheader)
+{
+    return guarded([&] {
+        return patchout(makepatch(tobytes(lent(original, originalsize)), tobytes(lent(edited, editedsize)),
+                                  bps ? PatchFormat::Bps : PatchFormat::Ips, noheader));
+    });
+}
+
+val applypatch(unsigned patch, unsigned patchsize, unsigned image, unsigned imagesize, bool ipsnoheader)
+{
+    return guarded([&] {
+        return patchout(icevale::applypatch(tobytes(lent(patch, patchsize)), tobytes(lent(image, imagesize)), ipsnoheader));
+    });
+}
+
+// Bytes the module's allocator holds for the program now: what a dropped document must
+// give back.
+double heapinuse() { return static_cast<double>(mallinfo().uordblks); }
+
+EMSCRIPTEN_BINDINGS(icevale)
+{
+    emscripten::class_<Handle>("Handle")
+        .constructor<>()
+        .function("open", &Handle::open)
+        .function("health", &Handle::health)
+        .function("info", &Handle::info)
+        .function("exportJson", &Handle::exportjson)
+        .function("exportCsv", &Handle::exportcsv)
+        .function("modified", &Handle::modified)
+        .function("filename", &Handle::filename)
+        .function("importText", &Handle::importtext)
+        .function("save", &Handle::save);
+    emscripten::function("createPatch", &createpatch);
+    emscripten::function("applyPatch", &applypatch);
+    emscripten::function("heapInUse", &heapinuse);
+}
+
+}  // namespace icevale::wasm

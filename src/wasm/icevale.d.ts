@@ -1,0 +1,87 @@
+// The Icevale core as a JavaScript module: `import icevale from './icevale.mjs'`.
+// Every refusal is a thrown Error whose message is the desktop's or the command-line
+// tool's wording.
+
+/** emscripten's module options; from Node pass the bytes of icevale.wasm as wasmBinary. */
+export interface ModuleOptions {
+  wasmBinary?: ArrayBuffer | Uint8Array;
+  locateFile?: (path: string, prefix: string) => string;
+  [option: string]: unknown;
+}
+
+export interface HealthProblem {
+  /** "rosters", "team texts", "menu names", "banner texts", "line-ups", "playoffs", "menu defaults" */
+  area: string;
+  /** 1..28 when the problem belongs to one team, else 0 */
+  team: number;
+  text: string;
+}
+
+export interface TeamSummary {
+  index: number;
+  abbreviation: string;
+  location: string;
+  nickname: string;
+  goalies: number;
+  forwards: number;
+  defencemen: number;
+  bytes_left: number;
+}
+
+/** What `icevale-tool info --json` writes. */
+export interface ImageInfo {
+  file: string;
+  size: number;
+  copier_header: boolean;
+  teams: TeamSummary[];
+  health: Record<string, { team: number | null; problem: string }[]>;
+  ok: boolean;
+}
+
+export interface ImportResult {
+  /** edits that changed the image */
+  changes: number;
+}
+
+export interface IcevaleDocument {
+  /** the name given to open() */
+  readonly name: string;
+  /** whether the image differs from the bytes opened or last saved */
+  readonly modified: boolean;
+  readonly closed: boolean;
+  health(): HealthProblem[];
+  info(): ImageInfo;
+  /** the JSON export, as `icevale-tool export` writes it */
+  exportJson(): string;
+  /** the roster CSV, as `icevale-tool export --format csv` writes it */
+  exportCsv(): string;
+  /**
+   * Checks and applies a JSON export (any part of one); throws, changing nothing, with the
+   * tool's message, each line starting with `name: ` when a name is given.
+   */
+  importJson(text: string, name?: string): ImportResult;
+  importCsv(text: string, name?: string): ImportResult;
+  /** the whole file's bytes; from now on they count as saved */
+  save(): Uint8Array;
+  /** gives the document's memory back; any later call throws */
+  close(): void;
+}
+
+export interface PatchOptions {
+  /** whether the patch is for images with the 512-byte copier header (default true) */
+  header?: boolean;
+  /** receives what was found and decided, as the tool reports it */
+  notes?: string[];
+}
+
+export interface IcevaleApi {
+  /** Opens the bytes of an image file; throws with the desktop's message (too short, ...). */
+  open(bytes: Uint8Array | ArrayBuffer, name?: string): IcevaleDocument;
+  createPatch(original: Uint8Array | ArrayBuffer, edited: Uint8Array | ArrayBuffer,
+              options?: PatchOptions & { format?: 'ips' | 'bps' }): Uint8Array;
+  applyPatch(patch: Uint8Array | ArrayBuffer, image: Uint8Array | ArrayBuffer, options?: PatchOptions): Uint8Array;
+  /** bytes the module's allocator holds, and the size of its memory */
+  memory(): { inUse: number; heap: number };
+}
+
+export default function icevale(options?: ModuleOptions): Promise<IcevaleApi>;
