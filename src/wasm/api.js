@@ -83,7 +83,8 @@ export default async function icevale(options = {}) {
     const bytes = tobytes(data, 'the image');
     const handle = new core.Handle();
     try {
-      lend(bytes, (at, size) => checked(handle.open(at, size, String(name))));
+      core.HEAPU8.set(bytes, handle.receive(bytes.length));
+      checked(handle.open(String(name)));
     } catch (error) {
       handle.delete();
       throw error;

@@ -99,11 +99,18 @@ val patchout(const PatchResult& result)
 // One open document of the page or a script.
 class Handle {
 public:
-    val open(unsigned at, unsigned size, const std::string& name)
+    // Room for the image's bytes, which api.js copies straight in before open().
+    unsigned receive(unsigned size)
+    {
+        incoming_.resize(size);
+        return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(incoming_.data()));
+    }
+
+    val open(const std::string& name)
     {
         return guarded([&] {
             Cartridge cart;
-            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
+            if (const IoResult loaded = loadbytes(cart, std::move(incoming_), name); !loaded.ok)
                 return failed(loaded.message);
             doc_.adopt(std::move(cart), name);
             return val::object();
@@ -161,6 +168,7 @@ public:
 
 private:
     Document doc_;
+    Bytes incoming_;
 };
 
 val createpatch(unsigned original, unsigned originalsize, unsigned edited, unsigned editedsize, bool bps, bool noheader)
@@ -186,6 +194,7 @@ EMSCRIPTEN_BINDINGS(icevale)
 {
     emscripten::class_<Handle>("Handle")
         .constructor<>()
+        .function("receive", &Handle::receive)
         .function("open", &Handle::open)
         .function("health", &Handle::health)
         .function("info", &Handle::info)
