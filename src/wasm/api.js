@@ -83,7 +83,9 @@ export default async function icevale(options = {}) {
     const bytes = tobytes(data, 'the image');
     const handle = new core.Handle();
     try {
-      core.HEAPU8.set(bytes, handle.receive(bytes.length));
+      // The memory may grow while making room: its view is taken after.
+      const at = handle.receive(bytes.length);
+      core.HEAPU8.set(bytes, at);
       checked(handle.open(String(name)));
     } catch (error) {
       handle.delete();
