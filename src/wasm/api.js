@@ -71,6 +71,13 @@ export default async function icevale(options = {}) {
 
     save() { return checked(this.#live().save()).bytes; }
 
+    // Whole steps, across every area; each returns the step's name, or null when there
+    // was none to undo or redo.
+    undo() { return this.#live().undo() || null; }
+    redo() { return this.#live().redo() || null; }
+    get undoName() { return this.#live().undoName() || null; }
+    get redoName() { return this.#live().redoName() || null; }
+
     close() {
       if (!this.#handle) return;
       finalizer?.unregister(this);

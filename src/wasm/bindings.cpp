@@ -18,6 +18,7 @@
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/rostercsv.h"
+#include "core/undorecord.h"
 #include "core/utf8text.h"
 #include "wasm/messages.h"
 
@@ -113,6 +114,7 @@ public:
             if (const IoResult loaded = loadbytes(cart, std::move(incoming_), name); !loaded.ok)
                 return failed(loaded.message);
             doc_.adopt(std::move(cart), name);
+            record_.clear();
             return val::object();
         });
     }
@@ -144,8 +146,10 @@ public:
             const ImportData data = json ? readexportjson(text, doc_.cart(), problems)
                                          : readrostercsv(text, doc_.cart(), problems);
             ImportOutcome outcome;
+            const std::size_t mark = record_.index();
             if (problems.empty())
                 outcome = importinto(doc_, data, true);
+            record_.join(mark, "Import " + (name.empty() ? std::string(json ? "JSON" : "CSV") : name));
             problems.insert(problems.end(), outcome.problems.begin(), outcome.problems.end());
             if (!problems.empty())
                 return failed(refusal(name, problems));
@@ -160,14 +164,30 @@ public:
     {
         return guarded([&] {
             doc_.marksaved();
+            record_.saved();
             val out = val::object();
             out.set("bytes", bytesout(doc_.image()));
             return out;
         });
     }
 
+    // The step undone or redone, named, or "" when there was none. The tables follow
+    // the bytes, as after every change.
+    std::string undo() { return moved(record_.undo()); }
+    std::string redo() { return moved(record_.redo()); }
+    std::string undoname() const { return record_.undoname(); }
+    std::string redoname() const { return record_.redoname(); }
+
 private:
+    std::string moved(std::string name)
+    {
+        if (!name.empty())
+            doc_.decode();
+        return name;
+    }
+
     Document doc_;
+    UndoRecord record_{doc_};
     Bytes incoming_;
 };
 
@@ -203,7 +223,11 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("modified", &Handle::modified)
         .function("filename", &Handle::filename)
         .function("importText", &Handle::importtext)
-        .function("save", &Handle::save);
+        .function("save", &Handle::save)
+        .function("undo", &Handle::undo)
+        .function("redo", &Handle::redo)
+        .function("undoName", &Handle::undoname)
+        .function("redoName", &Handle::redoname);
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);
     emscripten::function("heapInUse", &heapinuse);

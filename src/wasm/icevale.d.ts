@@ -63,6 +63,12 @@ export interface IcevaleDocument {
   importCsv(text: string, name?: string): ImportResult;
   /** the whole file's bytes; from now on they count as saved */
   save(): Uint8Array;
+  /** undoes the last whole step (an import is one); its name, or null when there is none */
+  undo(): string | null;
+  redo(): string | null;
+  /** the names undo() and redo() would give now */
+  readonly undoName: string | null;
+  readonly redoName: string | null;
   /** gives the document's memory back; any later call throws */
   close(): void;
 }
