@@ -35,6 +35,15 @@ export default async function icevale(options = {}) {
     return result;
   }
 
+  function stepped(result) {
+    return checked(result).step;
+  }
+
+  function homeflag(side) {
+    if (side !== 'away' && side !== 'home') throw new TypeError(`a uniform is "away" or "home", not "${side}"`);
+    return side === 'home' ? 1 : 0;
+  }
+
   // A document collected without close() still gives its memory back.
   const finalizer =
     typeof FinalizationRegistry === 'function' ? new FinalizationRegistry((handle) => handle.delete()) : null;
@@ -77,6 +86,33 @@ export default async function icevale(options = {}) {
     redo() { return this.#live().redo() || null; }
     get undoName() { return this.#live().undoName() || null; }
     get redoName() { return this.#live().redoName() || null; }
+
+    // The areas, read as plain objects and changed through the windows' own steps. A
+    // change gives the step's name, or null when every byte was already there.
+    teams() { return this.#live().teams(); }
+    setTeam(index, values) {
+      const team = this.teams()[index - 1] ?? {};
+      const v = { ...team, ...values };
+      return stepped(this.#live().setTeam(index, v.location ?? '', v.abbreviation ?? '', v.nickname ?? '', v.arena ?? '',
+        v.overall ?? -1));
+    }
+    menuNames() { return this.#live().menuNames(); }
+    setMenuNames({ first, second }) {
+      const now = this.menuNames();
+      return stepped(this.#live().setMenuNames(first ?? now.first, second ?? now.second));
+    }
+    uniform(team, side) { return checked(this.#live().uniform(team, homeflag(side))); }
+    setUniformColour(team, side, cell, { red, green, blue }) {
+      return stepped(this.#live().setUniformCell(team, homeflag(side), cell, red, green, blue));
+    }
+    flipUniforms(team) { return stepped(this.#live().flipUniforms(team)); }
+    bannerColours(team) { return checked(this.#live().bannerColours(team)); }
+    setBannerColours(team, rows) {
+      if (!Array.isArray(rows)) throw new TypeError('the banner colours must be an array');
+      return stepped(this.#live().setBannerColours(team, 0, rows.flatMap((c) => [c.red, c.green, c.blue])));
+    }
+    blackout(team) { return stepped(this.#live().setBannerColours(team, 1, [])); }
+    autoColour(team) { return stepped(this.#live().setBannerColours(team, 2, [])); }
 
     close() {
       if (!this.#handle) return;

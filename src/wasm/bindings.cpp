@@ -18,6 +18,8 @@
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/rostercsv.h"
+#include "core/steps.h"
+#include "core/teamtexts.h"
 #include "core/undorecord.h"
 #include "core/utf8text.h"
 #include "wasm/messages.h"
@@ -178,7 +180,181 @@ public:
     std::string undoname() const { return record_.undoname(); }
     std::string redoname() const { return record_.redoname(); }
 
+    // The team editor's rows: texts, overall number and the bytes left in the block.
+    val teams() const
+    {
+        const Cartridge& cart = doc_.cart();
+        val out = val::array();
+        for (int t = 1; t <= kTeams; ++t) {
+            const TeamTexts texts = teamtexts(cart, t);
+            val team = val::object();
+            team.set("index", t);
+            team.set("location", bytestoutf8(texts.name));
+            team.set("abbreviation", bytestoutf8(texts.abbrev));
+            team.set("nickname", bytestoutf8(texts.nick));
+            team.set("arena", bytestoutf8(texts.arena));
+            team.set("overall", readoverall(cart.RomImage, t).value_or(0));
+            team.set("bytesLeft", textblockfree(t, static_cast<std::int64_t>(texts.name.size() + texts.abbrev.size() +
+                                                                                texts.nick.size() + texts.arena.size())));
+            out.call<void>("push", team);
+        }
+        return out;
+    }
+
+    val setteam(int t, const std::string& location, const std::string& abbreviation, const std::string& nickname,
+                const std::string& arena, int overall)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams)
+                return failed(teamrange(t));
+            if (overall < 0 || overall > 255)
+                return failed(overallproblem({teamlabel(t, location)}));
+            TeamTexts texts;
+            std::string why;
+            for (auto [field, text, into] : {std::tuple("location", &location, &texts.name),
+                                             std::tuple("abbreviation", &abbreviation, &texts.abbrev),
+                                             std::tuple("nickname", &nickname, &texts.nick),
+                                             std::tuple("arena", &arena, &texts.arena)}) {
+                const auto bytes = utf8tobytes(*text, why);
+                if (!bytes)
+                    return failed(std::string(field) + ": " + why);
+                *into = *bytes;
+            }
+            const TeamStep step = teamstep(t, texts, static_cast<std::uint8_t>(overall));
+            return step.step ? applied(*step.step) : failed(step.problem);
+        });
+    }
+
+    val menunames() const
+    {
+        const MenuNames names = readmenunames(doc_.image()).value_or(MenuNames{});
+        val out = val::object();
+        out.set("first", bytestoutf8(names.first));
+        out.set("second", bytestoutf8(names.second));
+        return out;
+    }
+
+    val setmenunames(const std::string& first, const std::string& second)
+    {
+        return guarded([&] {
+            std::string why;
+            const auto a = utf8tobytes(first, why);
+            if (!a)
+                return failed("first: " + why);
+            const auto b = utf8tobytes(second, why);
+            if (!b)
+                return failed("second: " + why);
+            const TeamStep step = menunamesstep({*a, *b});
+            return step.step ? applied(*step.step) : failed(step.problem);
+        });
+    }
+
+    // A uniform's eleven cells or a banner's fourteen rows, as [{red, green, blue}].
+    val uniform(int t, int homeflag) const
+    {
+        if (t < 1 || t > kTeams || homeflag < 0 || homeflag > 1)
+            return failed(teamrange(t));
+        const auto cells = readuniform(doc_.image(), t, homeflag);
+        if (!cells)
+            return failed("the uniform of team " + std::to_string(t) + " lies past the end of the image");
+        val out = val::array();
+        for (const Rgb& c : *cells)
+            out.call<void>("push", rgbout(c));
+        return out;
+    }
+
+    val setuniformcell(int t, int homeflag, int cell, int red, int green, int blue)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams || homeflag < 0 || homeflag > 1 || cell < 0 || cell >= kUniformCells)
+                return failed(teamrange(t) + ", a side and a cell 0.." + std::to_string(kUniformCells - 1));
+            if (!components(red, green, blue))
+                return failed(componentrange());
+            return applied(uniformcellstep(doc_.cart(), t, homeflag, cell, {red, green, blue}));
+        });
+    }
+
+    val flipuniforms(int t)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams)
+                return failed(teamrange(t));
+            const auto step = flipuniformsstep(doc_.cart(), t);
+            return step ? applied(*step) : failed("the uniforms of team " + std::to_string(t) + " lie past the end of the image");
+        });
+    }
+
+    val bannercolours(int t) const
+    {
+        BannerColours rows{};
+        if (t < 1 || t > kTeams || !readbannercolours(doc_.image(), t, rows))
+            return failed(teamrange(t));
+        val out = val::array();
+        for (int r = 1; r <= kBannerCells; ++r)
+            out.call<void>("push", rgbout(rows[r]));
+        return out;
+    }
+
+    // `how`: 0 sets the rows from `flat` (red, green, blue of rows 1..14), 1 blacks them
+    // out, 2 colours them from rows 1 and 7 as the banner editor's buttons do.
+    val setbannercolours(int t, int how, const val& given)
+    {
+        return guarded([&] {
+            BannerColours rows{};
+            if (t < 1 || t > kTeams || !readbannercolours(doc_.image(), t, rows))
+                return failed(teamrange(t));
+            if (how == 1) {
+                blackout(rows);
+            } else if (how == 2) {
+                autocolor(rows);
+            } else {
+                const std::vector<int> flat = emscripten::vecFromJSArray<int>(given);
+                if (flat.size() != 3 * kBannerCells)
+                    return failed("a banner has " + std::to_string(kBannerCells) + " colours");
+                for (int r = 1; r <= kBannerCells; ++r) {
+                    const int* c = &flat[static_cast<std::size_t>(3 * (r - 1))];
+                    if (!components(c[0], c[1], c[2]))
+                        return failed(componentrange());
+                    rows[r] = {c[0], c[1], c[2]};
+                }
+            }
+            return applied(bannercoloursstep(doc_.cart(), t, rows));
+        });
+    }
+
 private:
+    static std::string teamrange(int t)
+    {
+        return "team " + std::to_string(t) + ": a team is numbered 1.." + std::to_string(kTeams);
+    }
+    static bool components(int red, int green, int blue)
+    {
+        return red >= 0 && red <= kComponentMax && green >= 0 && green <= kComponentMax && blue >= 0 &&
+               blue <= kComponentMax;
+    }
+    static std::string componentrange() { return "a colour component runs 0.." + std::to_string(kComponentMax); }
+    static val rgbout(const Rgb& c)
+    {
+        val out = val::object();
+        out.set("red", c.red);
+        out.set("green", c.green);
+        out.set("blue", c.blue);
+        return out;
+    }
+
+    // Applies a window's step; the tables follow the image. Gives the step's name, or
+    // null when every byte was already there.
+    val applied(const Step& step)
+    {
+        const Document::Applied result = doc_.apply(step.edit, step.name, step.mergekey);
+        if (!result.ok)
+            return failed(result.message);
+        doc_.decode();
+        val out = val::object();
+        out.set("step", result.change.empty() ? val::null() : val(step.name));
+        return out;
+    }
+
     std::string moved(std::string name)
     {
         if (!name.empty())
@@ -227,7 +403,16 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("undo", &Handle::undo)
         .function("redo", &Handle::redo)
         .function("undoName", &Handle::undoname)
-        .function("redoName", &Handle::redoname);
+        .function("redoName", &Handle::redoname)
+        .function("teams", &Handle::teams)
+        .function("setTeam", &Handle::setteam)
+        .function("menuNames", &Handle::menunames)
+        .function("setMenuNames", &Handle::setmenunames)
+        .function("uniform", &Handle::uniform)
+        .function("setUniformCell", &Handle::setuniformcell)
+        .function("flipUniforms", &Handle::flipuniforms)
+        .function("bannerColours", &Handle::bannercolours)
+        .function("setBannerColours", &Handle::setbannercolours);
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);
     emscripten::function("heapInUse", &heapinuse);

@@ -43,6 +43,23 @@ export interface ImportResult {
   changes: number;
 }
 
+/** components 0..31 */
+export interface Rgb {
+  red: number;
+  green: number;
+  blue: number;
+}
+
+export interface TeamRow {
+  index: number;
+  location: string;
+  abbreviation: string;
+  nickname: string;
+  arena: string;
+  overall: number;
+  bytesLeft: number;
+}
+
 export interface IcevaleDocument {
   /** the name given to open() */
   readonly name: string;
@@ -69,6 +86,21 @@ export interface IcevaleDocument {
   /** the names undo() and redo() would give now */
   readonly undoName: string | null;
   readonly redoName: string | null;
+  /** the team editor's rows; bytesLeft is what the four texts leave of the team's block */
+  teams(): TeamRow[];
+  /** changes one team (1..28); absent values stay; the step's name, or null when nothing changed */
+  setTeam(index: number, values: Partial<Omit<TeamRow, 'index' | 'bytesLeft'>>): string | null;
+  menuNames(): { first: string; second: string };
+  setMenuNames(names: { first?: string; second?: string }): string | null;
+  /** cells 0..10 */
+  uniform(team: number, side: 'away' | 'home'): Rgb[];
+  setUniformColour(team: number, side: 'away' | 'home', cell: number, colour: Rgb): string | null;
+  flipUniforms(team: number): string | null;
+  /** rows 1..14 as [0..13] */
+  bannerColours(team: number): Rgb[];
+  setBannerColours(team: number, rows: Rgb[]): string | null;
+  blackout(team: number): string | null;
+  autoColour(team: number): string | null;
   /** gives the document's memory back; any later call throws */
   close(): void;
 }

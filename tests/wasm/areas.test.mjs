@@ -1,0 +1,104 @@
+// The areas through the module's readers and the windows' steps, against the native
+// tool importing the same values: byte-identical images, the windows' refusals and steps.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+
+import { loadmodule, sample, scratch, tool } from './support.mjs';
+
+let api, dir, original;
+before(async () => {
+  api = await loadmodule();
+  dir = scratch();
+  original = sample(dir, 's.smc');
+});
+after(() => dir.remove());
+
+const header = { format: 'icevale-export', version: 1 };
+
+// The tool's image for a JSON import of `data` onto the sample.
+function native(data) {
+  dir.write('data', JSON.stringify({ ...header, ...data }));
+  const r = tool(dir, 'import', 's.smc', 'data', '-o', 'out.smc');
+  assert.equal(r.status, 0, r.err);
+  return dir.read('out.smc');
+}
+
+function same(doc, data, label) {
+  assert.ok(Buffer.from(doc.save()).equals(native(data)), label);
+}
+
+test('team texts, overall numbers and menu names as the tool imports them', () => {
+  const doc = api.open(original, 's.smc');
+  const before = doc.teams()[2];
+  assert.equal(doc.setTeam(3, { nickname: 'Larks', overall: 77 }), 'Team texts and overall numbers');
+  const after = doc.teams()[2];
+  assert.deepEqual([after.nickname, after.overall, after.location], ['Larks', 77, before.location]);
+  assert.equal(after.bytesLeft, before.bytesLeft - ('Larks'.length - before.nickname.length));
+  assert.equal(doc.setMenuNames({ first: 'HOCKEY' }), 'Team texts and overall numbers');
+  same(doc, { menu_names: { first: 'HOCKEY' }, teams: [{ index: 3, nickname: 'Larks', overall: 77 }] }, 'teams');
+  assert.equal(doc.setTeam(3, { overall: 77 }), null);
+  doc.close();
+});
+
+test('the team editor\'s refusals change nothing', () => {
+  const doc = api.open(original, 's.smc');
+  const { location, bytesLeft } = doc.teams()[0];
+  const cases = [
+    [() => doc.setTeam(1, { arena: 'x'.repeat(bytesLeft + 3 + doc.teams()[0].arena.length) }),
+      `the texts of team 1 (${location}) are 3 bytes too long for its block`],
+    [() => doc.setTeam(1, { overall: 256 }), `the overall number of team 1 (${location}) is not a whole number from 0 to 255`],
+    [() => doc.setMenuNames({ first: 'A'.repeat(20), second: 'B'.repeat(5) }), 'the menu display names are 3 characters over the 22 they share'],
+    [() => doc.setTeam(29, {}), 'team 29: a team is numbered 1..28'],
+    [() => doc.setTeam(2, { nickname: '\u03A9' }), /^nickname: .*U\+03A9/],
+    [() => doc.setUniformColour(1, 'home', 11, { red: 0, green: 0, blue: 0 }), /cell 0\.\.10/],
+    [() => doc.setUniformColour(1, 'home', 0, { red: 32, green: 0, blue: 0 }), 'a colour component runs 0..31'],
+  ];
+  for (const [call, message] of cases) assert.throws(call, { message });
+  assert.throws(() => doc.uniform(1, 'both'), TypeError);
+  assert.equal(doc.modified, false);
+  assert.equal(doc.undoName, null);
+  doc.close();
+});
+
+test('uniform and banner colours: the windows\' steps, bytes as the tool writes them', () => {
+  const doc = api.open(original, 's.smc');
+  const exported = JSON.parse(doc.exportJson());
+  const cells = Object.keys(exported.teams[4].uniforms.home);
+  // A drag on one cell's bars is one step.
+  doc.setUniformColour(5, 'home', 2, { red: 1, green: 2, blue: 3 });
+  assert.equal(doc.setUniformColour(5, 'home', 2, { red: 4, green: 5, blue: 6 }), `Uniform colour of ${exported.teams[4].abbreviation}`);
+  assert.deepEqual(doc.uniform(5, 'home')[2], { red: 4, green: 5, blue: 6 });
+  doc.blackout(6);
+  same(doc, {
+    teams: [
+      { index: 5, uniforms: { home: { [cells[2]]: [4, 5, 6] } } },
+      { index: 6, banner: { colours: Array.from({ length: 14 }, () => [0, 0, 0]) } },
+    ],
+  }, 'cell and blackout');
+  assert.equal(doc.undo(), `Banner colours of ${exported.teams[5].abbreviation}`);
+  assert.equal(doc.undo(), `Uniform colour of ${exported.teams[4].abbreviation}`);
+  assert.ok(Buffer.from(doc.save()).equals(original));
+
+  // Flip exchanges away and home; auto colour shades rows 2..6 and 8..13 from rows 1 and 7.
+  const away = doc.uniform(7, 'away'), home = doc.uniform(7, 'home');
+  assert.equal(doc.flipUniforms(7), `Flip uniforms of ${exported.teams[6].abbreviation}`);
+  assert.deepEqual([doc.uniform(7, 'away'), doc.uniform(7, 'home')], [home, away]);
+  const rows = doc.bannerColours(8);
+  rows[0] = { red: 30, green: 0, blue: 5 };
+  rows[6] = { red: 1, green: 2, blue: 3 };
+  doc.setBannerColours(8, rows);
+  doc.autoColour(8);
+  const shaded = doc.bannerColours(8);
+  assert.deepEqual([shaded[1], shaded[5], shaded[7], shaded[12], shaded[13]],
+    [{ red: 31, green: 1, blue: 6 }, { red: 31, green: 5, blue: 10 }, { red: 0, green: 1, blue: 2 },
+      { red: 0, green: 0, blue: 0 }, rows[13]]);
+  const rgb = (c) => [c.red, c.green, c.blue];
+  same(doc, {
+    teams: [
+      { index: 7, uniforms: { away: Object.fromEntries(cells.map((k, i) => [k, rgb(home[i])])),
+        home: Object.fromEntries(cells.map((k, i) => [k, rgb(away[i])])) } },
+      { index: 8, banner: { colours: shaded.map(rgb) } },
+    ],
+  }, 'flip and auto colour');
+  doc.close();
+});
