@@ -71,11 +71,11 @@ export default async function icevale(options = {}) {
     exportCsv() { return this.#live().exportCsv(); }
 
     importJson(text, name = '') {
-      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, true, name)));
+      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, true, name, '')));
     }
 
     importCsv(text, name = '') {
-      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, false, name)));
+      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, false, name, '')));
     }
 
     save() { return checked(this.#live().save()).bytes; }
@@ -86,6 +86,15 @@ export default async function icevale(options = {}) {
     redo() { return this.#live().redo() || null; }
     get undoName() { return this.#live().undoName() || null; }
     get redoName() { return this.#live().redoName() || null; }
+
+    // Every editable value, as the JSON export holds them (rosters, line-ups, playoffs,
+    // menu defaults, banner texts, ...), and a change of any part of them: checked as an
+    // import is, one step named `step`.
+    values() { return JSON.parse(this.exportJson()); }
+    change(values, step = 'Change') {
+      const text = JSON.stringify({ format: 'icevale-export', version: 1, ...values });
+      return lendtext(text, (at, size) => checked(this.#live().importText(at, size, true, '', String(step))));
+    }
 
     // The areas, read as plain objects and changed through the windows' own steps. A
     // change gives the step's name, or null when every byte was already there.

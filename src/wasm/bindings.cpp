@@ -139,8 +139,9 @@ public:
     std::string filename() const { return doc_.filename(); }
 
     // Checks and applies a JSON export or a roster CSV as the command-line tool does;
-    // `name` stands where the tool names the data file in its messages.
-    val importtext(unsigned at, unsigned size, bool json, const std::string& name)
+    // `name` stands where the tool names the data file in its messages. The edits are
+    // one step, named `step`, or after the file.
+    val importtext(unsigned at, unsigned size, bool json, const std::string& name, const std::string& step)
     {
         return guarded([&] {
             const std::string_view text = lent(at, size);
@@ -151,7 +152,7 @@ public:
             const std::size_t mark = record_.index();
             if (problems.empty())
                 outcome = importinto(doc_, data, true);
-            record_.join(mark, "Import " + (name.empty() ? std::string(json ? "JSON" : "CSV") : name));
+            record_.join(mark, !step.empty() ? step : "Import " + (name.empty() ? std::string(json ? "JSON" : "CSV") : name));
             problems.insert(problems.end(), outcome.problems.begin(), outcome.problems.end());
             if (!problems.empty())
                 return failed(refusal(name, problems));

@@ -86,6 +86,13 @@ export interface IcevaleDocument {
   /** the names undo() and redo() would give now */
   readonly undoName: string | null;
   readonly redoName: string | null;
+  /** every editable value, shaped as the JSON export (docs/export-format.md) */
+  values(): Record<string, unknown>;
+  /**
+   * Changes any part of the values (shaped as values() gives them), checked as an import
+   * is (its messages name the JSON path), as one undo step named `step`.
+   */
+  change(values: Record<string, unknown>, step?: string): ImportResult;
   /** the team editor's rows; bytesLeft is what the four texts leave of the team's block */
   teams(): TeamRow[];
   /** changes one team (1..28); absent values stay; the step's name, or null when nothing changed */

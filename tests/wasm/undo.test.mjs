@@ -36,3 +36,21 @@ test('an import is one named step; undo and redo give back the exact images', ()
   assert.equal(doc.undoName, 'Import rosters.csv');
   doc.close();
 });
+
+test('a change of any part of the values is one step under its name', () => {
+  const dir = scratch();
+  const original = sample(dir, 's.smc');
+  dir.remove();
+  const doc = api.open(original, 's.smc');
+  const values = doc.values();
+  const lines = values.teams[3].lines;
+  const [first] = Object.keys(lines);
+  lines[first] = [...lines[first]].reverse();
+  doc.change({ teams: [{ index: 4, lines }], season: { selectable_teams: 20 } }, 'Line-up of X');
+  assert.deepEqual(doc.values().teams[3].lines[first], lines[first]);
+  assert.equal(doc.values().season.selectable_teams, 20);
+  assert.throws(() => doc.change({ teams: [{ index: 4, overall: 300 }] }), { message: /^teams\[0\]\.overall: / });
+  assert.equal(doc.undo(), 'Line-up of X');
+  assert.ok(Buffer.from(doc.save()).equals(original));
+  doc.close();
+});
