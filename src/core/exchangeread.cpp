@@ -179,15 +179,34 @@ void JsonReader::team(const Json& v, const std::string& path)
 }  // namespace icevale::detail
 
 namespace icevale {
+namespace {
+
+// The library's tree builder, keeping a parse error's message instead of throwing it:
+// the core throws nothing, so that the WebAssembly build needs no exception catching in
+// its hot paths.
+class TreeBuilder : public nlohmann::detail::json_sax_dom_parser<Json> {
+public:
+    explicit TreeBuilder(Json& tree) : json_sax_dom_parser(tree, false) {}
+
+    template <class Exception>
+    bool parse_error(std::size_t, const std::string&, const Exception& error)
+    {
+        message = error.what();
+        return false;
+    }
+
+    std::string message;
+};
+
+}  // namespace
 
 ImportData readexportjson(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)
 {
     Json root;
-    try {
-        root = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& e) {
+    TreeBuilder builder(root);
+    if (!Json::sax_parse(text.begin(), text.end(), &builder)) {
         // The library's message names the line and column; its own prefix is left out.
-        const std::string what = e.what();
+        const std::string& what = builder.message;
         problems.push_back({"", what.substr(what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2)});
         return {};
     }

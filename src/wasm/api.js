@@ -135,10 +135,7 @@ export default async function icevale(options = {}) {
     const bytes = tobytes(data, 'the image');
     const handle = new core.Handle();
     try {
-      // The memory may grow while making room: its view is taken after.
-      const at = handle.receive(bytes.length);
-      core.HEAPU8.set(bytes, at);
-      checked(handle.open(String(name)));
+      lend(bytes, (at, size) => checked(handle.open(at, size, String(name))));
     } catch (error) {
       handle.delete();
       throw error;

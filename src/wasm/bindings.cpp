@@ -102,18 +102,12 @@ val patchout(const PatchResult& result)
 // One open document of the page or a script.
 class Handle {
 public:
-    // Room for the image's bytes, which api.js copies straight in before open().
-    unsigned receive(unsigned size)
-    {
-        incoming_.resize(size);
-        return static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(incoming_.data()));
-    }
-
-    val open(const std::string& name)
+    // Checks and opens the image api.js has copied into the module's memory.
+    val open(unsigned at, unsigned size, const std::string& name)
     {
         return guarded([&] {
             Cartridge cart;
-            if (const IoResult loaded = loadbytes(cart, std::move(incoming_), name); !loaded.ok)
+            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
                 return failed(loaded.message);
             doc_.adopt(std::move(cart), name);
             record_.clear();
@@ -365,7 +359,6 @@ private:
 
     Document doc_;
     UndoRecord record_{doc_};
-    Bytes incoming_;
 };
 
 val createpatch(unsigned original, unsigned originalsize, unsigned edited, unsigned editedsize, bool bps, bool noheader)
@@ -391,7 +384,6 @@ EMSCRIPTEN_BINDINGS(icevale)
 {
     emscripten::class_<Handle>("Handle")
         .constructor<>()
-        .function("receive", &Handle::receive)
         .function("open", &Handle::open)
         .function("health", &Handle::health)
         .function("info", &Handle::info)

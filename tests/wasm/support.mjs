@@ -5,16 +5,16 @@ import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const wasmdir = process.env.ICEVALE_WASM_BUILD ?? path.join(root, 'build/wasm');
-const nativedir = process.env.ICEVALE_NATIVE_BUILD ?? path.join(root, 'build/default');
+const wasmdir = path.resolve(process.env.ICEVALE_WASM_BUILD ?? path.join(root, 'build/wasm'));
+const nativedir = path.resolve(process.env.ICEVALE_NATIVE_BUILD ?? path.join(root, 'build/default'));
 export const toolpath = path.join(nativedir, 'src/icevale-tool');
 const samplepath = path.join(nativedir, 'tools/make-sample-image');
 
 export async function loadmodule() {
-  const { default: icevale } = await import(path.join(wasmdir, 'icevale.mjs'));
+  const { default: icevale } = await import(pathToFileURL(path.join(wasmdir, 'icevale.mjs')).href);
   return icevale({ wasmBinary: readFileSync(path.join(wasmdir, 'icevale.wasm')) });
 }
 
