@@ -123,6 +123,20 @@ export default async function icevale(options = {}) {
     blackout(team) { return stepped(this.#live().setBannerColours(team, 1, [])); }
     autoColour(team) { return stepped(this.#live().setBannerColours(team, 2, [])); }
 
+    // The player editor: the grid of one team, its buttons, a player's values, Juice Team.
+    roster(team) { return checked(this.#live().roster(team)); }
+    goaliePlus(team) { return stepped(this.#live().rosterButton(team, 0)); }
+    goalieMinus(team) { return stepped(this.#live().rosterButton(team, 1)); }
+    defencePlus(team) { return stepped(this.#live().rosterButton(team, 2)); }
+    defenceMinus(team) { return stepped(this.#live().rosterButton(team, 3)); }
+    addPlayer(team) { return stepped(this.#live().rosterButton(team, 4)); }
+    removePlayer(team) { return stepped(this.#live().rosterButton(team, 5)); }
+    setPlayer(team, player, { name, number, columns } = {}) {
+      return stepped(this.#live().setPlayer(team, player, name === undefined ? undefined : String(name),
+        number === undefined ? undefined : String(number), columns?.map((v) => (v ?? -1))));
+    }
+    juiceTeam(team, entry) { return stepped(this.#live().juiceTeam(team, entry)); }
+
     close() {
       if (!this.#handle) return;
       finalizer?.unregister(this);
@@ -164,6 +178,8 @@ export default async function icevale(options = {}) {
     createPatch,
     applyPatch,
     // Bytes the module's allocator holds now, and the size of its memory.
+    // The entries of a grid column's list (1..14) in stored-value order.
+    columnEntries: (column) => core.columnEntries(column),
     memory: () => ({ inUse: core.heapInUse(), heap: core.HEAPU8.length }),
   });
 }

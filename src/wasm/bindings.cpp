@@ -17,6 +17,10 @@
 #include "core/importer.h"
 #include "core/patching.h"
 #include "core/romfile.h"
+#include "core/jersey.h"
+#include "core/playerattributes.h"
+#include "core/rosterchanges.h"
+#include "core/rosters.h"
 #include "core/rostercsv.h"
 #include "core/steps.h"
 #include "core/teamtexts.h"
@@ -317,7 +321,129 @@ public:
         });
     }
 
+    // The player editor's grid of team t: counts, bytes left, the team average and each
+    // player's role, name, number as its box shows it and the fourteen stored columns.
+    val roster(int t) const
+    {
+        if (t < 1 || t > kTeams)
+            return failed(teamrange(t));
+        const Cartridge& cart = doc_.cart();
+        RatingGrid grid{};
+        loadgrid(cart, t, grid);
+        val out = val::object();
+        out.set("goalies", cart.goaliecount[t]);
+        out.set("forwards", cart.forwardcount[t]);
+        out.set("defencemen", cart.defensecount[t]);
+        out.set("bytesLeft", cart.rosterbytesleft[t]);
+        const auto average = teamaverage(grid, cart.playercount(t));
+        out.set("average", average ? val(*average) : val::null());
+        val players = val::array();
+        for (int p = 1; p <= cart.playercount(t); ++p) {
+            val player = val::object();
+            player.set("role", roleletter(cart, t, p - 1));
+            player.set("name", bytestoutf8(cart.playername[p][t]));
+            player.set("number", jerseytext(cart.playernum[p][t]));
+            val columns = val::array();
+            for (int j = 1; j <= kColumns; ++j)
+                columns.call<void>("push", grid[p][j]);
+            player.set("columns", columns);
+            players.call<void>("push", player);
+        }
+        out.set("players", players);
+        return out;
+    }
+
+    // The player editor's buttons: 0 goalie +, 1 goalie -, 2 defence +, 3 defence -,
+    // 4 add player, 5 remove player. Nothing changes when the button's rule says no.
+    val rosterbutton(int t, int button)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams || button < 0 || button > 5)
+                return failed(teamrange(t));
+            bool (*const rules[])(Tables&, int) = {goalieplus, goalieminus, defenceplus, defenceminus, addplayer, removeplayer};
+            if (!rules[button](doc_.tables(), t)) {
+                val none = val::object();
+                none.set("step", val::null());
+                return none;
+            }
+            return writeroster(t);
+        });
+    }
+
+    // Player p's name, number box text and columns (stored values; a column keeps its
+    // value when given -1), as the grid stores them.
+    val setplayer(int t, int p, const val& name, const val& number, const val& given)
+    {
+        return guarded([&] {
+            const Cartridge& cart = doc_.cart();
+            if (t < 1 || t > kTeams || p < 1 || p > cart.playercount(t))
+                return failed("player " + std::to_string(p) + " of team " + std::to_string(t) + ": no such player");
+            Tables& tables = doc_.tables();
+            if (!name.isUndefined()) {
+                std::string why;
+                const auto bytes = utf8tobytes(name.as<std::string>(), why);
+                if (!bytes)
+                    return failed("name: " + why);
+                const int limit = namelimit(tables.playername[p][t].size(), tables.rosterbytesleft[t]);
+                if (static_cast<int>(bytes->size()) > limit)
+                    return failed("name: at most " + std::to_string(limit) + " characters fit the roster's area");
+                tables.playername[p][t] = *bytes;
+            }
+            if (!number.isUndefined())
+                tables.playernum[p][t] = keptjersey(number.as<std::string>(), tables.playernum[p][t]);
+            if (!given.isUndefined()) {
+                const std::vector<int> columns = emscripten::vecFromJSArray<int>(given);
+                RatingGrid grid{};
+                loadgrid(tables, t, grid);
+                for (int j = 1; j <= kColumns && j <= static_cast<int>(columns.size()); ++j) {
+                    const int v = columns[static_cast<std::size_t>(j - 1)];
+                    if (v == -1 || v == grid[p][j])
+                        continue;
+                    if (entryposition(j, v) < 0) {
+                        doc_.decode();
+                        return failed(std::string(columncaption(j)) + ": " + std::to_string(v) + " is no entry of its list");
+                    }
+                    grid[p][j] = v;
+                }
+                storegrid(tables, t, grid);
+            }
+            tables.rosterbytesleft[t] = rosterfreebytes(tables, t);
+            return writeroster(t);
+        });
+    }
+
+    // "Juice Team": every rating of the team's 25 slots set to rating entry `entry`.
+    val juiceteam(int t, int entry)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams)
+                return failed(teamrange(t));
+            RatingGrid grid{};
+            loadgrid(doc_.tables(), t, grid);
+            if (!juicegrid(grid, entry))
+                return failed("no rating entry " + std::to_string(entry));
+            storegrid(doc_.tables(), t, grid);
+            return writeroster(t);
+        });
+    }
+
 private:
+    // Team t's count byte, goalie marks and records from the tables, one step per team
+    // in a row; when the roster does not fit, the tables go back to the image's.
+    val writeroster(int t)
+    {
+        const Tables& tables = doc_.cart();
+        Edit edit = rostercountedit(tables, t);
+        edit.append(goaliemarksedit(tables, t));
+        const auto records = rosterrecordsedit(tables, t);
+        if (!records) {
+            doc_.decode();
+            return failed("the roster of team " + std::to_string(t) + " does not fit its area");
+        }
+        edit.append(*records);
+        return applied({edit, "Roster of " + bytestoutf8(tables.teamabbrev[t]), "roster:" + std::to_string(t)});
+    }
+
     static std::string teamrange(int t)
     {
         return "team " + std::to_string(t) + ": a team is numbered 1.." + std::to_string(kTeams);
@@ -376,6 +502,18 @@ val applypatch(unsigned patch, unsigned patchsize, unsigned image, unsigned imag
     });
 }
 
+// The entries of column J's list (1..14), in stored-value order: what a stored value
+// shows as in the grid.
+val columnentries(int column)
+{
+    val out = val::array();
+    if (column >= 1 && column <= kColumns) {
+        for (const std::string& entry : scaleentries(columnscale(column)))
+            out.call<void>("push", entry);
+    }
+    return out;
+}
+
 // Bytes the module's allocator holds for the program now: what a dropped document must
 // give back.
 double heapinuse() { return static_cast<double>(mallinfo().uordblks); }
@@ -405,7 +543,12 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("setUniformCell", &Handle::setuniformcell)
         .function("flipUniforms", &Handle::flipuniforms)
         .function("bannerColours", &Handle::bannercolours)
-        .function("setBannerColours", &Handle::setbannercolours);
+        .function("setBannerColours", &Handle::setbannercolours)
+        .function("roster", &Handle::roster)
+        .function("rosterButton", &Handle::rosterbutton)
+        .function("setPlayer", &Handle::setplayer)
+        .function("juiceTeam", &Handle::juiceteam);
+    emscripten::function("columnEntries", &columnentries);
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);
     emscripten::function("heapInUse", &heapinuse);

@@ -60,6 +60,26 @@ export interface TeamRow {
   bytesLeft: number;
 }
 
+export interface Player {
+  role: 'G' | 'F' | 'D';
+  name: string;
+  /** as the number box shows the stored byte: "88", "5", "1A" */
+  number: string;
+  /** the fourteen stored column values, columns 1..14 as [0..13] */
+  columns: number[];
+}
+
+export interface Roster {
+  goalies: number;
+  forwards: number;
+  defencemen: number;
+  /** bytes left for player names */
+  bytesLeft: number;
+  /** the team average of the shown ratings, null when none counts */
+  average: number | null;
+  players: Player[];
+}
+
 export interface IcevaleDocument {
   /** the name given to open() */
   readonly name: string;
@@ -108,6 +128,23 @@ export interface IcevaleDocument {
   setBannerColours(team: number, rows: Rgb[]): string | null;
   blackout(team: number): string | null;
   autoColour(team: number): string | null;
+  /** the player editor's grid of one team (1..28) */
+  roster(team: number): Roster;
+  /** the player editor's buttons; null when the button's rule says no (nothing changes) */
+  goaliePlus(team: number): string | null;
+  goalieMinus(team: number): string | null;
+  defencePlus(team: number): string | null;
+  defenceMinus(team: number): string | null;
+  addPlayer(team: number): string | null;
+  removePlayer(team: number): string | null;
+  /**
+   * Player 1..n of a team: name, number as typed in its box, and the fourteen columns as
+   * stored values (an entry index of columnEntries(J)); null or absent keeps a column.
+   */
+  setPlayer(team: number, player: number,
+            values: { name?: string; number?: string; columns?: (number | null)[] }): string | null;
+  /** every rating of the team set to rating entry 0..6 */
+  juiceTeam(team: number, entry: number): string | null;
   /** gives the document's memory back; any later call throws */
   close(): void;
 }
@@ -125,6 +162,8 @@ export interface IcevaleApi {
   createPatch(original: Uint8Array | ArrayBuffer, edited: Uint8Array | ArrayBuffer,
               options?: PatchOptions & { format?: 'ips' | 'bps' }): Uint8Array;
   applyPatch(patch: Uint8Array | ArrayBuffer, image: Uint8Array | ArrayBuffer, options?: PatchOptions): Uint8Array;
+  /** the entries of grid column 1..14's list, in stored-value order */
+  columnEntries(column: number): string[];
   /** bytes the module's allocator holds, and the size of its memory */
   memory(): { inUse: number; heap: number };
 }

@@ -102,3 +102,34 @@ test('uniform and banner colours: the windows\' steps, bytes as the tool writes 
   }, 'flip and auto colour');
   doc.close();
 });
+
+// The module's roster writes against the tool's import of the values they leave.
+test('the player editor\'s buttons, a player\'s values and Juice Team write the rosters as an import does', () => {
+  const doc = api.open(original, 's.smc');
+  const start = doc.roster(2);
+  assert.equal(doc.addPlayer(2), `Roster of ${doc.teams()[1].abbreviation}`);
+  const added = doc.roster(2);
+  assert.equal(added.players.length, start.players.length + 1);
+  assert.equal(added.bytesLeft, start.bytesLeft - 10);
+  doc.setPlayer(2, added.players.length, { name: 'New Man', number: '12', columns: [3, 1, 2, 3, 4, 5, 6, 1, 0, 1, 2, 3, 4, 5] });
+  doc.goaliePlus(2);
+  doc.juiceTeam(5, 6);
+  doc.setPlayer(5, 1, { name: 'Ö. Åberg', columns: [null, 2] });
+  const roster = doc.roster(2);
+  assert.deepEqual([roster.goalies, roster.players.at(-1).name, roster.players.at(-1).number], [start.goalies + 1, 'New Man', '12']);
+  assert.equal(doc.roster(5).players[0].columns[1], 2);
+  assert.equal(doc.roster(5).players[0].columns[2], 6);
+  const values = doc.values();
+  same(doc, { teams: [{ index: 2, players: values.teams[1].players }, { index: 5, players: values.teams[4].players }] }, 'rosters');
+
+  // The rules say no: nothing changes; a value the lists cannot show is refused.
+  const full = api.open(original, 's.smc');
+  while (full.roster(3).goalies < 4) full.goaliePlus(3);
+  assert.equal(full.goaliePlus(3), null);
+  assert.throws(() => full.setPlayer(3, 1, { columns: [null, 9] }), { message: /9 is no entry of its list/ });
+  assert.throws(() => full.setPlayer(3, 1, { name: 'x'.repeat(300) }), { message: /^name: at most \d+ characters fit/ });
+  assert.throws(() => full.setPlayer(3, 99, { name: 'x' }), { message: /no such player/ });
+  assert.equal(full.roster(3).goalies, 4);
+  full.close();
+  doc.close();
+});
