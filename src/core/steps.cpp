@@ -1,5 +1,6 @@
 #include "core/steps.h"
 
+#include "core/bannertexts.h"
 #include "core/utf8text.h"
 
 namespace icevale {
@@ -58,6 +59,12 @@ std::string menunamesproblem(std::int64_t over)
 {
     return "the menu display names are " + std::to_string(over) + " characters over the " +
            std::to_string(kMenuNamesBudget) + " they share";
+}
+
+std::string bannertextsproblem(std::int64_t over)
+{
+    return "Banner texts not saved: they need " + std::to_string(over) + " bytes more than the " +
+           std::to_string(kBannerTextSize) + "-byte text area.";
 }
 
 TeamStep teamstep(int t, const TeamTexts& texts, std::uint8_t overall)

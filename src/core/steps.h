@@ -38,6 +38,8 @@ std::string teamlabel(int t, const std::string& location);
 std::string overallproblem(const std::vector<std::string>& labels);
 std::string textstoolongproblem(const std::string& label, std::int32_t over);
 std::string menunamesproblem(std::int64_t over);
+// The banner text editor's refusal of texts `over` bytes past the text area.
+std::string bannertextsproblem(std::int64_t over);
 
 // Team t's texts and overall number as the team editor saves them (the step named as
 // its save), or the refusal in its words.

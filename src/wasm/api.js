@@ -137,6 +137,20 @@ export default async function icevale(options = {}) {
     }
     juiceTeam(team, entry) { return stepped(this.#live().juiceTeam(team, entry)); }
 
+    // The line editor: entries of the slot boxes and each line's stored slot bytes; a line
+    // set from entry positions (null keeps a slot).
+    lines(team) { return checked(this.#live().lines(team)); }
+    setLine(team, line, positions) {
+      if (!Array.isArray(positions)) throw new TypeError('a line is an array of entry positions');
+      return stepped(this.#live().setLine(team, line, positions.map((p) => p ?? -1)));
+    }
+    // The banner texts of teams 1..28 as [0..27], and the bytes they leave of their area.
+    bannerTexts() { return this.#live().bannerTexts(); }
+    setBannerTexts(texts) {
+      if (!Array.isArray(texts)) throw new TypeError('the banner texts are an array');
+      return stepped(this.#live().setBannerTexts(texts.map(String)));
+    }
+
     close() {
       if (!this.#handle) return;
       finalizer?.unregister(this);

@@ -17,7 +17,9 @@
 #include "core/importer.h"
 #include "core/patching.h"
 #include "core/romfile.h"
+#include "core/bannertexts.h"
 #include "core/jersey.h"
+#include "core/lineups.h"
 #include "core/playerattributes.h"
 #include "core/rosterchanges.h"
 #include "core/rosters.h"
@@ -427,6 +429,94 @@ public:
         });
     }
 
+    // The line editor's boxes of team t: the entries a slot box lists (position k is
+    // slot byte k; past the roster the stored byte shows as an extra entry) and the
+    // eight lines' stored slot bytes.
+    val lines(int t) const
+    {
+        if (t < 1 || t > kTeams)
+            return failed(teamrange(t));
+        const Cartridge& cart = doc_.cart();
+        val out = val::object();
+        val entries = val::array();
+        for (const std::string& entry : slotentries(cart, t))
+            entries.call<void>("push", bytestoutf8(entry));
+        out.set("entries", entries);
+        val all = val::array();
+        for (int l = 1; l <= kLines; ++l) {
+            val line = val::object();
+            line.set("name", std::string(kLineNames[static_cast<std::size_t>(l - 1)]));
+            const LineSlots slots = lineslots(cart, t, l);
+            val bytes = val::array();
+            for (int s = 1; s <= kSlots; ++s)
+                bytes.call<void>("push", slots[static_cast<std::size_t>(s)]);
+            line.set("slots", bytes);
+            all.call<void>("push", line);
+        }
+        out.set("lines", all);
+        return out;
+    }
+
+    // Line l (1..8) of team t from entry positions of the slot boxes (-1 keeps a slot).
+    val setline(int t, int l, const val& given)
+    {
+        return guarded([&] {
+            if (t < 1 || t > kTeams || l < 1 || l > kLines)
+                return failed(teamrange(t) + ", a line 1.." + std::to_string(kLines));
+            const Cartridge& cart = doc_.cart();
+            const std::vector<int> positions = emscripten::vecFromJSArray<int>(given);
+            LineSlots line = lineslots(cart, t, l);
+            const int players = cart.playercount(t);
+            for (int s = 1; s <= kSlots && s <= static_cast<int>(positions.size()); ++s) {
+                const int position = positions[static_cast<std::size_t>(s - 1)];
+                if (position == -1)
+                    continue;
+                if (position < 0 || position > players)
+                    return failed("slot " + std::to_string(s) + ": " + std::to_string(position) + " is no player of the roster");
+                line[static_cast<std::size_t>(s)] = slotbyte(position, players, line[static_cast<std::size_t>(s)]);
+            }
+            return applied({lineedit(t, l, line), "Line-up of " + bytestoutf8(cart.teamabbrev[t]), {}});
+        });
+    }
+
+    // The banner text editor's boxes, and the bytes the texts leave of their area.
+    val bannertexts() const
+    {
+        const Cartridge& cart = doc_.cart();
+        TeamTable<std::string> texts;
+        val out = val::object();
+        val all = val::array();
+        for (int t = 1; t <= kTeams; ++t) {
+            texts[t] = bannerboxtext(cart, cart.RomImage, t);
+            all.call<void>("push", bytestoutf8(texts[t]));
+        }
+        out.set("texts", all);
+        out.set("bytesLeft", static_cast<double>(kBannerTextSize) - static_cast<double>(bannerbytesused(texts)));
+        return out;
+    }
+
+    // All 28 banner texts (teams 1..28 as [0..27]) packed into their area.
+    val setbannertexts(const val& given)
+    {
+        return guarded([&] {
+            const std::vector<std::string> given8 = emscripten::vecFromJSArray<std::string>(given);
+            if (given8.size() != static_cast<std::size_t>(kTeams))
+                return failed("the banner texts are " + std::to_string(kTeams) + " texts");
+            TeamTable<std::string> texts;
+            for (int t = 1; t <= kTeams; ++t) {
+                std::string why;
+                const auto bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)], why);
+                if (!bytes || bytes->find('\0') != std::string::npos)
+                    return failed("team " + std::to_string(t) + ": " + (bytes ? "a banner text holds no zero character" : why));
+                texts[t] = *bytes;
+            }
+            const auto edit = bannertextsedit(texts);
+            if (!edit)
+                return failed(bannertextsproblem(bannerbytesused(texts) - static_cast<std::int64_t>(kBannerTextSize)));
+            return applied({*edit, "Banner texts", {}});
+        });
+    }
+
 private:
     // Team t's count byte, goalie marks and records from the tables, one step per team
     // in a row; when the roster does not fit, the tables go back to the image's.
@@ -547,7 +637,11 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("roster", &Handle::roster)
         .function("rosterButton", &Handle::rosterbutton)
         .function("setPlayer", &Handle::setplayer)
-        .function("juiceTeam", &Handle::juiceteam);
+        .function("juiceTeam", &Handle::juiceteam)
+        .function("lines", &Handle::lines)
+        .function("setLine", &Handle::setline)
+        .function("bannerTexts", &Handle::bannertexts)
+        .function("setBannerTexts", &Handle::setbannertexts);
     emscripten::function("columnEntries", &columnentries);
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);

@@ -145,6 +145,13 @@ export interface IcevaleDocument {
             values: { name?: string; number?: string; columns?: (number | null)[] }): string | null;
   /** every rating of the team set to rating entry 0..6 */
   juiceTeam(team: number, entry: number): string | null;
+  /** the line editor's slot-box entries and the eight lines' stored slot bytes */
+  lines(team: number): { entries: string[]; lines: { name: string; slots: number[] }[] };
+  /** line 1..8 from entry positions of the slot boxes (null keeps a slot) */
+  setLine(team: number, line: number, positions: (number | null)[]): string | null;
+  /** the banner texts of teams 1..28 as [0..27] and the bytes left of their area */
+  bannerTexts(): { texts: string[]; bytesLeft: number };
+  setBannerTexts(texts: string[]): string | null;
   /** gives the document's memory back; any later call throws */
   close(): void;
 }

@@ -133,3 +133,22 @@ test('the player editor\'s buttons, a player\'s values and Juice Team write the 
   full.close();
   doc.close();
 });
+
+test('line-ups and banner texts through their editors\' rules, as the tool imports them', () => {
+  const doc = api.open(original, 's.smc');
+  const { entries, lines } = doc.lines(4);
+  assert.equal(entries.length, doc.roster(4).players.length + 1);
+  assert.equal(doc.setLine(4, 2, [3, 2, 1, null, null, null, 0]), `Line-up of ${doc.teams()[3].abbreviation}`);
+  assert.deepEqual(doc.lines(4).lines[1].slots, [3, 2, 1, ...lines[1].slots.slice(3, 6), 0]);
+  assert.throws(() => doc.setLine(4, 2, [entries.length]), { message: /is no player of the roster/ });
+  const banner = doc.bannerTexts();
+  const texts = [...banner.texts];
+  texts[0] = 'GO HERONS';
+  doc.setBannerTexts(texts);
+  assert.equal(doc.bannerTexts().bytesLeft, banner.bytesLeft - ('GO HERONS'.length - banner.texts[0].length));
+  texts[1] = 'x'.repeat(banner.bytesLeft + 1000);
+  assert.throws(() => doc.setBannerTexts(texts), { message: /^Banner texts not saved: they need \d+ bytes more than the 261-byte text area\.$/ });
+  const values = doc.values();
+  same(doc, { teams: [{ index: 4, lines: values.teams[3].lines }, { index: 1, banner: { text: 'GO HERONS' } }] }, 'lines and banner');
+  doc.close();
+});
