@@ -133,7 +133,7 @@ export default async function icevale(options = {}) {
     removePlayer(team) { return stepped(this.#live().rosterButton(team, 5)); }
     setPlayer(team, player, { name, number, columns } = {}) {
       return stepped(this.#live().setPlayer(team, player, name === undefined ? undefined : String(name),
-        number === undefined ? undefined : String(number), columns?.map((v) => (v ?? -1))));
+        number === undefined ? undefined : String(number), columns && Array.from(columns, (v) => v ?? -1)));
     }
     juiceTeam(team, entry) { return stepped(this.#live().juiceTeam(team, entry)); }
 
@@ -142,13 +142,25 @@ export default async function icevale(options = {}) {
     lines(team) { return checked(this.#live().lines(team)); }
     setLine(team, line, positions) {
       if (!Array.isArray(positions)) throw new TypeError('a line is an array of entry positions');
-      return stepped(this.#live().setLine(team, line, positions.map((p) => p ?? -1)));
+      return stepped(this.#live().setLine(team, line, Array.from(positions, (p) => p ?? -1)));
     }
     // The banner texts of teams 1..28 as [0..27], and the bytes they leave of their area.
     bannerTexts() { return this.#live().bannerTexts(); }
     setBannerTexts(texts) {
       if (!Array.isArray(texts)) throw new TypeError('the banner texts are an array');
       return stepped(this.#live().setBannerTexts(texts.map(String)));
+    }
+
+    // The playoff editor: the team count and the 4 x 128 slots as stored bytes; set from
+    // list positions (count: 0 is "1"; a slot: a team 0..27 or 28 for none; null keeps).
+    playoffs() { return this.#live().playoffs(); }
+    setPlayoffs({ count = null, slots = [] } = {}) {
+      return stepped(this.#live().setPlayoffs(count ?? -1, Array.from(slots, (p) => p ?? -1)));
+    }
+    // The menu editor: seven lists and the selectable team count, set from list positions.
+    menuDefaults() { return this.#live().menuDefaults(); }
+    setMenuDefaults({ fields = [], selectableTeams = null } = {}) {
+      return stepped(this.#live().setMenuDefaults(Array.from(fields, (p) => p ?? -1), selectableTeams ?? -1));
     }
 
     close() {

@@ -20,6 +20,9 @@
 #include "core/bannertexts.h"
 #include "core/jersey.h"
 #include "core/lineups.h"
+#include "core/menudefaults.h"
+#include "core/playoffs.h"
+#include "core/storedchoice.h"
 #include "core/playerattributes.h"
 #include "core/rosterchanges.h"
 #include "core/rosters.h"
@@ -517,6 +520,104 @@ public:
         });
     }
 
+    // The playoff editor's lists as stored bytes: the team count (1..28) and the slots of
+    // the four pages (a team 0..27, or 28 for none), each with its list position.
+    val playoffs() const
+    {
+        const Bytes& rom = doc_.image();
+        val out = val::object();
+        const std::uint8_t count = readplayoffcount(rom).value_or(0);
+        out.set("count", count);
+        out.set("countPosition", choiceposition(count, kTeams, 1));
+        val slots = val::array();
+        for (int g = 1; g <= kPlayoffPages; ++g) {
+            const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
+            for (const std::uint8_t slot : page)
+                slots.call<void>("push", slot);
+        }
+        out.set("slots", slots);
+        return out;
+    }
+
+    // The count and slots from list positions (-1 keeps a value), as the window closes.
+    val setplayoffs(int countposition, const val& given)
+    {
+        return guarded([&] {
+            const Bytes& rom = doc_.image();
+            const std::vector<int> positions = emscripten::vecFromJSArray<int>(given);
+            if (countposition < -1 || countposition >= kTeams)
+                return failed("the playoff team count is one of 1.." + std::to_string(kTeams));
+            const std::uint8_t stored = readplayoffcount(rom).value_or(0);
+            Edit edit = playoffcountedit(countposition == -1 ? stored : choicebyte(countposition, stored, kTeams, 1));
+            for (int g = 1; g <= kPlayoffPages; ++g) {
+                PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
+                for (std::size_t i = 0; i < page.size(); ++i) {
+                    const std::size_t k = static_cast<std::size_t>(g - 1) * page.size() + i;
+                    const int position = k < positions.size() ? positions[k] : -1;
+                    if (position < -1 || position > kNoTeam)
+                        return failed("playoff slot " + std::to_string(k) + ": a team 0.." + std::to_string(kNoTeam - 1) +
+                                      " or " + std::to_string(kNoTeam) + " for none");
+                    if (position != -1)
+                        page[i] = choicebyte(position, page[i], kNoTeam + 1);
+                }
+                edit.append(playoffpageedit(g, page));
+            }
+            return applied({edit, "Playoff slots", {}});
+        });
+    }
+
+    // The menu editor's seven lists and the selectable team count: each stored byte, its
+    // list position and the list's entries (the teams' location names for fields 2 and 3).
+    val menudefaults() const
+    {
+        const Cartridge& cart = doc_.cart();
+        const MenuFields fields = readmenufields(cart.RomImage).value_or(MenuFields{});
+        val out = val::object();
+        val all = val::array();
+        for (int f = 1; f <= kMenuFields; ++f) {
+            val field = val::object();
+            val entries = val::array();
+            if (f == 2 || f == 3) {
+                for (int t = 1; t <= kTeams; ++t)
+                    entries.call<void>("push", bytestoutf8(cart.teamname[t]));
+            } else {
+                for (const std::string& entry : menufieldentries(f))
+                    entries.call<void>("push", entry);
+            }
+            field.set("entries", entries);
+            field.set("stored", fields[static_cast<std::size_t>(f)]);
+            field.set("position", choiceposition(fields[static_cast<std::size_t>(f)], menufieldsize(f)));
+            all.call<void>("push", field);
+        }
+        out.set("fields", all);
+        const std::uint8_t count = readselectableteams(cart.RomImage).value_or(0);
+        out.set("selectableTeams", count);
+        out.set("selectableTeamsPosition", choiceposition(count, kTeams, 1));
+        return out;
+    }
+
+    val setmenudefaults(const val& given, int countposition)
+    {
+        return guarded([&] {
+            const Bytes& rom = doc_.image();
+            const std::vector<int> positions = emscripten::vecFromJSArray<int>(given);
+            MenuFields fields = readmenufields(rom).value_or(MenuFields{});
+            for (int f = 1; f <= kMenuFields && f <= static_cast<int>(positions.size()); ++f) {
+                const int position = positions[static_cast<std::size_t>(f - 1)];
+                if (position < -1 || position >= menufieldsize(f))
+                    return failed("menu default " + std::to_string(f) + ": a position 0.." + std::to_string(menufieldsize(f) - 1));
+                if (position != -1)
+                    fields[static_cast<std::size_t>(f)] = choicebyte(position, fields[static_cast<std::size_t>(f)], menufieldsize(f));
+            }
+            if (countposition < -1 || countposition >= kTeams)
+                return failed("the selectable team count is one of 1.." + std::to_string(kTeams));
+            const std::uint8_t stored = readselectableteams(rom).value_or(0);
+            Edit edit = menufieldsedit(fields);
+            edit.append(selectableteamsedit(countposition == -1 ? stored : choicebyte(countposition, stored, kTeams, 1)));
+            return applied({edit, "Menu defaults", {}});
+        });
+    }
+
 private:
     // Team t's count byte, goalie marks and records from the tables, one step per team
     // in a row; when the roster does not fit, the tables go back to the image's.
@@ -641,7 +742,11 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("lines", &Handle::lines)
         .function("setLine", &Handle::setline)
         .function("bannerTexts", &Handle::bannertexts)
-        .function("setBannerTexts", &Handle::setbannertexts);
+        .function("setBannerTexts", &Handle::setbannertexts)
+        .function("playoffs", &Handle::playoffs)
+        .function("setPlayoffs", &Handle::setplayoffs)
+        .function("menuDefaults", &Handle::menudefaults)
+        .function("setMenuDefaults", &Handle::setmenudefaults);
     emscripten::function("columnEntries", &columnentries);
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);

@@ -152,6 +152,17 @@ export interface IcevaleDocument {
   /** the banner texts of teams 1..28 as [0..27] and the bytes left of their area */
   bannerTexts(): { texts: string[]; bytesLeft: number };
   setBannerTexts(texts: string[]): string | null;
+  /** the playoff team count and the 4 x 128 slots as stored bytes, with the count's list position */
+  playoffs(): { count: number; countPosition: number; slots: number[] };
+  /** from list positions: count 0..27 stands for 1..28; a slot 0..27 a team, 28 none; null keeps */
+  setPlayoffs(values: { count?: number | null; slots?: (number | null)[] }): string | null;
+  /** the menu editor's seven lists (entries, stored byte, list position) and the selectable team count */
+  menuDefaults(): {
+    fields: { entries: string[]; stored: number; position: number }[];
+    selectableTeams: number;
+    selectableTeamsPosition: number;
+  };
+  setMenuDefaults(values: { fields?: (number | null)[]; selectableTeams?: number | null }): string | null;
   /** gives the document's memory back; any later call throws */
   close(): void;
 }

@@ -152,3 +152,22 @@ test('line-ups and banner texts through their editors\' rules, as the tool impor
   same(doc, { teams: [{ index: 4, lines: values.teams[3].lines }, { index: 1, banner: { text: 'GO HERONS' } }] }, 'lines and banner');
   doc.close();
 });
+
+test('playoffs and menu defaults from list positions, as the tool imports them', () => {
+  const doc = api.open(original, 's.smc');
+  const slots = [];
+  slots[0] = 5;
+  slots[130] = 28;
+  assert.equal(doc.setPlayoffs({ count: 7, slots }), 'Playoff slots');
+  const playoffs = doc.playoffs();
+  assert.deepEqual([playoffs.count, playoffs.slots[0], playoffs.slots[130]], [8, 5, 28]);
+  const menu = doc.menuDefaults();
+  assert.equal(menu.fields[1].entries.length, 28);
+  assert.equal(doc.setMenuDefaults({ fields: [null, 3, null, menu.fields[3].entries.length - 1], selectableTeams: 19 }), 'Menu defaults');
+  assert.deepEqual([doc.menuDefaults().fields[1].position, doc.menuDefaults().selectableTeams], [3, 20]);
+  assert.throws(() => doc.setPlayoffs({ slots: [29] }), { message: /^playoff slot 0: / });
+  assert.throws(() => doc.setMenuDefaults({ fields: [99] }), { message: /^menu default 1: / });
+  const { season } = doc.values();
+  same(doc, { season }, 'season');
+  doc.close();
+});
