@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QUndoStack>
 #include <algorithm>
 
 #include "app/history.h"
@@ -74,10 +73,10 @@ void commit_clean(benchmark::State& state)
 void commit_edited(benchmark::State& state)
 {
     const auto form = allopen();
-    QUndoStack* steps = form->history().stack();
+    const History* steps = &form->history();
     for (auto _ : state) {
         state.PauseTiming();
-        const int mark = steps->index();
+        const std::size_t mark = steps->index();
         editall(*form);
         settle();
         state.ResumeTiming();
@@ -156,19 +155,19 @@ void step_move(benchmark::State& state, bool rosters, bool undo)
 {
     const LargeStep step(rosters);
     Form1& form = *step.form;
-    QUndoStack* steps = form.history().stack();
+    const History* steps = &form.history();
     if (!undo) {
         form.undo();
         settle();
     }
-    const int from = steps->index();
+    const std::size_t from = steps->index();
     for (auto _ : state) {
         measure([&] {
             undo ? form.undo() : form.redo();
             settle();
         });
         state.PauseTiming();
-        if (steps->index() != from + (undo ? -1 : 1))
+        if (steps->index() != (undo ? from - 1 : from + 1))
             state.SkipWithError("the step was not the one undone or redone");
         undo ? form.redo() : form.undo();
         settle();

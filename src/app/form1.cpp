@@ -182,7 +182,7 @@ void Form1::buildactions()
     redoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(redoaction, &QAction::triggered, this, &Form1::redo);
     addActions({openaction, saveaction, undoaction, redoaction});
-    connect(steps->stack(), &QUndoStack::cleanChanged, this, &Form1::updatetitle);
+    connect(steps, &History::cleanChanged, this, &Form1::updatetitle);
 }
 
 QString Form1::askfilename(bool save)

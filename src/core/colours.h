@@ -20,6 +20,8 @@
 
 namespace icevale {
 
+inline constexpr int kComponentMax = 31;  // each of red, green and blue runs 0..31
+
 struct Rgb {
     int red = 0;
     int green = 0;

@@ -52,11 +52,16 @@ IoResult Document::save(const std::string& filename)
 {
     IoResult result = saverom(cart_.RomImage, filename);
     if (result.ok) {
-        saved_ = cart_.RomImage;
-        differing_ = 0;
+        marksaved();
         filename_ = filename;
     }
     return result;
+}
+
+void Document::marksaved()
+{
+    saved_ = cart_.RomImage;
+    differing_ = 0;
 }
 
 Document::Applied Document::apply(const Edit& edit, std::string name, std::string mergekey)

@@ -48,6 +48,8 @@ public:
     // Takes a loaded image (loadrom) as the document's, opened from `filename`.
     void adopt(Cartridge&& cart, std::string filename);
     IoResult save(const std::string& filename);
+    // The image as it is now counts as saved (a front end that writes the bytes itself).
+    void marksaved();
 
     struct Applied {
         bool ok = true;

@@ -279,7 +279,7 @@ ImportData readexportjson(std::string_view text, const Tables& tables, std::vect
     if (problems.size() != before)
         return {};
     try {
-        const Json root = Json::parse(text.begin(), text.end());
+        const Json root = Json::parse(text.begin(), text.end(), nullptr, false);
         detail::JsonReader reader(tables, problems);
         reader.rename(root);
         reader.top(root);

@@ -7,6 +7,15 @@
 #include "core/teamtexts.h"
 
 namespace icevale {
+namespace {
+
+std::string tooshort(std::uint64_t size)
+{
+    return "is " + std::to_string(size) + " bytes long; an image needs at least " + std::to_string(kMinImageSize) +
+           " bytes";
+}
+
+}  // namespace
 
 std::string decodeimage(Cartridge& cart)
 {
@@ -21,21 +30,25 @@ std::string decodeimage(Cartridge& cart)
     return problem;
 }
 
-IoResult loadrom(Cartridge& cart, const std::string& filename)
+IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
 {
-    const auto longenough = [](std::uint64_t size) -> std::string {
-        if (size >= kMinImageSize)
-            return {};
-        return "is " + std::to_string(size) + " bytes long; an image needs at least " + std::to_string(kMinImageSize) +
-               " bytes";
-    };
+    if (bytes.size() < kMinImageSize)
+        return {false, "\"" + filename + "\": " + tooshort(bytes.size())};
     Cartridge next;
-    if (IoResult read = readregularfile(filename, next.RomImage, "an image file", longenough); !read.ok)
-        return read;
+    next.RomImage = std::move(bytes);
     if (const std::string problem = decodeimage(next); !problem.empty())
         return {false, "\"" + filename + "\": " + problem};
     cart = std::move(next);
     return {true, {}};
+}
+
+IoResult loadrom(Cartridge& cart, const std::string& filename)
+{
+    const auto longenough = [](std::uint64_t size) { return size >= kMinImageSize ? std::string() : tooshort(size); };
+    Bytes bytes;
+    if (IoResult read = readregularfile(filename, bytes, "an image file", longenough); !read.ok)
+        return read;
+    return loadbytes(cart, std::move(bytes), filename);
 }
 
 IoResult saverom(const Bytes& rom, const std::string& filename) { return replaceregularfile(rom, filename, true); }

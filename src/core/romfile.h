@@ -25,6 +25,12 @@ struct IoResult {
 // be held (the tables are then partly filled and must be discarded).
 std::string decodeimage(Cartridge& cart);
 
+// Takes `bytes` as the whole file `filename` into `cart`, replacing everything it held,
+// and decodes it from clean tables, with loadrom's checks and messages; on any failure
+// `cart` is left exactly as it was. This is the load of a front end that has the file's
+// bytes already (the browser's).
+IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename);
+
 // Reads the file whole into `cart`, replacing everything it held, and decodes it from
 // clean tables; on any failure `cart` is left exactly as it was. Anything that is not a
 // regular file is refused without reading (a named pipe never blocks).

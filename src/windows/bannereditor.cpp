@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "core/bannertexts.h"
+#include "core/steps.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
 #include "widgets/limitedlineedit.h"
@@ -145,10 +146,10 @@ bool BannerEditor::haspending() const { return curteam != 0 && changes(bannercol
 
 void BannerEditor::savejerseycolor()
 {
-    if (curteam != 0)
-        apply(bannercoloursedit(cart.RomImage, curteam, bannercolor),
-              QStringLiteral("Banner colours of ") + toQString(cart.teamabbrev[curteam]),
-              "banner:" + std::to_string(curteam));
+    if (curteam == 0)
+        return;
+    const Step step = bannercoloursstep(cart, curteam, bannercolor);
+    apply(step.edit, QString::fromStdString(step.name), step.mergekey);
 }
 
 void BannerEditor::dispbannercolor()

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "core/bannertexts.h"
+#include "core/steps.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
@@ -92,9 +93,7 @@ QString BannerTextEditor::storetexts()
     const auto edit = bannertextsedit(texts);
     if (!edit) {
         const auto over = bannerbytesused(texts) - kBannerTextSize;
-        const QString why = QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
-                                .arg(over)
-                                .arg(kBannerTextSize);
+        const QString why = QString::fromStdString(bannertextsproblem(over));
         emit statusMessage(why);
         return why;
     }

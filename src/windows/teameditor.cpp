@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/steps.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
@@ -256,10 +257,10 @@ QStringList TeamEditor::overallproblems()
     }
     if (wrong.isEmpty())
         return {};
-    if (wrong.size() == 1)
-        return {QStringLiteral("the overall number of %1 is not a whole number from 0 to 255").arg(wrong.first())};
-    return {QStringLiteral("the overall numbers of %1 are not whole numbers from 0 to 255")
-                .arg(wrong.join(QStringLiteral(", ")))};
+    std::vector<std::string> labels;
+    for (const QString& label : wrong)
+        labels.push_back(label.toStdString());
+    return {QString::fromStdString(overallproblem(labels))};
 }
 
 // Rows can be too long for their blocks only in a damaged image; unedited they stay as
@@ -272,9 +273,7 @@ QStringList TeamEditor::rowproblems()
         for (LimitedLineEdit* edit : {Teamnm[t - 1], Teamnick[t - 1], Teamabbreviation[t - 1], Teamarena[t - 1]})
             mark(edit, toolong);
         if (toolong)
-            problems << QStringLiteral("the texts of %1 are %2 bytes too long for its block")
-                            .arg(teamlabel(t))
-                            .arg(-teambytesleft[t]);
+            problems << QString::fromStdString(textstoolongproblem(teamlabel(t).toStdString(), -teambytesleft[t]));
     }
     return problems;
 }
@@ -288,9 +287,7 @@ QStringList TeamEditor::nameproblems()
     mark(Text2, toolong);
     if (!toolong)
         return {};
-    return {QStringLiteral("the menu display names are %1 characters over the %2 they share")
-                .arg(over)
-                .arg(kMenuNamesBudget)};
+    return {QString::fromStdString(menunamesproblem(over))};
 }
 
 TeamTexts TeamEditor::rowtexts(int t) const
@@ -312,8 +309,7 @@ MenuNames TeamEditor::menunames() const { return {toBytes(Text1->text()), toByte
 
 QString TeamEditor::teamlabel(int t) const
 {
-    const QString name = Teamnm[t - 1]->text().trimmed();
-    return name.isEmpty() ? QStringLiteral("team %1").arg(t) : QStringLiteral("team %1 (%2)").arg(t).arg(name);
+    return QString::fromStdString(icevale::teamlabel(t, Teamnm[t - 1]->text().toStdString()));
 }
 
 void TeamEditor::mark(QWidget* box, bool wrong)

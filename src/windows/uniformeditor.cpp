@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "core/steps.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
 #include "widgets/qtext.h"
@@ -218,10 +219,8 @@ void UniformEditor::dispjerseycolor()
 void UniformEditor::savejerseycolor()
 {
     // A drag on one cell's bars is one step.
-    const std::string step = "uniform:" + std::to_string(curteam) + ":" + std::to_string(homeflag) + ":" +
-                             std::to_string(jerseycell);
-    apply(uniformcelledit(cart.RomImage, curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]),
-          QStringLiteral("Uniform colour of ") + toQString(cart.teamabbrev[curteam]), step);
+    const Step step = uniformcellstep(cart, curteam, homeflag, jerseycell, jerseycolor[jerseycell + 1]);
+    apply(step.edit, QString::fromStdString(step.name), step.mergekey);
 }
 
 // Through the bar rule each bar that moves stores the selected cell.
@@ -257,8 +256,8 @@ void UniformEditor::Command1_Click()
 
 void UniformEditor::Command2_Click()
 {
-    if (const auto edit = flipuniformsedit(cart.RomImage, curteam))
-        apply(*edit, QStringLiteral("Flip uniforms of ") + toQString(cart.teamabbrev[curteam]));
+    if (const auto step = flipuniformsstep(cart, curteam))
+        apply(step->edit, QString::fromStdString(step->name));
     List1_Click();
 }
 

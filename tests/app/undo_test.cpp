@@ -82,7 +82,7 @@ TEST_F(UndoForm, UndoRedoAndSavingSealTheStepAndOpeningClearsTheSteps)
     form.redo();
     ASSERT_FALSE(marked());  // or the open would ask
     ASSERT_TRUE(form.openfile(file));
-    EXPECT_FALSE(form.history().stack()->canUndo());
+    EXPECT_FALSE(form.history().canundo());
     form.undo();
     EXPECT_EQ(status(), QStringLiteral("Nothing to undo."));
 }
@@ -116,12 +116,12 @@ TEST_F(UndoForm, ALongRandomSessionUndoesToTheOriginalAndRedoesToTheEnd)
     for (int command = 3; command <= 10; ++command)
         ASSERT_EQ(form.editor(command) ? form.editor(command)->commit() : QString(), QString());
     const Bytes end = image();
-    const int steps = form.history().stack()->index();  // counted, so a step made by an undo fails, not hangs
-    for (int k = 0; k < steps; ++k)
+    const std::size_t steps = form.history().index();  // counted, so a step made by an undo fails, not hangs
+    for (std::size_t k = 0; k < steps; ++k)
         form.undo();
-    EXPECT_FALSE(form.history().stack()->canUndo());
+    EXPECT_FALSE(form.history().canundo());
     EXPECT_EQ(image(), sampleImage().bytes);
-    for (int k = 0; k < steps; ++k)
+    for (std::size_t k = 0; k < steps; ++k)
         form.redo();
     EXPECT_EQ(image(), end);
 }
