@@ -13,7 +13,20 @@ install(FILES ${ICEVALE_DATA_DIR}/${ICEVALE_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${ICEVALE_DATA_DIR}/${ICEVALE_APP_ID}.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps)
-install(FILES ${ICEVALE_DATA_DIR}/icevale-editor.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed gzipped, as Debian's policy asks of a package (gzip -9n:
+# no name or time stamp, so the same page gives the same bytes).
+find_program(ICEVALE_GZIP gzip REQUIRED)
+function(icevale_manpage page)
+  set(plain ${PROJECT_BINARY_DIR}/man/${page})
+  add_custom_command(OUTPUT ${plain}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+    COMMAND ${CMAKE_COMMAND} -E copy ${ICEVALE_DATA_DIR}/${page} ${plain}
+    COMMAND ${ICEVALE_GZIP} -9nf ${plain}
+    DEPENDS ${ICEVALE_DATA_DIR}/${page} VERBATIM)
+  add_custom_target(manpage-${page} ALL DEPENDS ${plain}.gz)
+  install(FILES ${plain}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+icevale_manpage(icevale-editor.1)
 # The licence asks for its notice in every copy; "copyright" is where Debian looks for it.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/icevale-editor RENAME copyright)
@@ -24,7 +37,7 @@ set(ICEVALE_METAINFO ${ICEVALE_APP_ID}.metainfo.xml)
 file(READ ${ICEVALE_DATA_DIR}/${ICEVALE_METAINFO} ICEVALE_METAINFO_TEXT)
 if(TARGET icevale-tool)
   install(TARGETS icevale-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${ICEVALE_DATA_DIR}/icevale-tool.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  icevale_manpage(icevale-tool.1)
 else()
   string(REPLACE "    <binary>icevale-tool</binary>\n" "" ICEVALE_METAINFO_TEXT
     "${ICEVALE_METAINFO_TEXT}")

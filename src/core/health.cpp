@@ -6,13 +6,22 @@
 #include "core/playoffs.h"
 #include "core/rosters.h"
 #include "core/teamtexts.h"
+#include "core/utf8text.h"
 
 namespace icevale {
 namespace {
 
+// "team 3 (BRK)", or "team 3" alone for a team without an abbreviation; control bytes of
+// the abbreviation are written as \xNN.
 std::string teamname(const Cartridge& cart, int t)
 {
-    return "team " + std::to_string(t) + " (" + cart.teamabbrev[t] + ")";
+    const std::string& abbrev = cart.teamabbrev[t];
+    return "team " + std::to_string(t) + (abbrev.empty() ? "" : " (" + printablebytes(abbrev) + ")");
+}
+
+std::string counted(int n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
@@ -20,10 +29,10 @@ void checkroster(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     const auto problem = [&](const std::string& text) { out.push_back({"rosters", t, teamname(cart, t) + ": " + text}); };
     const int g = cart.goaliecount[t], f = cart.forwardcount[t], d = cart.defensecount[t];
     if (g < 1 || f < 1 || d < 1 || cart.playercount(t) > kMaxPlayers)
-        problem(std::to_string(g) + " goalies, " + std::to_string(f) + " forwards and " + std::to_string(d) +
-                " defencemen is not a possible roster");
+        problem(counted(g, "goalie", "goalies") + ", " + counted(f, "forward", "forwards") + " and " +
+                counted(d, "defenceman", "defencemen") + " is not a possible roster");
     if (cart.rosterbytesleft[t] < 0) {
-        problem("the roster runs " + std::to_string(-cart.rosterbytesleft[t]) + " bytes past its area");
+        problem("the roster runs " + counted(-cart.rosterbytesleft[t], "byte", "bytes") + " past its area");
         return;
     }
     const std::size_t end = teamtextoffset[t] - 2 - static_cast<std::size_t>(cart.rosterbytesleft[t]);
@@ -42,7 +51,8 @@ void checktexts(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
                                                                  texts.nick.size() + texts.arena.size()));
     if (left < 0)
         out.push_back({"team texts", t,
-                       teamname(cart, t) + ": the texts are " + std::to_string(-left) + " bytes too long for their block"});
+                       teamname(cart, t) + ": the texts are " + counted(static_cast<int>(-left), "byte", "bytes") +
+                           " too long for their block"});
     if (const int k = shorttextrecord(cart.RomImage, t); k > 0)
         out.push_back({"team texts", t,
                        teamname(cart, t) + ": text record " + std::to_string(k) + " has a length byte below 2"});
@@ -57,8 +67,8 @@ void checklines(const Cartridge& cart, int t, std::vector<HealthProblem>& out)
     }
     if (past > 0)
         out.push_back({"line-ups", t,
-                       teamname(cart, t) + ": " + std::to_string(past) + " line-up slots name players past the roster of " +
-                           std::to_string(cart.playercount(t))});
+                       teamname(cart, t) + ": " + counted(past, "line-up slot names a player", "line-up slots name players") +
+                           " past the roster of " + counted(cart.playercount(t), "player", "players")});
 }
 
 void checklisted(const std::string& area, const std::string& what, std::optional<std::uint8_t> value, int entries,
@@ -66,7 +76,7 @@ void checklisted(const std::string& area, const std::string& what, std::optional
 {
     if (!value || *value >= entries)
         out.push_back({area, 0, what + " holds " + (value ? std::to_string(*value) : std::string("nothing")) +
-                                    ", past its " + std::to_string(entries) + " listed values"});
+                                    ", past its " + counted(entries, "listed value", "listed values")});
 }
 
 void checkseason(const Cartridge& cart, std::vector<HealthProblem>& out)
@@ -77,7 +87,7 @@ void checkseason(const Cartridge& cart, std::vector<HealthProblem>& out)
             unlisted += slot > kNoTeam ? 1 : 0;
     }
     if (unlisted > 0)
-        out.push_back({"playoffs", 0, std::to_string(unlisted) + " playoff slots hold bytes above 28"});
+        out.push_back({"playoffs", 0, counted(unlisted, "playoff slot holds a byte", "playoff slots hold bytes") + " above 28"});
     checklisted("playoffs", "the playoff team count", readplayoffcount(cart.RomImage), kTeams + 1, out);
     const auto fields = readmenufields(cart.RomImage).value_or(MenuFields{});
     for (int f = 1; f <= kMenuFields; ++f)

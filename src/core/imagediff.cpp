@@ -129,7 +129,7 @@ std::string difftext(const ImageDiff& diff)
 {
     std::string out;
     for (const Difference& d : diff.differences)
-        out += d.what + ": " + d.before + " -> " + d.after + "\n";
+        out += printableutf8(d.what) + ": " + printableutf8(d.before) + " -> " + printableutf8(d.after) + "\n";
     for (std::size_t i = 0; i < diff.otherbytes.size(); ++i)
         out += (i == 0 ? "other bytes: " : ", ") + range(diff.otherbytes[i]) + (i + 1 == diff.otherbytes.size() ? "\n" : "");
     return out;

@@ -30,7 +30,8 @@ struct ImageDiff {
 
 ImageDiff diffimages(const Cartridge& a, const Cartridge& b);
 
-// One line per difference, then "other bytes: " and the ranges, if any.
+// One line per difference (control characters of texts as \xNN), then "other bytes: " and
+// the ranges, if any; the JSON keeps every text exactly.
 std::string difftext(const ImageDiff& diff);
 std::string diffjson(const ImageDiff& diff);
 

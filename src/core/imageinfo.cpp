@@ -16,6 +16,9 @@ std::string line(const char* format, int a, int b, int c, int d, int e)
     return text;
 }
 
+// An image text as a line of the report shows it: UTF-8, control characters as \xNN.
+std::string shown(const std::string& bytes) { return bytestoutf8(printablebytes(bytes)); }
+
 std::string sizetext(const Cartridge& cart)
 {
     return std::to_string(cart.RomImage.size()) + " bytes, " +
@@ -33,17 +36,16 @@ const std::vector<std::string>& healthareas()
 
 std::string infotext(const Cartridge& cart, const std::vector<HealthProblem>& problems, const std::string& filename)
 {
-    std::string out = filename + ": " + sizetext(cart) + "\nteam  G  F  D  free  abbreviation, location, nickname\n";
+    std::string out = printableutf8(filename) + ": " + sizetext(cart) + "\nteam  G  F  D  free  abbreviation, location, nickname\n";
     for (int t = 1; t <= kTeams; ++t)
         out += line("%4d %2d %2d %2d %5d  ", t, cart.goaliecount[t], cart.forwardcount[t], cart.defensecount[t],
                     cart.rosterbytesleft[t]) +
-               bytestoutf8(cart.teamabbrev[t]) + ", " + bytestoutf8(cart.teamname[t]) + ", " +
-               bytestoutf8(cart.teamnick[t]) + "\n";
+               shown(cart.teamabbrev[t]) + ", " + shown(cart.teamname[t]) + ", " + shown(cart.teamnick[t]) + "\n";
     out += "health:\n";
     for (const std::string& area : healthareas()) {
         std::string listed;
         for (const HealthProblem& p : problems)
-            listed += p.area == area ? "    " + bytestoutf8(p.text) + "\n" : "";
+            listed += p.area == area ? "    " + shown(p.text) + "\n" : "";
         out += "  " + area + ": " + (listed.empty() ? "ok\n" : "\n" + listed);
     }
     return out;

@@ -2,7 +2,7 @@
 // A summary of an opened image: its size and copier header, the 28 teams (abbreviation,
 // location, nickname, goalies, forwards and defencemen, bytes left for player names) and
 // the health check of every area (health.h), "ok" or its problems; as text for people
-// and as JSON for programs.
+// (control characters of texts as \xNN) and as JSON for programs.
 #include <string>
 #include <vector>
 

@@ -20,6 +20,16 @@ std::string counted(std::size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
+std::string neither(std::string_view text)
+{
+    if (content(text).empty())
+        return "the file is empty; an import is a JSON export or a roster CSV";
+    if (semicolonheader(content(text)))
+        return "a CSV separated by semicolons: a roster CSV separates its fields by commas (team,role,name)";
+    return "neither a JSON export (an object, starting with '{') nor a roster CSV (a header row naming its columns, "
+           "such as team,role,name)";
+}
+
 }  // namespace
 
 ImportKind importkind(std::string_view text)
@@ -59,10 +69,7 @@ ImportReport importtext(Document& doc, std::string_view text, const std::string&
         data = readrostercsv(text, doc.cart(), report.problems);
         break;
     case ImportKind::Neither:
-        report.problems.push_back(
-            {"", content(text).empty() ? "the file is empty; an import is a JSON export or a roster CSV"
-                                       : "neither a JSON export (an object, starting with '{') nor a roster CSV (a "
-                                         "header row naming its columns, such as team,role,name)"});
+        report.problems.push_back({"", neither(text)});
         break;
     }
     if (report.problems.empty()) {

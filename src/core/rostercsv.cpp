@@ -53,7 +53,10 @@ std::vector<int> readheader(const CsvRow& row, std::vector<ImportProblem>& probl
         const int column = columnof(row.fields[i]);
         const std::string where = place(row.line, i + 1, row.fields[i]);
         if (column == 0)
-            problems.push_back({where, "unknown column \"" + row.fields[i] + "\"; the columns are " + columnlist()});
+            problems.push_back({where, "unknown column \"" + row.fields[i] + "\"; the columns are " + columnlist() +
+                                           (row.fields[i].find(';') != std::string::npos
+                                                ? "; fields are separated by commas, not semicolons"
+                                                : "")});
         else if (seen.contains(column))
             problems.push_back({where, "the column \"" + row.fields[i] + "\" is given twice"});
         seen[column] = i;
@@ -130,12 +133,34 @@ std::string exportrostercsv(const Cartridge& cart)
     return writeCsv(rows);
 }
 
-bool hasrosterheader(std::string_view text)
+namespace {
+
+std::string_view firstline(std::string_view text)
 {
     std::string_view line = text.substr(0, text.find('\n'));
     if (line.ends_with('\r'))
         line.remove_suffix(1);
-    const CsvResult head = readCsv(line);
+    return line;
+}
+
+}  // namespace
+
+bool semicolonheader(std::string_view text)
+{
+    std::string_view line = firstline(text);
+    if (line.find(';') == std::string_view::npos)
+        return false;
+    for (std::size_t end = 0; end != std::string_view::npos; line.remove_prefix(end + 1)) {
+        end = line.find(';');
+        if (columnof(line.substr(0, end)) != 0)
+            return true;
+    }
+    return false;
+}
+
+bool hasrosterheader(std::string_view text)
+{
+    const CsvResult head = readCsv(firstline(text));
     if (!head.ok() || head.rows.empty())
         return false;
     const auto& fields = head.rows.front().fields;

@@ -22,6 +22,10 @@ std::string exportrostercsv(const Cartridge& cart);
 // Whether the first line reads as a CSV header naming at least one of the columns.
 bool hasrosterheader(std::string_view text);
 
+// Whether the first line, split at semicolons instead of commas, names at least one of the
+// columns: a roster CSV written with the wrong separator (as some spreadsheets do).
+bool semicolonheader(std::string_view text);
+
 // The import the CSV asks for; every problem, with its line and column, is added to
 // `problems`, and the import is to be used only when none was added.
 ImportData readrostercsv(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems);

@@ -19,9 +19,13 @@ bool rosterfits(const Tables& tables, int t)
 
 std::string toomany(const Tables& tables, int t)
 {
-    return "team " + std::to_string(t) + " has " + std::to_string(tables.goaliecount[t]) + " goalies, " +
-           std::to_string(tables.forwardcount[t]) + " forwards and " + std::to_string(tables.defensecount[t]) +
-           " defencemen: " + std::to_string(tables.playercount(t)) + " players, more than the 25 a roster can hold";
+    const auto counted = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    return "team " + std::to_string(t) + " has " + counted(tables.goaliecount[t], "goalie", "goalies") + ", " +
+           counted(tables.forwardcount[t], "forward", "forwards") + " and " +
+           counted(tables.defensecount[t], "defenceman", "defencemen") + ": " + std::to_string(tables.playercount(t)) +
+           " players, more than the 25 a roster can hold";
 }
 
 // Players 1..n of team t; false when a record runs past the image's end.

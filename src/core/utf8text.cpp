@@ -52,7 +52,49 @@ std::string codepoint(char32_t c)
     return text;
 }
 
+void appendescape(std::string& out, std::uint8_t code)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "\\x%02X", static_cast<unsigned>(code));
+    out += text;
+}
+
+bool control(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
 }  // namespace
+
+std::string printablebytes(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char b : bytes) {
+        const auto byte = static_cast<std::uint8_t>(b);
+        if (control(byteToChar(byte)))
+            appendescape(out, byte);
+        else
+            out.push_back(b);
+    }
+    return out;
+}
+
+std::string printableutf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        // U+0080..U+009F are the two bytes C2 80..C2 9F.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<std::uint8_t>(text[i + 1]) <= 0x9F &&
+                        static_cast<std::uint8_t>(text[i + 1]) >= 0x80;
+        if (c1)
+            appendescape(out, static_cast<std::uint8_t>(text[++i]));
+        else if (byte < 0x20 || byte == 0x7F)
+            appendescape(out, byte);
+        else
+            out.push_back(text[i]);
+    }
+    return out;
+}
 
 std::string bytestoutf8(std::string_view bytes)
 {

@@ -14,4 +14,12 @@ std::string bytestoutf8(std::string_view bytes);
 // malformed UTF-8 or has no code in the set, and its position (counted in characters).
 std::optional<std::string> utf8tobytes(std::string_view text, std::string& why);
 
+// Text for people to read: every control character (U+0000..U+001F, U+007F..U+009F)
+// written as \xNN, so that no raw control byte reaches a terminal or a status line.
+// printablebytes works on bytes of the character set (whose controls are the bytes
+// 00..1F, 7F and the unassigned 81, 8D, 8F, 90, 9D), printableutf8 on UTF-8; any other
+// byte is kept. Applying either twice changes nothing more.
+std::string printablebytes(std::string_view bytes);
+std::string printableutf8(std::string_view text);
+
 }  // namespace icevale

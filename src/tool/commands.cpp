@@ -15,13 +15,18 @@
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/rostercsv.h"
+#include "core/utf8text.h"
 
 namespace icevale::tool {
 namespace {
 
+// One line of standard error; texts from an image or an input may hold control characters,
+// which are written as \xNN instead of reaching the terminal.
+void say(const std::string& line) { std::cerr << printableutf8(line) << "\n"; }
+
 int refuse(const std::string& message)
 {
-    std::cerr << message << "\n";
+    say(message);
     return kRefused;
 }
 
@@ -70,10 +75,20 @@ int printed(const std::string& text, int status)
     return refuse(std::string("standard output: cannot write") + (error != 0 ? std::string(" (") + std::strerror(error) + ")" : ""));
 }
 
+// A text output: to standard output when no file is named or the name is "-", else
+// written to the file as any output is; `status` is the result when it is written.
+int textout(const std::string& text, const std::string& file, int status)
+{
+    if (file.empty() || file == "-")
+        return printed(text, status);
+    const IoResult result = writeoutput(text, file);
+    return result.ok ? status : refuse(result.message);
+}
+
 void notes(const std::string& file, const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines)
-        std::cerr << file << ": " << line << "\n";
+        say(file + ": " + line);
 }
 
 }  // namespace
@@ -84,7 +99,7 @@ int info(const Arguments& args)
     if (!cart)
         return kRefused;
     const std::vector<HealthProblem> problems = healthcheck(*cart);
-    return printed((args.json ? infojson : infotext)(*cart, problems, args.image),
+    return textout((args.json ? infojson : infotext)(*cart, problems, args.image), args.output,
                    problems.empty() ? kSuccess : kRefused);
 }
 
@@ -93,10 +108,7 @@ int exportdata(const Arguments& args)
     const auto cart = loadimage(args.image);
     if (!cart)
         return kRefused;
-    const std::string text = args.format == "csv" ? exportrostercsv(*cart) : exportjson(*cart);
-    if (args.output.empty())
-        return printed(text, kSuccess);
-    return written(writeoutput(text, args.output));
+    return textout(args.format == "csv" ? exportrostercsv(*cart) : exportjson(*cart), args.output, kSuccess);
 }
 
 int importdata(const Arguments& args)
@@ -109,16 +121,16 @@ int importdata(const Arguments& args)
     doc.adopt(std::move(*cart), args.image);
     const ImportReport report = importtext(doc, *text, args.data, !args.check);
     for (const std::string& line : report.lines)
-        std::cerr << line << "\n";
+        say(line);
     if (!report.ok())
         return kRefused;
     if (args.check) {
-        std::cerr << args.data << ": fits " << args.image << " (" << report.changes() << "); nothing written (--check)\n";
+        say(args.data + ": fits " + args.image + " (" + report.changes() + "); nothing written (--check)");
         return kSuccess;
     }
     const int status = written(writeimage(doc.image(), args.output));
     if (status == kSuccess)
-        std::cerr << args.output << ": written with " << report.changes() << "\n";
+        say(args.output + ": written with " + report.changes());
     return status;
 }
 
@@ -128,7 +140,8 @@ int diff(const Arguments& args)
     if (!a || !b)
         return kRefused;
     const ImageDiff differences = diffimages(*a, *b);
-    return printed(args.json ? diffjson(differences) : difftext(differences), differences.empty() ? kSuccess : kRefused);
+    return textout(args.json ? diffjson(differences) : difftext(differences), args.output,
+                   differences.empty() ? kSuccess : kRefused);
 }
 
 int patchcreate(const Arguments& args)
@@ -155,16 +168,15 @@ int patchapply(const Arguments& args)
     const PatchResult patched = applypatch(*patch, *image, options);
     notes(args.image, patched.notes);
     for (const std::string& warning : patched.warnings)
-        std::cerr << args.patch << ": warning: " << warning << "\n";
+        say(args.patch + ": warning: " + warning);
     if (!patched.ok())
         return refuse(args.patch + ": " + patched.error + "; nothing written" +
                       (patched.tooshort ? " (--allow-short writes it all the same)" : ""));
     if (!patched.warnings.empty())
-        std::cerr << args.patch << ": applied all the same"
-                  << (options.ipskind == IpsKind::AsItStands
-                          ? "; --with-header or --no-header says which kind of image an IPS patch was made for"
-                          : "")
-                  << "\n";
+        say(args.patch + ": applied all the same" +
+            (options.ipskind == IpsKind::AsItStands
+                 ? "; --with-header or --no-header says which kind of image an IPS patch was made for"
+                 : ""));
     return written(writeimage(patched.bytes, args.output));
 }
 

@@ -59,11 +59,12 @@ void adddata(CLI::App& app, Arguments& args)
     auto* info = app.add_subcommand("info", "Lists the 28 teams (player counts, bytes left for names) and the health "
                                             "of every area: ok, or its problems (exit 1 when there are any).");
     addimage(info, args, "The image file");
+    addoutput(info, args, "Write to this file instead of standard output ('-': standard output)", false);
     info->add_flag("--json", args.json, "Write JSON instead of text");
 
     auto* exporter = app.add_subcommand("export", kExportAbout);
     addimage(exporter, args, "The image file");
-    addoutput(exporter, args, "Write to this file instead of standard output", false);
+    addoutput(exporter, args, "Write to this file instead of standard output ('-': standard output)", false);
     exporter->add_option("--format", args.format, "json (default) or csv")->check(CLI::IsMember({"json", "csv"}));
 
     auto* importer = app.add_subcommand("import", kImportAbout);
@@ -77,6 +78,7 @@ void adddata(CLI::App& app, Arguments& args)
                                             "when equal, 1 when different.");
     addimage(diff, args, "The first image");
     diff->add_option("OTHER", args.other, "The second image")->required();
+    addoutput(diff, args, "Write to this file instead of standard output ('-': standard output)", false);
     diff->add_flag("--json", args.json, "Write JSON instead of text");
 }
 
@@ -103,6 +105,46 @@ void addpatch(CLI::App& app, Arguments& args)
         ->excludes(without);
     apply->add_flag("--allow-short", args.allowshort,
                     "Write the result even when it is shorter than an image the editor opens (0xEAED6 bytes)");
+}
+
+// The subcommands the words before the first option choose: a word that names none, or
+// no word where one is required, is a usage error naming the word or listing them all.
+// CLI11 alone would only say that a subcommand is required.
+bool subcommandsknown(const CLI::App& app, int argc, char** argv)
+{
+    const CLI::App* level = &app;
+    std::string path = "icevale-tool";
+    for (int i = 1; level->get_require_subcommand_min() > 0; ++i) {
+        if (i == argc) {
+            std::cerr << level->help(level == &app ? "" : "icevale-tool");
+            return false;
+        }
+        const std::string word = argv[i];
+        if (word.starts_with('-'))
+            return true;
+        const auto named = level->get_subcommands([&](const CLI::App* s) { return s->get_name() == word; });
+        if (named.empty()) {
+            std::string names;
+            for (const CLI::App* s : level->get_subcommands([](const CLI::App*) { return true; }))
+                names += (names.empty() ? "" : ", ") + s->get_name();
+            std::cerr << path << ": unknown subcommand \"" << word << "\"; the subcommands are " << names
+                      << "\nRun with --help for more information.\n";
+            return false;
+        }
+        level = named.front();
+        path += " " + word;
+    }
+    return true;
+}
+
+// Standard output takes text only: an image or a patch goes to a named file.
+bool outputallowed(const CLI::App& app, const Arguments& args)
+{
+    const bool binary = app.got_subcommand("import") || app.got_subcommand("patch");
+    if (!binary || args.output != "-")
+        return true;
+    std::cerr << "-o -: standard output takes text only (export, info, diff); name the file to write\n";
+    return false;
 }
 
 int run(const CLI::App& app, const Arguments& args)
@@ -138,6 +180,8 @@ int main(int argc, char** argv)
     std::vector<char*> pointers;
     for (std::string& argument : arguments)
         pointers.push_back(argument.data());
+    if (!subcommandsknown(app, static_cast<int>(pointers.size()), pointers.data()))
+        return icevale::tool::kUsage;
     try {
         app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
@@ -147,6 +191,8 @@ int main(int argc, char** argv)
         std::cerr << "import: -o OUT is required unless --check is given\nRun with --help for more information.\n";
         return icevale::tool::kUsage;
     }
+    if (!outputallowed(app, args))
+        return icevale::tool::kUsage;
     // Anything unexpected (memory running out, a fault of the tool) ends with a message
     // and the refusal status, never with an abort.
     try {

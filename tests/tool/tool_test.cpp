@@ -72,7 +72,11 @@ TEST_F(Tool, HelpDescribesEachSubcommandAndUsageErrorsExitWith2)
     for (const Case& c : {Case{"--help", 0, "patch"}, Case{"info --help", 0, "health"}, Case{"export --help", 0, "0x1A"},
                           Case{"import --help", 0, "--check"}, Case{"diff --help", 0, "Exit 0"},
                           Case{"patch create --help", 0, "--no-header"}, Case{"patch apply --help", 0, "modulo 1024"},
-                          Case{"", 2, "subcommand"}, Case{"frobnicate", 2, ""}, Case{"export s.smc --format xml", 2, "xml"},
+                          Case{"", 2, "Subcommands:\n  info"}, Case{"patch", 2, "apply"},
+                          Case{"frobnicate s.smc", 2, "unknown subcommand \"frobnicate\"; the subcommands are info, export"},
+                          Case{"patch make", 2, "patch: unknown subcommand \"make\""},
+                          Case{"import s.smc d.json -o -", 2, "standard output takes text only"},
+                          Case{"patch apply p.ips s.smc -o -", 2, "-o -"}, Case{"export s.smc --format xml", 2, "xml"},
                           Case{"import s.smc d.json", 2, "-o"}, Case{"patch apply p.ips", 2, "required"}}) {
         const Outcome r = run(c.args);
         EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
@@ -93,6 +97,27 @@ TEST_F(Tool, InfoListsTeamsAndTheHealthOfEveryArea)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("\"the playoff team count holds 200, past its 29 listed values\""), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"ok\": false"), std::string::npos);
+}
+
+// Text outputs go to standard output alone, with -o -, or to a file with the same status;
+// texts from the image are printed with their control characters escaped.
+TEST_F(Tool, TextOutputsGoWhereAskedAndPrintControlCharactersEscaped)
+{
+    Bytes changed = test::sampleImage().bytes;
+    const std::string owls = "Owls";
+    const auto at = std::search(changed.begin(), changed.end(), owls.begin(), owls.end()) - changed.begin() + 1;
+    changed[static_cast<std::size_t>(at)] = 0x01;
+    test::writeFile(dir.path("c.smc"), changed);
+    for (const std::string args : {"info c.smc", "export c.smc --format csv", "diff s.smc c.smc --json"}) {
+        const Outcome plain = run(args), dashed = run(args + " -o -"), filed = run(args + " -o out.txt");
+        EXPECT_EQ(std::make_tuple(dashed.status, dashed.out), std::make_tuple(plain.status, plain.out)) << args;
+        EXPECT_EQ(std::make_tuple(filed.status, text("out.txt"), filed.out),
+                  std::make_tuple(plain.status, plain.out, std::string())) << args;
+    }
+    EXPECT_NE(run("info c.smc").out.find("BRK, Brisk, O\\x01ls\n"), std::string::npos);
+    const Outcome diff = run("diff s.smc c.smc");
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_NE(diff.out.find(": \"Owls\" -> \"O\\x01ls\"\n"), std::string::npos) << diff.out;
 }
 
 // The output replaces a longer file whole; the input is left alone.
@@ -121,6 +146,8 @@ TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
         {"unknown team", "team,role,name\nXYZ,G,A\n", {"line 2, column 1 (team): no team is \"XYZ\""}},
         {"unknown team in JSON", json + "\"teams\": [{\"abbreviation\": \"XYZ\"}]}", {"teams[0].abbreviation"}},
         {"unknown column", "team,role,nmae\nALD,G,A\n", {"line 1, column 3 (nmae): unknown column"}},
+        {"semicolons", "team;role;name\nALD;G;A\n", {"a CSV separated by semicolons"}},
+        {"semicolons after a comma", "team,role;name\n", {"(role;name): unknown column", "not semicolons"}},
         {"unknown key", json + "\"teams\": [{\"index\": 3, \"nick\": \"A\"}]}", {"teams[0].nick: unknown key"}},
         {"character outside the set", "team,role,name\nALD,G,\xCE\xA9\n", {"line 2, column 3 (name)", "U+03A9"}},
         {"number out of range", json + "\"teams\": [{\"index\": 2, \"overall\": 256}]}", {"teams[0].overall"}},
