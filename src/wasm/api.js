@@ -183,8 +183,9 @@ export default async function icevale(options = {}) {
     return new IcevaleDocument(handle);
   }
 
-  function patched(result, notes) {
+  function patched(result, notes, warnings) {
     if (Array.isArray(notes)) notes.push(...result.notes);
+    if (Array.isArray(warnings)) warnings.push(...result.warnings);
     return checked(result).bytes;
   }
 
@@ -194,9 +195,12 @@ export default async function icevale(options = {}) {
     return lend(a, (pa, na) => lend(b, (pb, nb) => patched(core.createPatch(pa, na, pb, nb, format === 'bps', !header), notes)));
   }
 
-  function applyPatch(patch, image, { header = true, notes } = {}) {
+  // An IPS patch's offsets apply as they stand unless `header` says which kind of image
+  // it was made for; a BPS patch records its kind.
+  function applyPatch(patch, image, { header, allowShort = false, notes, warnings } = {}) {
     const p = tobytes(patch, 'the patch'), i = tobytes(image, 'the image');
-    return lend(p, (pp, np) => lend(i, (pi, ni) => patched(core.applyPatch(pp, np, pi, ni, !header), notes)));
+    const kind = header === undefined ? 0 : header ? 1 : 2;
+    return lend(p, (pp, np) => lend(i, (pi, ni) => patched(core.applyPatch(pp, np, pi, ni, kind, allowShort), notes, warnings)));
   }
 
   return Object.freeze({

@@ -99,6 +99,10 @@ val patchout(const PatchResult& result)
     for (const std::string& note : result.notes)
         notes.call<void>("push", note);
     out.set("notes", notes);
+    val warnings = val::array();
+    for (const std::string& warning : result.warnings)
+        warnings.call<void>("push", warning);
+    out.set("warnings", warnings);
     if (!result.ok())
         out.set("error", result.error);
     else
@@ -148,17 +152,15 @@ public:
     {
         return guarded([&] {
             const std::string_view text = lent(at, size);
-            std::vector<ImportProblem> problems;
-            const ImportData data = json ? readexportjson(text, doc_.cart(), problems)
-                                         : readrostercsv(text, doc_.cart(), problems);
-            ImportOutcome outcome;
+            // Told by its content as the tool tells it; a text of the other kind is refused.
+            const ImportKind kind = importkind(text);
+            if (kind != ImportKind::Neither && (kind == ImportKind::Json) != json)
+                return failed(refusal(name, {{"", json ? "a roster CSV, not a JSON export" : "a JSON export, not a roster CSV"}}));
             const std::size_t mark = record_.index();
-            if (problems.empty())
-                outcome = importinto(doc_, data, true);
+            const ImportReport outcome = icevale::importtext(doc_, text, name, true);
             record_.join(mark, !step.empty() ? step : "Import " + (name.empty() ? std::string(json ? "JSON" : "CSV") : name));
-            problems.insert(problems.end(), outcome.problems.begin(), outcome.problems.end());
-            if (!problems.empty())
-                return failed(refusal(name, problems));
+            if (!outcome.ok())
+                return failed(refusal(name, outcome.problems));
             val out = val::object();
             out.set("changes", outcome.steps);
             return out;
@@ -686,10 +688,15 @@ val createpatch(unsigned original, unsigned originalsize, unsigned edited, unsig
     });
 }
 
-val applypatch(unsigned patch, unsigned patchsize, unsigned image, unsigned imagesize, bool ipsnoheader)
+// `ipskind`: 0 an IPS patch's offsets as they stand, 1 made for images with the copier
+// header, 2 without.
+val applypatch(unsigned patch, unsigned patchsize, unsigned image, unsigned imagesize, int ipskind, bool allowshort)
 {
     return guarded([&] {
-        return patchout(icevale::applypatch(tobytes(lent(patch, patchsize)), tobytes(lent(image, imagesize)), ipsnoheader));
+        ApplyOptions options;
+        options.ipskind = ipskind == 1 ? IpsKind::Header : ipskind == 2 ? IpsKind::NoHeader : IpsKind::AsItStands;
+        options.allowshort = allowshort;
+        return patchout(icevale::applypatch(tobytes(lent(patch, patchsize)), tobytes(lent(image, imagesize)), options));
     });
 }
 

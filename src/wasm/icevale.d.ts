@@ -174,12 +174,21 @@ export interface PatchOptions {
   notes?: string[];
 }
 
+export interface ApplyOptions {
+  /** write a result shorter than an image the editor opens */
+  allowShort?: boolean;
+  /** receives what looks made for the other kind of image but was applied as asked */
+  warnings?: string[];
+}
+
 export interface IcevaleApi {
   /** Opens the bytes of an image file; throws with the desktop's message (too short, ...). */
   open(bytes: Uint8Array | ArrayBuffer, name?: string): IcevaleDocument;
   createPatch(original: Uint8Array | ArrayBuffer, edited: Uint8Array | ArrayBuffer,
               options?: PatchOptions & { format?: 'ips' | 'bps' }): Uint8Array;
-  applyPatch(patch: Uint8Array | ArrayBuffer, image: Uint8Array | ArrayBuffer, options?: PatchOptions): Uint8Array;
+  /** IPS offsets apply as they stand unless `header` names the kind the patch was made for. */
+  applyPatch(patch: Uint8Array | ArrayBuffer, image: Uint8Array | ArrayBuffer,
+             options?: Partial<PatchOptions> & ApplyOptions): Uint8Array;
   /** the entries of grid column 1..14's list, in stored-value order */
   columnEntries(column: number): string[];
   /** bytes the module's allocator holds, and the size of its memory */
