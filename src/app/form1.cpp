@@ -8,7 +8,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -50,7 +49,9 @@ constexpr std::array<ButtonPlace, 10> kButtons = {{
     {10, "Edit Banner Text", 4, 0},
 }};
 
-std::string localname(const QString& name) { return QFile::encodeName(name).toStdString(); }
+// File names reach the core in UTF-8 on every platform (the local 8-bit encoding would be
+// the ANSI code page on Windows).
+std::string localname(const QString& name) { return name.toUtf8().toStdString(); }
 
 // The path a file is opened or saved under, whatever the current folder does later.
 QString absolutepath(const QString& name) { return QFileInfo(name).absoluteFilePath(); }
@@ -288,7 +289,7 @@ bool Form1::replacesother(const QString& path) const
     const QFileInfo target(path);
     if (!target.isFile())
         return false;
-    const QFileInfo open(QFile::decodeName(doc.filename().c_str()));
+    const QFileInfo open(QString::fromStdString(doc.filename()));
     return !open.exists() || target.canonicalFilePath() != open.canonicalFilePath();
 }
 
@@ -301,7 +302,7 @@ bool Form1::savefile(const std::string& name)
         return false;
     }
     steps->saved();
-    showpath(QFile::decodeName(name.c_str()));
+    showpath(QString::fromStdString(name));
     updatetitle();
     return true;
 }
@@ -357,7 +358,7 @@ bool Form1::maydiscard()
 {
     if (!doc.modified())
         return true;
-    const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
+    const QString file = QFileInfo(QString::fromStdString(doc.filename())).fileName();
     const QMessageBox::StandardButton answer =
         askunsaved(this, QStringLiteral("The image \"%1\" has changes that are not saved. Save them first?").arg(file));
     if (answer == QMessageBox::Discard)
@@ -425,7 +426,7 @@ void Form1::updatetitle()
         setWindowTitle(kCaption);
         return;
     }
-    const QString file = QFileInfo(QFile::decodeName(doc.filename().c_str())).fileName();
+    const QString file = QFileInfo(QString::fromStdString(doc.filename())).fileName();
     setWindowTitle(kCaption + QStringLiteral(" - ") + file + QStringLiteral("[*]"));
     setWindowModified(doc.modified() || editors.haspending());
 }
