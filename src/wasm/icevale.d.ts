@@ -121,6 +121,10 @@ export interface IcevaleDocument {
   setMenuNames(names: { first?: string; second?: string }): string | null;
   /** cells 0..10 */
   uniform(team: number, side: 'away' | 'home'): Rgb[];
+  /**
+   * One cell's colour, as the bars write it; the window's Copy Color and Paste Color are a
+   * cell's colour read with uniform() and given here for another cell.
+   */
   setUniformColour(team: number, side: 'away' | 'home', cell: number, colour: Rgb): string | null;
   flipUniforms(team: number): string | null;
   /** rows 1..14 as [0..13] */
