@@ -91,10 +91,7 @@ QString BannerTextEditor::storetexts()
         return {};
     const auto edit = bannertextsedit(texts);
     if (!edit) {
-        const auto over = bannerbytesused(texts) - kBannerTextSize;
-        const QString why = QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
-                                .arg(over)
-                                .arg(kBannerTextSize);
+        const QString why = overflow(texts);
         emit statusMessage(why);
         return why;
     }
@@ -106,7 +103,20 @@ QString BannerTextEditor::storetexts()
     return {};
 }
 
+QString BannerTextEditor::overflow(const TeamTable<std::string>& texts)
+{
+    return QStringLiteral("Banner texts not saved: they need %1 bytes more than the %2-byte text area.")
+        .arg(bannerbytesused(texts) - kBannerTextSize)
+        .arg(kBannerTextSize);
+}
+
 QString BannerTextEditor::commit() { return storetexts(); }
+
+QString BannerTextEditor::closerefusal() const
+{
+    const TeamTable<std::string> texts = boxtexts();
+    return mustsave(texts) && !bannertextsedit(texts) ? overflow(texts) : QString();
+}
 
 bool BannerTextEditor::haspending() const
 {

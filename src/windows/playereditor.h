@@ -29,6 +29,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    QString closerefusal() const override;
+    void dropdraft() override;
 
 private:
     static constexpr int kRows = kMaxPlayers;
@@ -61,6 +63,7 @@ private:
     void storeplayers();
     void saveplayers();
     void gridvalues(RatingGrid& values) const;
+    Tables draft() const;
     void applyroster(const Edit& edit, int t);
     std::string rosterstep() const;
     void countnamebytes();
@@ -71,6 +74,7 @@ private:
     int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step
     QString saverefusal;  // why the last write-back left rosters unwritten
+    Tables loaded;        // the rosters as loaded or shown again, to tell edits by
 
     ClickList* List1 = nullptr;
     std::array<QPushButton*, 9> Command{};  // [1..8]
