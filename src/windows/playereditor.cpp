@@ -34,6 +34,7 @@ PlayerEditor::PlayerEditor(Document& document, QWidget* parent)
 void PlayerEditor::Form_Load()
 {
     loaded = cart;
+    baselined = {};
     curteam = 0;
     List1->clear();
     for (int t = 1; t <= kTeams; ++t)
@@ -58,6 +59,7 @@ void PlayerEditor::List1_Click()
 void PlayerEditor::refresh()
 {
     loaded = cart;
+    baselined = {};
     if (curteam > 0)
         showteam();
 }
@@ -83,6 +85,26 @@ void PlayerEditor::showteam()
     for (int r = 0; r < kRows; ++r)
         showrow(r, n);
     dispplayers();
+    if (!baselined[static_cast<std::size_t>(t)])
+        keepbaseline(t);
+}
+
+// Showing a team can change its tables (a name the box cannot hold whole) and the grid
+// gives its ratings as its entries hold them, so a team's rosters as first shown, taken
+// as a commit would, are what its edits are told from.
+void PlayerEditor::keepbaseline(int t)
+{
+    baselined[static_cast<std::size_t>(t)] = true;
+    const Tables shown = draft();
+    loaded.goaliecount[t] = shown.goaliecount[t];
+    loaded.forwardcount[t] = shown.forwardcount[t];
+    loaded.defensecount[t] = shown.defensecount[t];
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        loaded.playername[p][t] = shown.playername[p][t];
+        loaded.playernum[p][t] = shown.playernum[p][t];
+        for (std::size_t q = 1; q < loaded.playerattr.size(); ++q)
+            loaded.playerattr[q][p][t] = shown.playerattr[q][p][t];
+    }
 }
 
 void PlayerEditor::showrow(int r, int n)

@@ -57,6 +57,7 @@ private:
     void playernumber_Change(int r);
 
     void showteam();
+    void keepbaseline(int t);
     void showrow(int r, int n);
     void dispplayers();
     void selectgrid(int i);
@@ -74,7 +75,8 @@ private:
     int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step
     QString saverefusal;  // why the last write-back left rosters unwritten
-    Tables loaded;        // the rosters as loaded or shown again, to tell edits by
+    Tables loaded;        // the rosters as loaded, each team's as first shown: edits are told by them
+    std::array<bool, kTeams + 1> baselined{};
 
     ClickList* List1 = nullptr;
     std::array<QPushButton*, 9> Command{};  // [1..8]
