@@ -92,8 +92,7 @@ QString BannerTextEditor::storetexts()
         return {};
     const auto edit = bannertextsedit(texts);
     if (!edit) {
-        const auto over = bannerbytesused(texts) - kBannerTextSize;
-        const QString why = QString::fromStdString(bannertextsproblem(over));
+        const QString why = overflow(texts);
         emit statusMessage(why);
         return why;
     }
@@ -105,7 +104,18 @@ QString BannerTextEditor::storetexts()
     return {};
 }
 
+QString BannerTextEditor::overflow(const TeamTable<std::string>& texts)
+{
+    return QString::fromStdString(bannertextsproblem(bannerbytesused(texts) - kBannerTextSize));
+}
+
 QString BannerTextEditor::commit() { return storetexts(); }
+
+QString BannerTextEditor::closerefusal() const
+{
+    const TeamTable<std::string> texts = boxtexts();
+    return mustsave(texts) && !bannertextsedit(texts) ? overflow(texts) : QString();
+}
 
 bool BannerTextEditor::haspending() const
 {

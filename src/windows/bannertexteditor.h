@@ -25,6 +25,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    QString closerefusal() const override;
 
 private:
     void buildcontrols();
@@ -33,6 +34,7 @@ private:
     void savebannertext();
     QString storetexts();
     bool mustsave(const TeamTable<std::string>& texts) const;
+    static QString overflow(const TeamTable<std::string>& texts);
     TeamTable<std::string> boxtexts() const;
 
     std::array<LimitedLineEdit*, kTeams> Teamnm{};

@@ -9,6 +9,7 @@
 #include <QShortcut>
 
 #include "widgets/captions.h"
+#include "windows/questionbox.h"
 
 namespace icevale {
 
@@ -61,12 +62,33 @@ void EditorWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (open_) {
-        if (!discarding_)
+        if (discarding_)
+            dropdraft();
+        else
             Form_Unload();
         open_ = false;
     }
+    discarding_ = false;
     event->accept();
     emit closed();
+}
+
+// The same question as when the image is left past a refusing window: Discard closes
+// without storing, Cancel stays; Save is not offered, since it would be refused too.
+bool EditorWindow::mayclose()
+{
+    const QString why = closerefusal();
+    if (why.isEmpty())
+        return true;
+    const QString stop = why.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    const QString text = QStringLiteral("%1 cannot store its changes: %2%3 Discard its changes and close it?")
+                             .arg(windowTitle(), why, stop);
+    if (askunsaved(this, text, false) != QMessageBox::Discard) {
+        emit statusMessage(why);
+        return false;
+    }
+    discarding_ = true;
+    return true;
 }
 
 void EditorWindow::discard()

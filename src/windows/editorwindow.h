@@ -2,7 +2,8 @@
 // Base of the eight editor windows: a modeless top-level window over the document. The
 // window object lives as long as the main window, so its window-level variables survive
 // closing; each showing after a close runs Form_Load again, and every closing, by any
-// route but a discard, runs Form_Unload.
+// route but a discard, runs Form_Unload. A closing that could not store the edits asks
+// first, so they are never dropped without a word.
 #include <QWidget>
 
 #include "core/document.h"
@@ -41,8 +42,15 @@ signals:
 protected:
     virtual void Form_Load() = 0;
     virtual void Form_Unload() {}
-    // Asked before a closing that is not a discard; false keeps the window open.
-    virtual bool mayclose() { return true; }
+    // Asked before a closing that is not a discard; false keeps the window open. By
+    // default a closing whose store would be refused asks whether to drop the edits.
+    virtual bool mayclose();
+    // Why the closing step could not store what the controls hold, or an empty text
+    // when it can (or nothing would be lost); stores nothing.
+    virtual QString closerefusal() const { return {}; }
+    // A discard drops what the controls hold; a window that keeps a draft outside its
+    // controls (in the tables) puts it back to the image here.
+    virtual void dropdraft() {}
     void closeEvent(QCloseEvent* event) override;
     // Small type for the windows whose written layout is dense.
     void usepixelfont(int pixels);

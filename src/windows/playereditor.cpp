@@ -1,5 +1,7 @@
 #include "windows/playereditor.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -31,6 +33,8 @@ PlayerEditor::PlayerEditor(Document& document, QWidget* parent)
 
 void PlayerEditor::Form_Load()
 {
+    loaded = cart;
+    baselined = {};
     curteam = 0;
     List1->clear();
     for (int t = 1; t <= kTeams; ++t)
@@ -54,6 +58,8 @@ void PlayerEditor::List1_Click()
 
 void PlayerEditor::refresh()
 {
+    loaded = cart;
+    baselined = {};
     if (curteam > 0)
         showteam();
 }
@@ -79,6 +85,26 @@ void PlayerEditor::showteam()
     for (int r = 0; r < kRows; ++r)
         showrow(r, n);
     dispplayers();
+    if (!baselined[static_cast<std::size_t>(t)])
+        keepbaseline(t);
+}
+
+// Showing a team can change its tables (a name the box cannot hold whole) and the grid
+// gives its ratings as its entries hold them, so a team's rosters as first shown, taken
+// as a commit would, are what its edits are told from.
+void PlayerEditor::keepbaseline(int t)
+{
+    baselined[static_cast<std::size_t>(t)] = true;
+    const Tables shown = draft();
+    loaded.goaliecount[t] = shown.goaliecount[t];
+    loaded.forwardcount[t] = shown.forwardcount[t];
+    loaded.defensecount[t] = shown.defensecount[t];
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        loaded.playername[p][t] = shown.playername[p][t];
+        loaded.playernum[p][t] = shown.playernum[p][t];
+        for (std::size_t q = 1; q < loaded.playerattr.size(); ++q)
+            loaded.playerattr[q][p][t] = shown.playerattr[q][p][t];
+    }
 }
 
 void PlayerEditor::showrow(int r, int n)
@@ -162,10 +188,22 @@ void PlayerEditor::saveplayers()
         emit statusMessage(saverefusal);
 }
 
+// A roster left unwritten refuses only when it holds edits: one already past its area
+// in a damaged image, unedited, must not stop every save and every leaving.
 QString PlayerEditor::commit()
 {
     saveplayers();
-    return saverefusal;
+    return saverefusal.isEmpty() ? QString() : closerefusal();
+}
+
+// The tables as a commit would take them: with the shown team's grid.
+Tables PlayerEditor::draft() const
+{
+    Tables next = cart;
+    RatingGrid values = ratinggrid;
+    gridvalues(values);
+    storegrid(next, curteam, values);
+    return next;
 }
 
 // What a commit would write: the shown team's count byte and grid, and every roster.
@@ -173,12 +211,51 @@ bool PlayerEditor::haspending() const
 {
     if (curteam <= 0)
         return false;
-    Tables next = cart;
-    RatingGrid values = ratinggrid;
-    gridvalues(values);
-    storegrid(next, curteam, values);
+    const Tables next = draft();
     return changes(rostercountedit(next, curteam)) || changes(allrostersedit(next).edit);
 }
+
+namespace {
+
+bool samerosters(const Tables& a, const Tables& b, int t)
+{
+    if (a.goaliecount[t] != b.goaliecount[t] || a.forwardcount[t] != b.forwardcount[t] ||
+        a.defensecount[t] != b.defensecount[t])
+        return false;
+    for (int p = 1; p <= std::min(a.playercount(t), kMaxPlayers); ++p) {
+        if (a.playername[p][t] != b.playername[p][t] || a.playernum[p][t] != b.playernum[p][t])
+            return false;
+        for (std::size_t q = 1; q < a.playerattr.size(); ++q) {
+            if (a.playerattr[q][p][t] != b.playerattr[q][p][t])
+                return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// Only a roster that would be left unwritten while it holds edits loses anything: one
+// that was already too long for its area (a damaged image) and was not edited stays as
+// it is without a question. The edits are told from the tables as the window loaded
+// them, not from a new reading of the image: in a damaged image a roster running past
+// its area may overlap bytes that showing another team rewrote.
+QString PlayerEditor::closerefusal() const
+{
+    if (curteam <= 0)
+        return {};
+    const Tables next = draft();
+    const RosterWrite write = allrostersedit(next);
+    for (const int t : write.unwritten) {
+        if (!samerosters(next, loaded, t))
+            return QString::fromStdString(write.message);
+    }
+    return {};
+}
+
+// The names, numbers, roles and grid edited so far live in the tables; dropped, the
+// tables follow the image again.
+void PlayerEditor::dropdraft() { readrosters(doc.tables(), cart.RomImage); }
 
 // Roster writes of one working session, up to the next "SAVE", are one step.
 void PlayerEditor::applyroster(const Edit& edit, int t)

@@ -29,6 +29,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Unload() override;
+    QString closerefusal() const override;
+    void dropdraft() override;
 
 private:
     static constexpr int kRows = kMaxPlayers;
@@ -55,12 +57,14 @@ private:
     void playernumber_Change(int r);
 
     void showteam();
+    void keepbaseline(int t);
     void showrow(int r, int n);
     void dispplayers();
     void selectgrid(int i);
     void storeplayers();
     void saveplayers();
     void gridvalues(RatingGrid& values) const;
+    Tables draft() const;
     void applyroster(const Edit& edit, int t);
     std::string rosterstep() const;
     void countnamebytes();
@@ -71,6 +75,8 @@ private:
     int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step
     QString saverefusal;  // why the last write-back left rosters unwritten
+    Tables loaded;        // the rosters as loaded, each team's as first shown: edits are told by them
+    std::array<bool, kTeams + 1> baselined{};
 
     ClickList* List1 = nullptr;
     std::array<QPushButton*, 9> Command{};  // [1..8]

@@ -131,9 +131,16 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     const QString why = QStringLiteral("Banner texts not saved: they need 25 bytes more than the 261-byte text area.");
     EXPECT_TRUE(window.haspending());
     EXPECT_EQ(window.commit(), why);
-    window.close();
+    // Closing cannot store them either, so it asks: Cancel stays, Discard drops them.
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Discard}) {
+        QString text;
+        const auto asked = answerBox(QStringLiteral("UnsavedChanges"), answer, &text);
+        pressKeys(&window, QKeySequence(Qt::Key_Escape));
+        EXPECT_TRUE(asked->answered() && text.startsWith(window.windowTitle()) && text.contains(why)) << text.toStdString();
+        EXPECT_EQ(window.isOpen(), answer == QMessageBox::Cancel);
+    }
     EXPECT_TRUE(edits.empty());
-    EXPECT_EQ(status.count(), 2);
+    EXPECT_EQ(status.count(), 2);  // the commit's and the Cancel's
     EXPECT_EQ(status.last().at(0).toString(), why);
 
     window.showEditor();

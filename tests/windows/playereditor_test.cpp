@@ -53,7 +53,6 @@ protected:
 TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
 {
     window.showEditor();
-    EXPECT_EQ(window.windowTitle() + list1(&window)->item(27)->text(), QStringLiteral("PLAYER EDITORCOL"));
     EXPECT_EQ(text(QStringLiteral("Label1")), sampleImage().teams[1].name + " " + sampleImage().teams[1].nick);
     EXPECT_EQ(letters(), roles(2, 13, 7));
     for (int r = 0; r < 25; ++r)
@@ -137,6 +136,30 @@ TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
     backspace(number(2), 2);
     typeInto(number(2), QStringLiteral("105"));  // reaches the tables as typed, two characters at most
     EXPECT_EQ(tables.playernum[3][2], 0x10);
+}
+
+// A roster past its area (a damaged image), edited, cannot be stored, so closing asks:
+// Cancel stays, Discard drops the edits and writes nothing.
+TEST_F(PlayerWindow, ClosingWithARosterThatCannotBeStoredAsks)
+{
+    reopen([](Bytes& rom) { rom[rosteroffset[6]] = 0xFF; });
+    window.showEditor();
+    showteam(6);
+    const Bytes shown = doc.image();
+    const int stored = combo(10, 3)->currentIndex();
+    repick(10, 3);
+    EXPECT_FALSE(window.commit().isEmpty());
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Discard}) {
+        QString text;
+        const auto asked = answerBox(QStringLiteral("UnsavedChanges"), answer, &text);
+        pressKeys(&window, QKeySequence(Qt::Key_Escape));
+        EXPECT_TRUE(asked->answered() && text.contains(QStringLiteral("PLAYER EDITOR cannot store"))) << text.toStdString();
+        EXPECT_EQ(window.isOpen(), answer == QMessageBox::Cancel);
+        EXPECT_EQ(doc.image(), shown);
+    }
+    window.showEditor();
+    showteam(6);
+    EXPECT_EQ(combo(10, 3)->currentIndex(), stored);
 }
 
 }  // namespace
