@@ -20,15 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-class RomFile : public ::testing::Test {
-protected:
-    TempDir dir;
-    std::string write(const std::string& name, const Bytes& bytes)
-    {
-        writeFile(dir.path(name), bytes);
-        return dir.path(name).string();
-    }
-};
+class RomFile : public FolderTest {};
 
 // Writes fail part way through (as on a full disk): the old file stays, whole, and no
 // temporary file is left behind.

@@ -16,15 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace test;
 
-class RomFileWin32 : public ::testing::Test {
-protected:
-    TempDir dir;
-    std::string write(const std::string& name, const Bytes& bytes)
-    {
-        writeFile(dir.path(name), bytes);
-        return utf8(dir.path(name));
-    }
-};
+class RomFileWin32 : public FolderTest {};
 
 TEST_F(RomFileWin32, SavesKeepALongerFilesTailAndItsAttributes)
 {

@@ -119,6 +119,17 @@ inline void writeFile(const std::filesystem::path& p, const Bytes& bytes)
 }
 
 // Offsets at which two images of equal length differ.
+// A test with a folder of its own; write() puts a file there and gives its name in UTF-8.
+class FolderTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string write(const std::string& name, const Bytes& bytes) const
+    {
+        writeFile(dir.path(name), bytes);
+        return utf8(dir.path(name));
+    }
+};
+
 inline std::vector<std::size_t> differences(const Bytes& a, const Bytes& b)
 {
     std::vector<std::size_t> diff;

@@ -1,17 +1,11 @@
 // The areas through the module's readers and the windows' steps, against the native
 // tool importing the same values: byte-identical images, the windows' refusals and steps.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { loadmodule, sample, scratch, tool } from './support.mjs';
+import { session, tool } from './support.mjs';
 
-let api, dir, original;
-before(async () => {
-  api = await loadmodule();
-  dir = scratch();
-  original = sample(dir, 's.smc');
-});
-after(() => dir.remove());
+const { api, dir, original } = await session();
 
 const header = { format: 'icevale-export', version: 1 };
 

@@ -1,17 +1,11 @@
 // The module against the native tool: the same exports, the same imported images, patches
 // that apply across, and the same refusals, each a thrown Error the module survives.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { loadmodule, sample, scratch, tool } from './support.mjs';
+import { sample, session, tool } from './support.mjs';
 
-let api, dir, original;
-before(async () => {
-  api = await loadmodule();
-  dir = scratch();
-  original = sample(dir, 's.smc');
-});
-after(() => dir.remove());
+const { api, dir, original } = await session();
 
 function opened(bytes = original, name = 's.smc') {
   return api.open(bytes, name);

@@ -2,6 +2,7 @@
 // programs of the default build (ICEVALE_NATIVE_BUILD, else build/default) and a folder
 // per test run.
 import { execFileSync, spawnSync } from 'node:child_process';
+import { after } from 'node:test';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -26,6 +27,14 @@ export function scratch() {
     read: (name) => readFileSync(path.join(dir, name)),
     remove: () => rmSync(dir, { recursive: true, force: true }),
   };
+}
+
+// What a test file shares: the module, a folder removed after its tests, and the sample
+// image written there as s.smc.
+export async function session() {
+  const dir = scratch();
+  after(() => dir.remove());
+  return { api: await loadmodule(), dir, original: sample(dir, 's.smc') };
 }
 
 // Writes the sample image for `seed` (the builder's default without one) and gives its bytes.
