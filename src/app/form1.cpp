@@ -333,7 +333,6 @@ bool Form1::commiteditors()
 // it, or stays with it. Then the unsaved image is asked about. True when the caller may go on.
 bool Form1::mayleave()
 {
-    bool discarded = false;
     for (EditorWindows::Refusal refusal = editors.commit(); refusal.window; refusal = editors.commit()) {
         EditorWindow* window = refusal.window;
         const QString text = QStringLiteral("%1 cannot store its changes: %2. Discard its changes and go on?")
@@ -343,13 +342,9 @@ bool Form1::mayleave()
             window->showEditor();
             return false;
         }
+        // Closing without storing also drops a draft the window keeps in the tables.
         window->discard();
-        discarded = true;
     }
-    // The player grid's draft lives in the tables until it is stored; dropped, the
-    // tables follow the image again (the other windows have stored theirs by now).
-    if (discarded)
-        doc.decode();
     return maydiscard();
 }
 
