@@ -51,7 +51,7 @@ void checkread(std::string_view text, const CsvResult& read)
 {
     if (!read.ok()) {
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-        expect(read.rows.empty() && read.errorLine >= 1 && read.errorLine <= lines && read.errorColumn >= 1,
+        expect(read.rows.empty() && read.errorline >= 1 && read.errorline <= lines && read.errorcolumn >= 1,
                "a refusal holds no rows and names a line and column of the text");
         return;
     }
@@ -62,7 +62,7 @@ void checkread(std::string_view text, const CsvResult& read)
 
 void checkroundtrip(Rows rows)
 {
-    const CsvResult back = readCsv(writeCsv(rows));
+    const CsvResult back = readcsv(writecsv(rows));
     for (auto& row : rows) {
         if (row.empty())
             row.emplace_back();
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace icevale::fuzz;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const icevale::CsvResult read = icevale::readCsv(text);
+    const icevale::CsvResult read = icevale::readcsv(text);
     checkread(text, read);
     if (read.ok())
         checkroundtrip(fieldsof(read));

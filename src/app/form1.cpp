@@ -76,7 +76,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     titletimer->setInterval(0);
     connect(titletimer, &QTimer::timeout, this, &Form1::updatetitle);
     listener = doc.listen([this](const Change&, ChangeKind) {
-        emit imageChanged();
+        emit imagechanged();
         titletimer->start();
     });
     buildcontrols();
@@ -183,7 +183,7 @@ void Form1::buildactions()
     redoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(redoaction, &QAction::triggered, this, &Form1::redo);
     addActions({openaction, saveaction, undoaction, redoaction});
-    connect(steps, &History::cleanChanged, this, &Form1::updatetitle);
+    connect(steps, &History::cleanchanged, this, &Form1::updatetitle);
 }
 
 QString Form1::askfilename(bool save)

@@ -27,7 +27,7 @@ public:
 
 signals:
     // Whether the current step is the saved state changed.
-    void cleanChanged(bool clean);
+    void cleanchanged(bool clean);
 
 private:
     UndoRecord record_;

@@ -37,26 +37,26 @@ constexpr std::size_t kUniformWords = 2 * kUniformCells;
 
 }  // namespace
 
-std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits)
+std::string dectobin(std::int32_t value, std::int16_t& bits)
 {
-    while (!fits(DeciValue, NoOfBits))
-        NoOfBits = static_cast<std::int16_t>(NoOfBits + 8);
+    while (!fits(value, bits))
+        bits = static_cast<std::int16_t>(bits + 8);
     std::string text;
-    text.reserve(NoOfBits > 0 ? static_cast<std::size_t>(NoOfBits) : 0);
+    text.reserve(bits > 0 ? static_cast<std::size_t>(bits) : 0);
     // Digits are taken from the least significant end; a negative value past bit 31
     // repeats its sign bit, as a wider signed integer would.
-    for (int j = NoOfBits - 1; j >= 0; --j)
-        text.push_back(((static_cast<std::int64_t>(DeciValue) >> std::min(j, 63)) & 1) ? '1' : '0');
+    for (int j = bits - 1; j >= 0; --j)
+        text.push_back(((static_cast<std::int64_t>(value) >> std::min(j, 63)) & 1) ? '1' : '0');
     return text;
 }
 
-std::int32_t BinaryToDecimal(const std::string& Binary)
+std::int32_t binarytodecimal(const std::string& digits)
 {
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     std::int64_t n = 0;
-    const std::size_t length = Binary.size();
+    const std::size_t length = digits.size();
     for (std::size_t s = 1; s <= length; ++s) {
-        const char c = Binary[length - s];
+        const char c = digits[length - s];
         const int digit = (c >= '0' && c <= '9') ? c - '0' : 0;
         if (digit == 0)
             continue;

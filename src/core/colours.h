@@ -35,13 +35,13 @@ struct ColourBytes {
     friend bool operator==(const ColourBytes&, const ColourBytes&) = default;
 };
 
-// The binary digits of DeciValue, most significant first, zero-padded to NoOfBits
-// digits; NoOfBits grows by 8 until the value fits and the grown width is handed back.
-std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
+// The binary digits of value, most significant first, zero-padded to bits
+// digits; bits grows by 8 until the value fits and the grown width is handed back.
+std::string dectobin(std::int32_t value, std::int16_t& bits);
 
 // The value of a text of binary digits, most significant first; a character that is
 // not a decimal digit counts as 0, and a value past the 32-bit range saturates.
-std::int32_t BinaryToDecimal(const std::string& Binary);
+std::int32_t binarytodecimal(const std::string& digits);
 
 Rgb splitcolorword(std::uint8_t low, std::uint8_t high);
 

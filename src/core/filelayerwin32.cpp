@@ -84,7 +84,7 @@ std::string describe(DWORD code)
     return result + " (error " + std::to_string(code) + ")";
 }
 
-std::string lastError() { return describe(::GetLastError()); }
+std::string lasterror() { return describe(::GetLastError()); }
 
 // Closes the handle on every path out.
 struct Handle {
@@ -117,7 +117,7 @@ std::string notregular(HANDLE h, const char* folder, BY_HANDLE_FILE_INFORMATION&
     if (::GetFileType(h) != FILE_TYPE_DISK)
         return "is not a regular file";
     if (!::GetFileInformationByHandle(h, &info))
-        return "cannot read: " + lastError();
+        return "cannot read: " + lasterror();
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return folder;
     return {};
@@ -163,14 +163,14 @@ std::string readtail(const std::wstring& path, std::uint64_t from, Bytes& tail)
     Handle f(openexisting(path, GENERIC_READ));
     LARGE_INTEGER size{};
     if (!f.valid() || !::GetFileSizeEx(f.h, &size))
-        return "cannot read the existing file: " + lastError();
+        return "cannot read the existing file: " + lasterror();
     if (static_cast<std::uint64_t>(size.QuadPart) <= from)
         return {};
     LARGE_INTEGER at{};
     at.QuadPart = static_cast<LONGLONG>(from);
     tail.resize(static_cast<std::size_t>(static_cast<std::uint64_t>(size.QuadPart) - from));
     if (!::SetFilePointerEx(f.h, at, nullptr, FILE_BEGIN) || !readall(f.h, tail.data(), tail.size()))
-        return "cannot read the existing file: " + lastError();
+        return "cannot read the existing file: " + lasterror();
     return {};
 }
 
@@ -243,16 +243,16 @@ std::string writetemporary(const std::wstring& target, const std::wstring& temp,
     }
     if (!writeall(f.h, bytes.data(), bytes.size()) || !writeall(f.h, tail.data(), tail.size()) ||
         !::FlushFileBuffers(f.h))
-        return "cannot write: " + lastError();
+        return "cannot write: " + lasterror();
     f.close();
     if (!old) {
         if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return "cannot replace the file: " + lastError();
+            return "cannot replace the file: " + lasterror();
         return {};
     }
     ::SetFileAttributesW(temp.c_str(), (old->dwFileAttributes & kKeptAttributes) | FILE_ATTRIBUTE_NORMAL);
     if (!::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return "cannot replace the file: " + lastError();
+        return "cannot replace the file: " + lasterror();
     return {};
 }
 
@@ -265,7 +265,7 @@ IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* 
         return failure(filename, "cannot open: the name is not valid UTF-8");
     Handle f(openexisting(path, GENERIC_READ));
     if (!f.valid())
-        return failure(filename, "cannot open: " + lastError());
+        return failure(filename, "cannot open: " + lasterror());
     BY_HANDLE_FILE_INFORMATION info{};
     if (std::string why = notregular(f.h, (std::string("is a folder, not ") + kind).c_str(), info); !why.empty())
         return failure(filename, why);
@@ -307,11 +307,11 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
     // A file held open without sharing, or read-only, cannot be replaced: that is told
     // before anything is written, as a failed ReplaceFileW can leave a file of its own.
     if (exists && !Handle(openexisting(target, DELETE)).valid())
-        return failure(filename, "cannot replace the file: " + lastError());
+        return failure(filename, "cannot replace the file: " + lasterror());
     std::wstring temp;
     Handle f(createtemporary(target, temp));
     if (!f.valid())
-        return failure(filename, "cannot write in the folder \"" + narrow(folderof(target)) + "\": " + lastError());
+        return failure(filename, "cannot write in the folder \"" + narrow(folderof(target)) + "\": " + lasterror());
     if (const std::string why = writetemporary(target, temp, f, bytes, keeptail, exists ? &old : nullptr); !why.empty()) {
         f.close();
         ::DeleteFileW(temp.c_str());

@@ -23,12 +23,12 @@ struct IpsResult {
 // A patch that turns original into modified: changed stretches as records (runs of one
 // byte as run records when that is shorter), bytes past the original's end as records,
 // and the cut length when modified is shorter. Identical images give "PATCHEOF".
-IpsResult createIpsPatch(const std::vector<std::uint8_t>& original,
+IpsResult createipspatch(const std::vector<std::uint8_t>& original,
                          const std::vector<std::uint8_t>& modified);
 
 // The image with the patch applied; the image grows when a record writes past its end.
 // A malformed patch is refused with the byte offset in the patch where it goes wrong.
-IpsResult applyIpsPatch(const std::vector<std::uint8_t>& image,
+IpsResult applyipspatch(const std::vector<std::uint8_t>& image,
                         const std::vector<std::uint8_t>& patch);
 
 // The bytes an IPS patch's records write: from the lowest offset `first` to one past the

@@ -18,15 +18,8 @@ bool startswith(const Bytes& bytes, std::string_view magic)
 // The source size a BPS patch records (the first number after "BPS1"), if readable.
 std::optional<std::uint64_t> bpssourcesize(const Bytes& patch)
 {
-    std::uint64_t value = 0, shift = 1;
-    for (std::size_t i = 4; i < patch.size() && i < 14; ++i) {
-        value += (patch[i] & 0x7F) * shift;
-        if (patch[i] & 0x80)
-            return value;
-        shift <<= 7;
-        value += shift;
-    }
-    return std::nullopt;
+    std::size_t at = 4;
+    return readbpsnumber(patch, at, patch.size());
 }
 
 std::string headertext(bool header) { return header ? "with the copier header" : "without the copier header"; }
@@ -89,8 +82,8 @@ std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, IpsKind ki
 
 PatchResult run(const Bytes& patch, const Bytes& image, PatchResult result)
 {
-    const auto applied = startswith(patch, "PATCH") ? applyIpsPatch(image, patch) : [&] {
-        const BpsResult bps = applyBpsPatch(image, patch);
+    const auto applied = startswith(patch, "PATCH") ? applyipspatch(image, patch) : [&] {
+        const BpsResult bps = applybpspatch(image, patch);
         return IpsResult{bps.bytes, bps.error};
     }();
     result.bytes = applied.bytes;
@@ -115,10 +108,10 @@ PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat 
     };
     const Bytes from = part(original, "original"), to = part(modified, "modified");
     if (format == PatchFormat::Ips) {
-        IpsResult ips = createIpsPatch(from, to);
+        IpsResult ips = createipspatch(from, to);
         result.bytes = std::move(ips.bytes), result.error = std::move(ips.error);
     } else {
-        BpsResult bps = createBpsPatch(from, to);
+        BpsResult bps = createbpspatch(from, to);
         result.bytes = std::move(bps.bytes), result.error = std::move(bps.error);
     }
     return result;

@@ -130,7 +130,7 @@ std::string exportrostercsv(const Cartridge& cart)
             rows.push_back(std::move(row));
         }
     }
-    return writeCsv(rows);
+    return writecsv(rows);
 }
 
 namespace {
@@ -160,7 +160,7 @@ bool semicolonheader(std::string_view text)
 
 bool hasrosterheader(std::string_view text)
 {
-    const CsvResult head = readCsv(firstline(text));
+    const CsvResult head = readcsv(firstline(text));
     if (!head.ok() || head.rows.empty())
         return false;
     const auto& fields = head.rows.front().fields;
@@ -169,9 +169,9 @@ bool hasrosterheader(std::string_view text)
 
 ImportData readrostercsv(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)
 {
-    const CsvResult csv = readCsv(text);
+    const CsvResult csv = readcsv(text);
     if (!csv.ok()) {
-        problems.push_back({"line " + std::to_string(csv.errorLine) + ", column " + std::to_string(csv.errorColumn), csv.error});
+        problems.push_back({"line " + std::to_string(csv.errorline) + ", column " + std::to_string(csv.errorcolumn), csv.error});
         return {};
     }
     if (csv.rows.empty()) {

@@ -69,7 +69,7 @@ std::string printablebytes(std::string_view bytes)
     out.reserve(bytes.size());
     for (const char b : bytes) {
         const auto byte = static_cast<std::uint8_t>(b);
-        if (control(byteToChar(byte)))
+        if (control(bytetochar(byte)))
             appendescape(out, byte);
         else
             out.push_back(b);
@@ -101,7 +101,7 @@ std::string bytestoutf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char b : bytes)
-        appendutf8(out, byteToChar(static_cast<std::uint8_t>(b)));
+        appendutf8(out, bytetochar(static_cast<std::uint8_t>(b)));
     return out;
 }
 
@@ -116,7 +116,7 @@ std::optional<std::string> utf8tobytes(std::string_view text, std::string& why)
             why = "malformed UTF-8 at character " + std::to_string(position);
             return std::nullopt;
         }
-        const auto byte = *c <= 0xFFFF ? charToByte(static_cast<char16_t>(*c)) : std::nullopt;
+        const auto byte = *c <= 0xFFFF ? chartobyte(static_cast<char16_t>(*c)) : std::nullopt;
         if (!byte) {
             why = "character " + std::to_string(position) + " (" + codepoint(*c) +
                   ") has no code in the image's character set";

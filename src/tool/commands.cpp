@@ -56,10 +56,10 @@ std::optional<Bytes> readbytes(const std::string& file)
     return text ? std::optional<Bytes>(Bytes(text->begin(), text->end())) : std::nullopt;
 }
 
-std::string_view asText(const Bytes& bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
+std::string_view astext(const Bytes& bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
 
 // An output of this tool is exactly the image, so a longer old file is replaced whole.
-IoResult writeimage(const Bytes& image, const std::string& file) { return writeoutput(asText(image), file); }
+IoResult writeimage(const Bytes& image, const std::string& file) { return writeoutput(astext(image), file); }
 
 int written(const IoResult& result) { return result.ok ? kSuccess : refuse(result.message); }
 
@@ -154,7 +154,7 @@ int patchcreate(const Arguments& args)
     notes(args.output, patch.notes);
     if (!patch.ok())
         return refuse(args.output + ": " + patch.error + "; nothing written");
-    return written(writeoutput(asText(patch.bytes), args.output));
+    return written(writeoutput(astext(patch.bytes), args.output));
 }
 
 int patchapply(const Arguments& args)

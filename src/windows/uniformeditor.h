@@ -24,8 +24,6 @@ public:
 
     void refresh() override;
 
-    static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
-    static std::int32_t BinaryToDecimal(const std::string& Binary);
     void dispjerseycolor();
     void savejerseycolor();
 

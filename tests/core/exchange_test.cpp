@@ -99,7 +99,7 @@ TEST(Exchange, EditedJsonChangesExactlyTheEditedValuesBytes)
 
 TEST(Exchange, EditedCsvChangesExactlyTheEditedPlayersBytes)
 {
-    CsvResult csv = readCsv(exportrostercsv(test::loadedSample()));
+    CsvResult csv = readcsv(exportrostercsv(test::loadedSample()));
     int seen = 0;
     std::vector<std::vector<std::string>> rows;
     for (CsvRow& row : csv.rows) {
@@ -108,7 +108,7 @@ TEST(Exchange, EditedCsvChangesExactlyTheEditedPlayersBytes)
         rows.push_back(row.fields);
     }
     Document doc = documentOf(test::sampleImage().bytes);
-    EXPECT_EQ(importText(doc, writeCsv(rows), false).steps, 1);
+    EXPECT_EQ(importText(doc, writecsv(rows), false).steps, 1);
     EXPECT_EQ(test::differences(doc.image(), renamedPlayer()), std::vector<std::size_t>{});
 }
 
