@@ -82,7 +82,7 @@ void image_loadrom(benchmark::State& state)
 {
     icevale::Cartridge cart;
     for (auto _ : state)
-        measure([&] { benchmark::DoNotOptimize(icevale::loadrom(cart, sampleFile()).ok); });
+        measure([&] { benchmark::DoNotOptimize(icevale::loadrom(cart, sampleFile()).ok()); });
 }
 // The safe save alone: what saverom must do whatever else it does.
 bool safesave(const icevale::Bytes& bytes, const std::string& target)
@@ -119,7 +119,7 @@ void save_saverom(benchmark::State& state)
     icevale::Cartridge cart;
     icevale::loadrom(cart, sampleFile());
     for (auto _ : state)
-        measure([&] { benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, outputFile()).ok); });
+        measure([&] { benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, outputFile()).ok()); });
 }
 
 void window_baseline(benchmark::State& state)

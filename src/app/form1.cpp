@@ -248,9 +248,9 @@ bool Form1::openfile(const QString& name)
         return false;
     const QString path = absolutepath(name);
     Cartridge next;
-    const IoResult result = loadrom(next, localname(path));
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message));
+    const Status result = loadrom(next, localname(path));
+    if (!result) {
+        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message()));
         return false;
     }
     // The windows close into the image they were showing, which is then replaced.
@@ -295,9 +295,9 @@ bool Form1::replacesother(const QString& path) const
 
 bool Form1::savefile(const std::string& name)
 {
-    const IoResult result = doc.save(name);
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
+    const Status result = doc.save(name);
+    if (!result) {
+        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message()) +
                   QStringLiteral(". Nothing was saved."));
         return false;
     }

@@ -125,13 +125,13 @@ class Decoder {
 public:
     Decoder(const Bytes& source, const Bytes& patch) : s_(source), p_(patch) {}
 
-    BpsResult run();
+    Result<Bytes> run();
 
 private:
-    std::string header();
-    std::string step();
-    std::string take(const Bytes& from, std::size_t at, std::uint64_t length);
-    std::string copy(bool fromtarget, std::uint64_t& position, std::uint64_t length,
+    Status header();
+    Status step();
+    Status take(const Bytes& from, std::size_t at, std::uint64_t length);
+    Status copy(bool fromtarget, std::uint64_t& position, std::uint64_t length,
                      std::size_t at);
     std::optional<std::uint64_t> number();
     std::string where(std::size_t at) const { return " at patch byte " + std::to_string(at); }
@@ -148,49 +148,49 @@ private:
 
 std::optional<std::uint64_t> Decoder::number() { return readbpsnumber(p_, pos_, end_); }
 
-std::string Decoder::header()
+Status Decoder::header()
 {
     const std::size_t at = pos_;
     const auto sourcesize = number(), targetsize = number(), metadata = number();
     if (!sourcesize || !targetsize || !metadata || *metadata > end_ - pos_)
-        return "patch header is cut short or damaged" + where(at);
+        return fail("patch header is cut short or damaged" + where(at));
     pos_ += *metadata;
     if (*sourcesize > kBpsMaxImage || *targetsize > kBpsMaxImage)
-        return "patch is for images over 16 MiB";
+        return fail("patch is for images over 16 MiB");
     if (*sourcesize != s_.size())
-        return "source image is " + std::to_string(s_.size()) + " bytes, the patch expects " +
-               std::to_string(*sourcesize);
+        return fail("source image is " + std::to_string(s_.size()) + " bytes, the patch expects " +
+               std::to_string(*sourcesize));
     const std::uint32_t expected = littleendian(p_, end_);
     if (const std::uint32_t actual = crc32(s_); actual != expected)
-        return "source image CRC-32 is " + hex32(actual) + ", the patch expects " +
-               hex32(expected);
+        return fail("source image CRC-32 is " + hex32(actual) + ", the patch expects " +
+               hex32(expected));
     t_.assign(*targetsize, 0);
     return {};
 }
 
-std::string Decoder::copy(bool fromtarget, std::uint64_t& position, std::uint64_t length,
+Status Decoder::copy(bool fromtarget, std::uint64_t& position, std::uint64_t length,
                           std::size_t at)
 {
     const auto delta = number();
     if (!delta)
-        return "copy offset is cut short or damaged" + where(at);
+        return fail("copy offset is cut short or damaged" + where(at));
     const std::uint64_t magnitude = *delta >> 1;
     const bool back = (*delta & 1U) != 0;
     if (back && magnitude > position)
-        return "copy reads before its image's start" + where(at);
+        return fail("copy reads before its image's start" + where(at));
     position = back ? position - magnitude : position + magnitude;
     // A target copy may overlap what it writes, so it only has to start behind it.
     const bool inside = fromtarget ? position < written_
                                    : position <= s_.size() && length <= s_.size() - position;
     if (!inside)
-        return "copy reads past what it may read" + where(at);
+        return fail("copy reads past what it may read" + where(at));
     const Bytes& from = fromtarget ? t_ : s_;
     for (std::uint64_t k = 0; k < length; ++k)
         t_[written_++] = from[position++];
     return {};
 }
 
-std::string Decoder::take(const Bytes& from, std::size_t at, std::uint64_t length)
+Status Decoder::take(const Bytes& from, std::size_t at, std::uint64_t length)
 {
     std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(at), length,
                 t_.begin() + static_cast<std::ptrdiff_t>(written_));
@@ -198,24 +198,24 @@ std::string Decoder::take(const Bytes& from, std::size_t at, std::uint64_t lengt
     return {};
 }
 
-std::string Decoder::step()
+Status Decoder::step()
 {
     const std::size_t at = pos_;
     const auto command = number();
     if (!command)
-        return "action is cut short or damaged" + where(at);
+        return fail("action is cut short or damaged" + where(at));
     const std::uint64_t length = (*command >> 2) + 1;
     if (length > t_.size() - written_)
-        return "action writes past the target's " + std::to_string(t_.size()) + " bytes" +
-               where(at);
+        return fail("action writes past the target's " + std::to_string(t_.size()) + " bytes" +
+               where(at));
     switch (*command & 3U) {
     case SourceRead:
         if (written_ + length > s_.size())
-            return "source read goes past the source's end" + where(at);
+            return fail("source read goes past the source's end" + where(at));
         return take(s_, written_, length);
     case TargetRead:
         if (length > end_ - pos_)
-            return "target read goes past the actions' end" + where(at);
+            return fail("target read goes past the actions' end" + where(at));
         pos_ += length;
         return take(p_, pos_ - length, length);
     case SourceCopy:
@@ -225,31 +225,31 @@ std::string Decoder::step()
     }
 }
 
-BpsResult Decoder::run()
+Result<Bytes> Decoder::run()
 {
     if (p_.size() < kMagic.size() || !std::equal(kMagic.begin(), kMagic.end(), p_.begin()))
-        return {{}, "not a BPS patch: it does not start with \"BPS1\""};
+        return fail("not a BPS patch: it does not start with \"BPS1\"");
     if (p_.size() < kMagic.size() + 3 + kFooter)
-        return {{}, "patch is cut short: " + std::to_string(p_.size()) + " bytes"};
+        return fail("patch is cut short: " + std::to_string(p_.size()) + " bytes");
     end_ = p_.size() - kFooter;
     const std::uint32_t stored = littleendian(p_, p_.size() - 4);
     const std::uint32_t actual = crc32(std::span(p_.data(), p_.size() - 4));
     if (actual != stored)
-        return {{}, "patch is damaged: its CRC-32 is " + hex32(actual) + ", its footer says " +
-                        hex32(stored)};
-    if (std::string error = header(); !error.empty())
-        return {{}, error};
+        return fail("patch is damaged: its CRC-32 is " + hex32(actual) + ", its footer says " +
+                        hex32(stored));
+    if (const Status read = header(); !read)
+        return fail(read.message());
     while (pos_ < end_)
-        if (std::string error = step(); !error.empty())
-            return {{}, error};
+        if (const Status done = step(); !done)
+            return fail(done.message());
     if (written_ != t_.size())
-        return {{}, "patch ends after " + std::to_string(written_) + " of the target's " +
-                        std::to_string(t_.size()) + " bytes"};
+        return fail("patch ends after " + std::to_string(written_) + " of the target's " +
+                        std::to_string(t_.size()) + " bytes");
     const std::uint32_t expected = littleendian(p_, end_ + 4);
     if (const std::uint32_t result = crc32(t_); result != expected)
-        return {{}, "patched image CRC-32 is " + hex32(result) + ", the patch expects " +
-                        hex32(expected)};
-    return {std::move(t_), {}};
+        return fail("patched image CRC-32 is " + hex32(result) + ", the patch expects " +
+                        hex32(expected));
+    return std::move(t_);
 }
 
 }  // namespace
@@ -283,16 +283,16 @@ void putbpsnumber(Bytes& out, std::uint64_t value)
     }
 }
 
-BpsResult createbpspatch(const Bytes& source, const Bytes& target)
+Result<Bytes> createbpspatch(const Bytes& source, const Bytes& target)
 {
     if (source.size() > kBpsMaxImage || target.size() > kBpsMaxImage)
-        return {{}, "BPS patches here are limited to 16 MiB; the images are " +
+        return fail("BPS patches here are limited to 16 MiB; the images are " +
                         std::to_string(source.size()) + " and " +
-                        std::to_string(target.size()) + " bytes"};
-    return {Encoder(source, target).run(), {}};
+                        std::to_string(target.size()) + " bytes");
+    return Encoder(source, target).run();
 }
 
-BpsResult applybpspatch(const Bytes& source, const Bytes& patch)
+Result<Bytes> applybpspatch(const Bytes& source, const Bytes& patch)
 {
     return Decoder(source, patch).run();
 }

@@ -35,14 +35,6 @@ struct ColourBytes {
     friend bool operator==(const ColourBytes&, const ColourBytes&) = default;
 };
 
-// The binary digits of value, most significant first, zero-padded to bits
-// digits; bits grows by 8 until the value fits and the grown width is handed back.
-std::string dectobin(std::int32_t value, std::int16_t& bits);
-
-// The value of a text of binary digits, most significant first; a character that is
-// not a decimal digit counts as 0, and a value past the 32-bit range saturates.
-std::int32_t binarytodecimal(const std::string& digits);
-
 Rgb splitcolorword(std::uint8_t low, std::uint8_t high);
 
 // Keeps the low five bits of each component; bit 15 of the word is 0.

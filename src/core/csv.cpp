@@ -16,17 +16,17 @@ public:
             pos_ = linestart_ = kByteOrderMark.size();
     }
 
-    CsvResult run()
+    Result<std::vector<CsvRow>> run()
     {
-        CsvResult result;
+        std::vector<CsvRow> rows;
         while (pos_ < text_.size() && error_.empty()) {
             CsvRow row{line_, {}};
             readrow(row);
-            result.rows.push_back(std::move(row));
+            rows.push_back(std::move(row));
         }
         if (!error_.empty())
-            return {{}, error_, errorline_, errorcolumn_};
-        return result;
+            return icevale::fail(error_);
+        return rows;
     }
 
 private:
@@ -43,11 +43,10 @@ private:
     // Columns count characters, so continuation bytes (10xxxxxx) are skipped.
     void fail(std::string message, std::size_t line, std::size_t linestart, std::size_t pos)
     {
-        error_ = std::move(message);
-        errorline_ = line;
         const auto lead = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
         const std::string_view before = text_.substr(linestart, pos - linestart);
-        errorcolumn_ = 1 + static_cast<std::size_t>(std::count_if(before.begin(), before.end(), lead));
+        const auto column = 1 + static_cast<std::size_t>(std::count_if(before.begin(), before.end(), lead));
+        error_ = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message;
     }
 
     void fail(std::string message) { fail(std::move(message), line_, linestart_, pos_); }
@@ -112,8 +111,6 @@ private:
     std::size_t line_ = 1;
     std::size_t linestart_ = 0;
     std::string error_;
-    std::size_t errorline_ = 0;
-    std::size_t errorcolumn_ = 0;
 };
 
 bool needsquotes(const std::string& field, bool alone, bool first)
@@ -140,7 +137,7 @@ void writefield(std::string& out, const std::string& field, bool alone, bool fir
 
 }  // namespace
 
-CsvResult readcsv(std::string_view text)
+Result<std::vector<CsvRow>> readcsv(std::string_view text)
 {
     return Reader(text).run();
 }

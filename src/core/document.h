@@ -47,7 +47,7 @@ public:
 
     // Takes a loaded image (loadrom) as the document's, opened from `filename`.
     void adopt(Cartridge&& cart, std::string filename);
-    IoResult save(const std::string& filename);
+    Status save(const std::string& filename);
     // The image as it is now counts as saved (a front end that writes the bytes itself).
     void marksaved();
 

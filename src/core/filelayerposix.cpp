@@ -13,9 +13,9 @@
 namespace icevale {
 namespace {
 
-IoResult failure(const std::string& filename, const std::string& why)
+Failure failure(const std::string& filename, const std::string& why)
 {
-    return {false, "\"" + filename + "\": " + why};
+    return fail("\"" + filename + "\": " + why);
 }
 
 std::string lasterror() { return std::strerror(errno); }
@@ -114,37 +114,37 @@ bool readtail(const std::string& path, std::size_t from, Bytes& tail)
 }
 
 // Fills and flushes the temporary file and renames it over the target; returns why
-// it could not, or an empty text.
-std::string writetemporary(const std::string& target, const std::string& temp, int fd,
+// it could not.
+Status writetemporary(const std::string& target, const std::string& temp, int fd,
                            std::span<const std::uint8_t> bytes, bool keeptail, const struct stat* old)
 {
     Bytes tail;
     if (old && keeptail && !readtail(target, bytes.size(), tail))
-        return "cannot read the existing file: " + lasterror();
+        return fail("cannot read the existing file: " + lasterror());
     if (!writeall(fd, bytes.data(), bytes.size()) || !writeall(fd, tail.data(), tail.size()))
-        return "cannot write: " + lasterror();
+        return fail("cannot write: " + lasterror());
     const mode_t mode = old ? (old->st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         return static_cast<mode_t>(0666 & ~mask);
     }();
     if (::fchmod(fd, mode) != 0)
-        return "cannot set the permissions: " + lasterror();
+        return fail("cannot set the permissions: " + lasterror());
     if (old) {
         // Another owner can be kept only where that is allowed; the permissions hold anyway.
         const int kept = ::fchown(fd, old->st_uid, old->st_gid);
         static_cast<void>(kept);
     }
     if (::fsync(fd) != 0)
-        return "cannot write: " + lasterror();
+        return fail("cannot write: " + lasterror());
     if (::rename(temp.c_str(), target.c_str()) != 0)
-        return "cannot replace the file: " + lasterror();
+        return fail("cannot replace the file: " + lasterror());
     return {};
 }
 
 }  // namespace
 
-IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* kind, const SizeCheck& check)
+Result<Bytes> readregularfile(const std::string& filename, const char* kind, const SizeCheck& check)
 {
     Fd f{::open(filename.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (f.fd < 0)
@@ -157,18 +157,17 @@ IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* 
     if (!S_ISREG(st.st_mode))
         return failure(filename, "is not a regular file");
     if (check) {
-        if (const std::string why = check(static_cast<std::uint64_t>(st.st_size)); !why.empty())
-            return failure(filename, why);
+        if (const Status fits = check(static_cast<std::uint64_t>(st.st_size)); !fits)
+            return failure(filename, fits.message());
     }
     Bytes read(static_cast<std::size_t>(st.st_size));
     errno = 0;
     if (!transferall(read.data(), read.size(), [&f](std::uint8_t* p, std::size_t n) { return ::read(f.fd, p, n); }))
         return failure(filename, "cannot read: " + (errno ? lasterror() : std::string("file changed while reading")));
-    bytes = std::move(read);
-    return {true, {}};
+    return read;
 }
 
-IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
+Status replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
 {
     std::string target = filename;
     if (!followlinks(target))
@@ -184,15 +183,15 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
     Fd f{::mkstemp(temp.data())};
     if (f.fd < 0)
         return failure(filename, "cannot write in the folder \"" + folderof(target) + "\": " + lasterror());
-    if (const std::string why = writetemporary(target, temp, f.fd, bytes, keeptail, exists ? &st : nullptr); !why.empty()) {
+    if (const Status wrote = writetemporary(target, temp, f.fd, bytes, keeptail, exists ? &st : nullptr); !wrote) {
         ::unlink(temp.c_str());
-        return failure(filename, why);
+        return failure(filename, wrote.message());
     }
     // The rename itself reaches the disk with the folder.
     Fd folder{::open(folderof(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (folder.fd >= 0)
         ::fsync(folder.fd);
-    return {true, {}};
+    return {};
 }
 
 std::vector<std::string> programarguments(int argc, char** argv) { return {argv, argv + argc}; }

@@ -167,23 +167,23 @@ std::string at(std::size_t offset)
     return " at patch byte " + std::to_string(offset);
 }
 
-// Applies the record at patch offset pos and moves pos past it; returns why it cannot.
-std::string applyrecord(const Bytes& patch, std::size_t& pos, Bytes& image)
+// Applies the record at patch offset pos and moves pos past it, or says why it cannot.
+Status applyrecord(const Bytes& patch, std::size_t& pos, Bytes& image)
 {
     if (patch.size() - pos < kRecordHeader)
-        return "patch ends inside the record header" + at(pos);
+        return fail("patch ends inside the record header" + at(pos));
     const std::size_t offset = bigendian(patch, pos, 3);
     std::size_t length = bigendian(patch, pos + 3, 2);
     const bool run = length == 0;
     const std::size_t data = pos + kRecordHeader, body = run ? 3 : length;
     if (patch.size() - data < body)
-        return "patch ends inside the record" + at(pos);
+        return fail("patch ends inside the record" + at(pos));
     if (run)
         length = bigendian(patch, data, 2);
     if (length == 0)
-        return "run of length 0" + at(pos);
+        return fail("run of length 0" + at(pos));
     if (offset + length > kIpsMaxImage)
-        return "record writes past 16 MiB" + at(pos);
+        return fail("record writes past 16 MiB" + at(pos));
     if (offset + length > image.size())
         image.resize(offset + length);
     const auto to = image.begin() + static_cast<std::ptrdiff_t>(offset);
@@ -197,12 +197,12 @@ std::string applyrecord(const Bytes& patch, std::size_t& pos, Bytes& image)
 
 }  // namespace
 
-IpsResult createipspatch(const Bytes& original, const Bytes& modified)
+Result<Bytes> createipspatch(const Bytes& original, const Bytes& modified)
 {
     if (original.size() > kIpsMaxImage || modified.size() > kIpsMaxImage)
-        return {{}, "IPS patches reach only the first 16 MiB; the images are " +
+        return fail("IPS patches reach only the first 16 MiB; the images are " +
                         std::to_string(original.size()) + " and " +
-                        std::to_string(modified.size()) + " bytes"};
+                        std::to_string(modified.size()) + " bytes");
     PieceList list(modified);
     for (const Span& s : Differ(original, modified).spans())
         list.addspan(s);
@@ -212,33 +212,33 @@ IpsResult createipspatch(const Bytes& original, const Bytes& modified)
     out.insert(out.end(), kFooter.begin(), kFooter.end());
     if (modified.size() < original.size())
         putbigendian(out, modified.size(), 3);
-    return {std::move(out), {}};
+    return out;
 }
 
-IpsResult applyipspatch(const Bytes& image, const Bytes& patch)
+Result<Bytes> applyipspatch(const Bytes& image, const Bytes& patch)
 {
     if (!hastext(patch, 0, kHeader))
-        return {{}, "not an IPS patch: it does not start with \"PATCH\""};
+        return fail("not an IPS patch: it does not start with \"PATCH\"");
     Bytes out = image;
     std::size_t pos = kHeader.size();
     while (!hastext(patch, pos, kFooter)) {
         if (patch.size() - pos < kFooter.size())
-            return {{}, "patch ends without the \"EOF\" marker" + at(pos)};
-        if (std::string error = applyrecord(patch, pos, out); !error.empty())
-            return {{}, error};
+            return fail("patch ends without the \"EOF\" marker" + at(pos));
+        if (const Status applied = applyrecord(patch, pos, out); !applied)
+            return fail(applied.message());
     }
     pos += kFooter.size();
     if (patch.size() == pos)
-        return {std::move(out), {}};
+        return out;
     if (patch.size() - pos != 3)
-        return {{}, std::to_string(patch.size() - pos) +
-                        " unexpected bytes after \"EOF\" (a cut length has 3)" + at(pos)};
+        return fail(std::to_string(patch.size() - pos) +
+                        " unexpected bytes after \"EOF\" (a cut length has 3)" + at(pos));
     const std::size_t cut = bigendian(patch, pos, 3);
     if (cut > out.size())
-        return {{}, "cut length " + std::to_string(cut) + " is past the image's end (" +
-                        std::to_string(out.size()) + " bytes)" + at(pos)};
+        return fail("cut length " + std::to_string(cut) + " is past the image's end (" +
+                        std::to_string(out.size()) + " bytes)" + at(pos));
     out.resize(cut);
-    return {std::move(out), {}};
+    return out;
 }
 
 IpsReach ipsreach(const Bytes& patch)

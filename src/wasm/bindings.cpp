@@ -92,7 +92,7 @@ std::string jsonquote(const std::string& text)
     return out + "\"";
 }
 
-val patchout(const PatchResult& result)
+val patchout(const PatchOutcome& result)
 {
     val out = val::object();
     val notes = val::array();
@@ -103,10 +103,10 @@ val patchout(const PatchResult& result)
     for (const std::string& warning : result.warnings)
         warnings.call<void>("push", warning);
     out.set("warnings", warnings);
-    if (!result.ok())
-        out.set("error", result.error);
+    if (!result.bytes)
+        out.set("error", result.bytes.message());
     else
-        out.set("bytes", bytesout(result.bytes));
+        out.set("bytes", bytesout(result.bytes.value()));
     return out;
 }
 
@@ -120,8 +120,8 @@ public:
     {
         return guarded([&] {
             Cartridge cart;
-            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
-                return failed(loaded.message);
+            if (const Status loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded)
+                return failed(loaded.message());
             doc_.adopt(std::move(cart), name);
             record_.clear();
             return val::object();
@@ -216,18 +216,17 @@ public:
             if (overall < 0 || overall > 255)
                 return failed(overallproblem({teamlabel(t, location)}));
             TeamTexts texts;
-            std::string why;
             for (auto [field, text, into] : {std::tuple("location", &location, &texts.name),
                                              std::tuple("abbreviation", &abbreviation, &texts.abbrev),
                                              std::tuple("nickname", &nickname, &texts.nick),
                                              std::tuple("arena", &arena, &texts.arena)}) {
-                const auto bytes = utf8tobytes(*text, why);
+                const Result<std::string> bytes = utf8tobytes(*text);
                 if (!bytes)
-                    return failed(std::string(field) + ": " + why);
-                *into = *bytes;
+                    return failed(std::string(field) + ": " + bytes.message());
+                *into = bytes.value();
             }
-            const TeamStep step = teamstep(t, texts, static_cast<std::uint8_t>(overall));
-            return step.step ? applied(*step.step) : failed(step.problem);
+            const Result<Step> step = teamstep(t, texts, static_cast<std::uint8_t>(overall));
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -243,15 +242,14 @@ public:
     val setmenunames(const std::string& first, const std::string& second)
     {
         return guarded([&] {
-            std::string why;
-            const auto a = utf8tobytes(first, why);
+            const Result<std::string> a = utf8tobytes(first);
             if (!a)
-                return failed("first: " + why);
-            const auto b = utf8tobytes(second, why);
+                return failed("first: " + a.message());
+            const Result<std::string> b = utf8tobytes(second);
             if (!b)
-                return failed("second: " + why);
-            const TeamStep step = menunamesstep({*a, *b});
-            return step.step ? applied(*step.step) : failed(step.problem);
+                return failed("second: " + b.message());
+            const Result<Step> step = menunamesstep({a.value(), b.value()});
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -387,14 +385,13 @@ public:
                 return failed("player " + std::to_string(p) + " of team " + std::to_string(t) + ": no such player");
             Tables& tables = doc_.tables();
             if (!name.isUndefined()) {
-                std::string why;
-                const auto bytes = utf8tobytes(name.as<std::string>(), why);
+                const Result<std::string> bytes = utf8tobytes(name.as<std::string>());
                 if (!bytes)
-                    return failed("name: " + why);
+                    return failed("name: " + bytes.message());
                 const int limit = namelimit(tables.playername[p][t].size(), tables.rosterbytesleft[t]);
                 if (static_cast<int>(bytes->size()) > limit)
                     return failed("name: at most " + std::to_string(limit) + " characters fit the roster's area");
-                tables.playername[p][t] = *bytes;
+                tables.playername[p][t] = bytes.value();
             }
             if (!number.isUndefined())
                 tables.playernum[p][t] = keptjersey(number.as<std::string>(), tables.playernum[p][t]);
@@ -509,11 +506,11 @@ public:
                 return failed("the banner texts are " + std::to_string(kTeams) + " texts");
             TeamTable<std::string> texts;
             for (int t = 1; t <= kTeams; ++t) {
-                std::string why;
-                const auto bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)], why);
+                const Result<std::string> bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)]);
                 if (!bytes || bytes->find('\0') != std::string::npos)
-                    return failed("team " + std::to_string(t) + ": " + (bytes ? "a banner text holds no zero character" : why));
-                texts[t] = *bytes;
+                    return failed("team " + std::to_string(t) + ": " +
+                                  (bytes ? std::string("a banner text holds no zero character") : bytes.message()));
+                texts[t] = bytes.value();
             }
             const auto edit = bannertextsedit(texts);
             if (!edit)
