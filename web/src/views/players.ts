@@ -50,7 +50,7 @@ export function playersview(ctx: Context): View {
       const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
       const selects = columns.map((c, j) => {
-        const select = choice(`${c.tip}${of}`, c.entries);
+        const select = choice(`${c.tip.split(',')[0]}${of}`, c.entries, { title: c.tip });
         select.addEventListener('change', () => {
           const values: (number | null)[] = Array(columns.length).fill(null);
           values[j] = picked(select);
@@ -84,7 +84,7 @@ export function playersview(ctx: Context): View {
           button('+', 'One defenceman more: the last forward becomes the first defenceman', (t) => doc().defencePlus(t)),
           button('-', 'One defenceman less: the first defenceman becomes the last forward', (t) => doc().defenceMinus(t))),
         h('span', {}, 'Bytes left ', bytesleft)),
-      h('div', { class: 'scroll' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Roster' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
       h('div', { class: 'row' },
         button('Add Player', 'Add Player', (t) => doc().addPlayer(t)),
         button('Remove Player', 'Remove Player', (t) => doc().removePlayer(t)),

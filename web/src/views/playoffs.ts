@@ -41,7 +41,7 @@ export function playoffsview(ctx: Context): View {
     element.append(h('h2', {}, 'Playoff Editor'),
       h('div', { class: 'row' }, h('label', { for: 'playoffcount' }, 'Selectable Teams in Playoffs:'), count,
         h('label', { for: 'playoffpage' }, 'Page'), page, clear),
-      h('div', { class: 'scroll' }, grid));
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Playoff slots' }, grid));
     built = true;
   }
 

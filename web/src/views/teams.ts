@@ -80,7 +80,7 @@ export function teamsview(ctx: Context): View {
     element.append(
       h('h2', {}, 'TeamEditor'),
       h('div', { class: 'menunames' }, h('span', { id: 'menunameslabel' }, 'Menu Display Names:'), first, second),
-      h('div', { class: 'scroll' }, h('table', { class: 'grid' }, h('thead', {}, head), body)));
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Teams' }, h('table', { class: 'grid' }, h('thead', {}, head), body)));
   }
 
   function show(team: TeamRow): void {
