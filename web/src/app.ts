@@ -163,12 +163,13 @@ export function start(api: IcevaleApi): void {
     rendercurrent();
   }
 
-  function healthwarning(d: IcevaleDocument): string {
+  // The desktop's words for an image that opens but is not sound: its first problem and
+  // how many more there are; empty for a sound image.
+  function healthproblems(d: IcevaleDocument): string {
     const problems = d.health();
     if (problems.length === 0) return '';
     const others = problems.length - 1;
-    return ` It does not look like a sound Icevale image: ${problems[0]!.text}` +
-      (others > 0 ? ` (and ${others} other problem${others > 1 ? 's' : ''})` : '') + '.';
+    return `${problems[0]!.text}` + (others > 0 ? ` (and ${others} other problem${others > 1 ? 's' : ''})` : '');
   }
 
   // Opens bytes as the document; the open one stays when they are refused.
@@ -181,6 +182,22 @@ export function start(api: IcevaleApi): void {
       status(doc ? `${name} was not opened; ${doc.name} stays open.` : `${name} was not opened.`);
       return false;
     }
+    // A file that opens but is not sound (any file long enough opens) is opened only when
+    // asked for: a wrong file chosen must not replace the work open now.
+    const problems = healthproblems(next);
+    if (problems && !window.confirm(`${name} does not look like a sound Icevale image: ${problems}. Open it anyway?`)) {
+      next.close();
+      alert(`${name} was not opened: it does not look like a sound Icevale image (${problems}).` +
+        (doc ? ` ${doc.name} stays open.` : ''));
+      return false;
+    }
+    // Only a file that can open asks about the unsaved work it would replace.
+    if (!patched && modified() &&
+        !window.confirm(`The image "${doc!.name}" has changes that are not saved. Open ${name} and lose them?`)) {
+      next.close();
+      status(`${name} was not opened; ${doc!.name} stays open with its changes.`);
+      return false;
+    }
     doc?.close();
     doc = next;
     openedbytes = patched ? openedbytes : bytes;
@@ -190,7 +207,7 @@ export function start(api: IcevaleApi): void {
     ui.welcome.hidden = true;
     ui.tabs.hidden = false;
     show(current);
-    status(`Opened ${name} (${bytes.length} bytes).` + healthwarning(next));
+    status(`Opened ${name} (${bytes.length} bytes).` + (problems ? ` It does not look like a sound Icevale image: ${problems}.` : ''));
     refreshchrome();
     return true;
   }
@@ -198,10 +215,6 @@ export function start(api: IcevaleApi): void {
   async function openfile(file: File): Promise<void> {
     // From the file chosen to its first view shown, for anyone timing the page.
     performance.mark('icevale-open');
-    if (modified() && !window.confirm(`The image "${doc!.name}" has changes that are not saved. Open ${file.name} and lose them?`)) {
-      status(`${file.name} was not opened.`);
-      return;
-    }
     if (file.size > api.limits.maxFileSize) {
       alert(`Could not open ${file.name}: the file is ${file.size} bytes, more than the ` +
         `${api.limits.maxFileSize / (1 << 20)} MiB an image can be. Nothing was opened.`);

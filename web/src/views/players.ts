@@ -50,7 +50,7 @@ export function playersview(ctx: Context): View {
       const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
       const selects = columns.map((c, j) => {
-        const select = choice(`${c.tip.split(',')[0]}${of}`, c.entries, { title: c.tip });
+        const select = choice(`${c.caption}${of}`, c.entries, { title: c.tip });
         select.addEventListener('change', () => {
           const values: (number | null)[] = Array(columns.length).fill(null);
           values[j] = picked(select);
