@@ -43,6 +43,8 @@ export function start(api: IcevaleApi): void {
   };
 
   let doc: IcevaleDocument | null = null;
+  // The file's name as opened or last saved as: the title, Save and the exports use it.
+  let filename = '';
   let openedbytes = new Uint8Array();
   // A patch's result opens as a new document; it is unsaved until saved.
   let unsavedpatch = false;
@@ -67,9 +69,8 @@ export function start(api: IcevaleApi): void {
   }
 
   function refreshchrome(): void {
-    const name = doc?.name ?? '';
-    document.title = doc ? `${kCaption} - ${name}${modified() ? '*' : ''}` : kCaption;
-    ui.filename.textContent = name;
+    document.title = doc ? `${kCaption} - ${filename}${modified() ? '*' : ''}` : kCaption;
+    ui.filename.textContent = doc ? filename : '';
     ui.save.disabled = ui.saveas.disabled = !doc;
     const undo = doc?.undoName ?? null, redo = doc?.redoName ?? null;
     ui.undo.disabled = !undo;
@@ -86,19 +87,20 @@ export function start(api: IcevaleApi): void {
     }
   }
 
-  function act(change: () => string | null | void): boolean {
+  function act(change: () => string | null | void, keep = false): boolean {
     if (!doc) return false;
+    let ok = false;
     try {
       change();
       clearalert();
-      return true;
+      ok = true;
     } catch (error) {
       alert(message(error));
-      return false;
-    } finally {
-      rendercurrent();
-      refreshchrome();
     }
+    // A refused text stays in its box to be mended; anything else shows the document.
+    if (ok || !keep) rendercurrent();
+    refreshchrome();
+    return ok;
   }
 
   function download(name: string, data: Uint8Array | string, type = 'application/octet-stream'): void {
@@ -121,6 +123,7 @@ export function start(api: IcevaleApi): void {
     alert,
     download,
     opened: () => openedbytes,
+    filename: () => filename,
     replace: (bytes, name) => adopt(bytes, name, true),
   };
 
@@ -179,7 +182,7 @@ export function start(api: IcevaleApi): void {
       next = api.open(bytes, name);
     } catch (error) {
       alert(`Could not open ${message(error)}`);
-      status(doc ? `${name} was not opened; ${doc.name} stays open.` : `${name} was not opened.`);
+      status(doc ? `${name} was not opened; ${filename} stays open.` : `${name} was not opened.`);
       return false;
     }
     // A file that opens but is not sound (any file long enough opens) is opened only when
@@ -188,18 +191,19 @@ export function start(api: IcevaleApi): void {
     if (problems && !window.confirm(`${name} does not look like a sound Icevale image: ${problems}. Open it anyway?`)) {
       next.close();
       alert(`${name} was not opened: it does not look like a sound Icevale image (${problems}).` +
-        (doc ? ` ${doc.name} stays open.` : ''));
+        (doc ? ` ${filename} stays open.` : ''));
       return false;
     }
     // Only a file that can open asks about the unsaved work it would replace.
     if (!patched && modified() &&
-        !window.confirm(`The image "${doc!.name}" has changes that are not saved. Open ${name} and lose them?`)) {
+        !window.confirm(`The image "${filename}" has changes that are not saved. Open ${name} and lose them?`)) {
       next.close();
-      status(`${name} was not opened; ${doc!.name} stays open with its changes.`);
+      status(`${name} was not opened; ${filename} stays open with its changes.`);
       return false;
     }
     doc?.close();
     doc = next;
+    filename = name;
     openedbytes = patched ? openedbytes : bytes;
     unsavedpatch = patched;
     clearalert();
@@ -242,7 +246,7 @@ export function start(api: IcevaleApi): void {
   function save(name?: string): void {
     if (!doc) return;
     commitfocused();
-    const target = name ?? doc.name;
+    const target = name ?? filename;
     let bytes: Uint8Array;
     try {
       bytes = doc.save();
@@ -251,6 +255,7 @@ export function start(api: IcevaleApi): void {
       return;
     }
     unsavedpatch = false;
+    filename = target;
     download(target, bytes);
     status(`Saved the image as ${target} (${bytes.length} bytes).`);
     refreshchrome();
@@ -259,7 +264,7 @@ export function start(api: IcevaleApi): void {
   function saveas(): void {
     if (!doc) return;
     commitfocused();
-    ui.dialogname.value = doc.name;
+    ui.dialogname.value = filename;
     ui.dialog.returnValue = '';
     ui.dialog.showModal();
     ui.dialogname.select();

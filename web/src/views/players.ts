@@ -58,7 +58,7 @@ export function playersview(ctx: Context): View {
         });
         return select;
       });
-      name.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { name: name.value })));
+      name.addEventListener('change', () => name.toggleAttribute('aria-invalid', !ctx.act(() => doc().setPlayer(team(), p, { name: name.value }), true)));
       number.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { number: number.value })));
       const role = h('td', { class: 'role' });
       const row = h('tr', {}, h('th', { scope: 'row' }, String(p)), role, h('td', {}, name), h('td', {}, number),
@@ -105,6 +105,7 @@ export function playersview(ctx: Context): View {
       if (!player) return;
       settext(r.role, player.role);
       setvalue(r.name, player.name);
+      r.name.removeAttribute('aria-invalid');
       setlimit(r.name, ctx.api.playerNameLimit(player.name.length, roster.bytesLeft));
       setvalue(r.number, player.number);
       player.columns.forEach((v, j) => showchoice(r.columns[j]!, v, v, entries[j]!));

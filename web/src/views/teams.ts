@@ -40,7 +40,7 @@ export function teamsview(ctx: Context): View {
     const ok = ctx.act(() => ctx.doc().setTeam(t, {
       location: row.boxes.location.value, nickname: row.boxes.nickname.value,
       abbreviation: row.boxes.abbreviation.value, arena: row.boxes.arena.value, overall: row.overall.value,
-    }));
+    }), true);
     for (const box of [...Object.values(row.boxes), row.overall]) box.toggleAttribute('aria-invalid', !ok);
   }
 
@@ -72,7 +72,7 @@ export function teamsview(ctx: Context): View {
     for (const box of [first, second]) {
       box.addEventListener('input', namelimits);
       box.addEventListener('change', () => {
-        const ok = ctx.act(() => ctx.doc().setMenuNames({ first: first.value, second: second.value }));
+        const ok = ctx.act(() => ctx.doc().setMenuNames({ first: first.value, second: second.value }), true);
         first.toggleAttribute('aria-invalid', !ok);
         second.toggleAttribute('aria-invalid', !ok);
       });
