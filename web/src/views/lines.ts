@@ -21,7 +21,7 @@ export function linesview(ctx: Context): View {
   const names: HTMLElement[] = [];
 
   function build(): void {
-    for (let l = 1; l <= 8; l++) {
+    for (let l = 1; l <= ctx.doc().lines(1).lines.length; l++) {
       const name = h('th', { scope: 'row' });
       names.push(name);
       const row = kSlots.map((_, s) => {

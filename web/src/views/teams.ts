@@ -56,7 +56,7 @@ export function teamsview(ctx: Context): View {
     for (let t = 1; t <= ctx.doc().teams().length; t++) {
       const of = ` of team ${t}`;
       const boxes = Object.fromEntries(kFields.map(([f, caption]) => [f, textbox(ctx.api, caption + of, { class: f })])) as Record<Field, HTMLInputElement>;
-      const overall = h('input', { type: 'text', inputmode: 'decimal', class: 'number', 'aria-label': `Overall number${of}, 0 to 255`, maxlength: '3' });
+      const overall = h('input', { type: 'text', inputmode: 'decimal', class: 'number', 'aria-label': `Overall number${of}, 0 to 255`, maxlength: String(ctx.api.limits.overallLength) });
       const left = h('output', { 'aria-label': `Bytes left in the text block${of}` });
       rows.push({ boxes, overall, left });
       for (const box of Object.values(boxes)) {
