@@ -43,9 +43,9 @@ export function exchangeview(ctx: Context): View {
     const json = importer(true);
     const csv = importer(false);
     const kind = h('select', { id: 'patchkind' },
-      h('option', { value: 'stand' }, 'as its offsets stand'),
-      h('option', { value: 'header' }, 'images with the copier header'),
-      h('option', { value: 'noheader' }, 'images without the copier header'));
+      h('option', { value: 'stand' }, 'as they stand'),
+      h('option', { value: 'header' }, 'made for images with the copier header'),
+      h('option', { value: 'noheader' }, 'made for images without it'));
     const short = h('input', { type: 'checkbox', id: 'allowshort' });
     const patch = picker('.ips,.bps', async (file) => {
       const bytes = new Uint8Array(await file.arrayBuffer());
@@ -82,7 +82,7 @@ export function exchangeview(ctx: Context): View {
       h('fieldset', {}, h('legend', {}, 'Patches'),
         h('div', { class: 'row' }, button('Create IPS patch', create('ips')), button('Create BPS patch', create('bps'))),
         h('div', { class: 'row' },
-          h('label', { for: 'patchkind' }, 'An IPS patch is for'), kind,
+          h('label', { for: 'patchkind' }, "An IPS patch's offsets"), kind,
           h('label', {}, short, ' Allow a result shorter than an image'),
           button('Apply patch…', () => patch.click()))));
     built = true;
