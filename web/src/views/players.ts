@@ -51,6 +51,7 @@ export function playersview(ctx: Context): View {
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
       const selects = columns.map((c, j) => {
         const select = choice(`${c.caption}${of}`, c.entries, { title: c.tip });
+        select.style.setProperty('--width', `calc(${Math.max(...c.entries.map((e) => e.length))}ch + 2.4em)`);
         select.addEventListener('change', () => {
           const values: (number | null)[] = Array(columns.length).fill(null);
           values[j] = picked(select);
