@@ -27,6 +27,7 @@
 #include "core/playoffs.h"
 #include "core/storedchoice.h"
 #include "core/playerattributes.h"
+#include "core/playerlabels.h"
 #include "core/rosterchanges.h"
 #include "core/rosters.h"
 #include "core/rostercsv.h"
@@ -359,6 +360,9 @@ public:
         out.set("bytesLeft", cart.rosterbytesleft[t]);
         const auto average = teamaverage(grid, cart.playercount(t));
         out.set("average", average ? val(*average) : val::null());
+        // The player editor's labels of both, as the window words them.
+        out.set("averageLabel", averagelabel(average));
+        out.set("bytesLeftLabel", bytesleftlabel(cart.rosterbytesleft[t], false));
         val players = val::array();
         for (int p = 1; p <= cart.playercount(t); ++p) {
             val player = val::object();
@@ -547,7 +551,6 @@ public:
         out.set("count", count);
         out.set("countPosition", choiceposition(count, kTeams, 1));
         val slots = val::array();
-        // Pages are numbered from 0, as the playoff window and the export number them.
         for (int g = 0; g < kPlayoffPages; ++g) {
             const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
             for (const std::uint8_t slot : page)

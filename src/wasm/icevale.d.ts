@@ -77,6 +77,9 @@ export interface Roster {
   bytesLeft: number;
   /** the team average of the shown ratings, null when none counts */
   average: number | null;
+  /** the player editor's label of the average ("Team Average:62.5") and of the bytes left */
+  averageLabel: string;
+  bytesLeftLabel: string;
   players: Player[];
 }
 

@@ -23,7 +23,7 @@ export function playersview(ctx: Context): View {
   const counts = { goalies: h('output', { 'aria-label': 'Goalies' }), forwards: h('output', { 'aria-label': 'Forwards' }),
     defencemen: h('output', { 'aria-label': 'Defencemen' }) };
   const bytesleft = h('output', { 'aria-label': 'Bytes left for player names' });
-  const average = h('output', { 'aria-label': 'Team Rating' });
+  const average = h('output', { 'aria-label': 'Team average' });
   let juice: HTMLSelectElement;
   let entries: number[] = [];
   let built = false;
@@ -84,13 +84,13 @@ export function playersview(ctx: Context): View {
         h('span', {}, 'Defencemen ', counts.defencemen, ' ',
           button('+', 'One defenceman more: the last forward becomes the first defenceman', (t) => doc().defencePlus(t)),
           button('-', 'One defenceman less: the first defenceman becomes the last forward', (t) => doc().defenceMinus(t))),
-        h('span', {}, 'Bytes left ', bytesleft)),
+        bytesleft),
       h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Roster' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
       h('div', { class: 'row' },
         button('Add Player', 'Add Player', (t) => doc().addPlayer(t)),
         button('Remove Player', 'Remove Player', (t) => doc().removePlayer(t)),
         h('span', {}, juicebutton, ' ', juice),
-        h('span', {}, 'Team Rating ', average)));
+        average));
     built = true;
   }
 
@@ -98,8 +98,8 @@ export function playersview(ctx: Context): View {
     settext(counts.goalies, String(roster.goalies));
     settext(counts.forwards, String(roster.forwards));
     settext(counts.defencemen, String(roster.defencemen));
-    settext(bytesleft, String(roster.bytesLeft));
-    settext(average, roster.average === null ? '' : String(roster.average));
+    settext(bytesleft, roster.bytesLeftLabel);
+    settext(average, roster.averageLabel);
     rows.forEach((r, i) => {
       const player = roster.players[i];
       r.row.hidden = !player;
