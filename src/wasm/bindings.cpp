@@ -546,7 +546,7 @@ public:
         out.set("count", count);
         out.set("countPosition", choiceposition(count, kTeams, 1));
         val slots = val::array();
-        for (int g = 1; g <= kPlayoffPages; ++g) {
+        for (int g = 0; g < kPlayoffPages; ++g) {
             const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
             for (const std::uint8_t slot : page)
                 slots.call<void>("push", slot);
@@ -565,10 +565,10 @@ public:
                 return failed("the playoff team count is one of 1.." + std::to_string(kTeams));
             const std::uint8_t stored = readplayoffcount(rom).value_or(0);
             Edit edit = playoffcountedit(countposition == -1 ? stored : choicebyte(countposition, stored, kTeams, 1));
-            for (int g = 1; g <= kPlayoffPages; ++g) {
+            for (int g = 0; g < kPlayoffPages; ++g) {
                 PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
                 for (std::size_t i = 0; i < page.size(); ++i) {
-                    const std::size_t k = static_cast<std::size_t>(g - 1) * page.size() + i;
+                    const std::size_t k = static_cast<std::size_t>(g) * page.size() + i;
                     const int position = k < positions.size() ? positions[k] : -1;
                     if (position < -1 || position > kNoTeam)
                         return failed("playoff slot " + std::to_string(k) + ": a team 0.." + std::to_string(kNoTeam - 1) +
