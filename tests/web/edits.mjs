@@ -15,7 +15,7 @@ async function typein(box, text) {
 }
 
 async function pickteam(page, index) {
-  await panel(page).getByLabel('Team', { exact: true }).selectOption({ index: index - 1 });
+  await panel(page).getByRole('combobox', { name: 'Team', exact: true }).selectOption({ index: index - 1 });
 }
 
 // A text one character shorter, so that it always fits where the old one did.
@@ -158,4 +158,14 @@ export async function editall(page, values, chosen = edits) {
     await view(page, edit.view);
     await edit.act(page, values[i]);
   }
+}
+
+// Checks that `bytes` are the tool's image for the planned edits; else tells how they
+// differ, in the tool's words.
+export function assertimage(dir, bytes, image, what) {
+  if (Buffer.from(bytes).equals(image)) return;
+  dir.write('saved.smc', bytes);
+  dir.write('expected.smc', image);
+  const diff = tool(dir, 'diff', 'expected.smc', 'saved.smc');
+  assert.fail(`${what} differs from the tool's image:\n${diff.out}${diff.err}`);
 }

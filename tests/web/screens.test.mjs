@@ -50,21 +50,21 @@ const sizes = [
 
 test('every view at each size, light and dark: screenshots, nothing wider than the window or cut off', async () => {
   const backgrounds = {};
+  const problems = [];
   for (const scheme of ['light', 'dark']) {
     for (const [size, viewport, deviceScaleFactor] of sizes) {
       const page = await openpage(s.browser, s.url, { viewport, deviceScaleFactor, colorScheme: scheme });
       await opensample(page, s.dir.path('s.smc'));
       backgrounds[scheme] = await page.evaluate(() => getComputedStyle(document.body).backgroundColor);
-      const problems = [];
       for (const name of views) {
         await view(page, name);
         const slug = name.toLowerCase().replaceAll(' ', '-');
         await page.screenshot({ path: path.join(shots, `${slug}-${size}-${scheme}.png`), fullPage: true });
         for (const p of await page.evaluate(layoutproblems)) problems.push(`${name}, ${size} ${scheme}: ${p}`);
       }
-      assert.deepEqual(problems, []);
       await closepage(page);
     }
   }
+  assert.deepEqual(problems, []);
   assert.notEqual(backgrounds.light, backgrounds.dark, 'the page follows the system\'s dark preference');
 });

@@ -99,6 +99,8 @@ export async function websession() {
 // and ready; page.requests lists every request made after the load.
 export async function openpage(browser, url, options = {}) {
   const context = await browser.newContext({ acceptDownloads: true, ...options });
+  // A control that is not there fails the test in 20 seconds (a loaded machine needs more than 10), not at the default half minute.
+  context.setDefaultTimeout(20000);
   const page = await context.newPage();
   await page.goto(url, { waitUntil: 'load' });
   page.requests = [];
@@ -141,8 +143,10 @@ export async function opensample(page, file) {
   await view(page, 'Teams');
 }
 
-// The views, each a tab named as the desktop editor's window for it.
-export const views = ['Teams', 'Players', 'Lines', 'Uniform colours', 'Banner colours', 'Banner texts', 'Playoffs', 'Menu defaults'];
+// The views, each a tab named as the desktop editor's window for it, and the exchange of
+// files.
+export const views = ['Teams', 'Players', 'Lines', 'Uniform colours', 'Banner colours', 'Banner texts', 'Playoffs', 'Menu defaults',
+  'Export and import'];
 
 export async function view(page, name) {
   const tab = page.getByRole('tab', { name, exact: true });
