@@ -43,8 +43,9 @@ using emscripten::val;
 
 // The largest file the page reads: far past any image, small enough to hold twice.
 constexpr std::uint64_t kMaxFileSize = std::uint64_t{64} << 20;
-// A jersey number box holds two digits.
+// A jersey number box holds two digits, an overall number box three characters.
 constexpr int kNumberLength = 2;
+constexpr int kOverallLength = 3;
 
 // Bytes api.js has copied into the module's memory for the length of one call.
 std::string_view lent(unsigned at, unsigned size)
@@ -546,6 +547,7 @@ public:
         out.set("count", count);
         out.set("countPosition", choiceposition(count, kTeams, 1));
         val slots = val::array();
+        // Pages are numbered from 0, as the playoff window and the export number them.
         for (int g = 0; g < kPlayoffPages; ++g) {
             const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
             for (const std::uint8_t slot : page)
@@ -841,7 +843,9 @@ val limits()
     out.set("maxFileSize", static_cast<double>(kMaxFileSize));
     out.set("minImageSize", static_cast<double>(kMinImageSize));
     out.set("numberLength", kNumberLength);
+    out.set("overallLength", kOverallLength);
     out.set("maxPlayers", kMaxPlayers);
+    out.set("playoffPageSlots", kPlayoffPageSlots);
     out.set("uniformCells", kUniformCells);
     out.set("bannerCells", kBannerCells);
     out.set("componentMax", kComponentMax);

@@ -218,13 +218,16 @@ export interface IcevaleApi {
   ratingEntries(): string[];
   /** the screen colour of a cell, "#rrggbb" */
   screenColour(colour: Rgb): string;
-  /** the largest file a page reads, the smallest image, a number box's length, the grid's rows, cells per uniform and banner, a component's top */
+  /** the largest file a page reads, the smallest image, a number and an overall box's lengths, the grid's rows, a playoff page, cells per uniform and banner, a component's top */
   readonly limits: {
     maxFileSize: number;
     minImageSize: number;
     numberLength: number;
+    overallLength: number;
     /** rows of the roster grid */
     maxPlayers: number;
+    /** the playoff window's page */
+    playoffPageSlots: number;
     uniformCells: number;
     bannerCells: number;
     componentMax: number;

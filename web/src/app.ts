@@ -43,6 +43,8 @@ export function start(api: IcevaleApi): void {
   };
 
   let doc: IcevaleDocument | null = null;
+  // The file's name as opened or last saved as: the title, Save and the exports use it.
+  let filename = '';
   let openedbytes = new Uint8Array();
   // A patch's result opens as a new document; it is unsaved until saved.
   let unsavedpatch = false;
@@ -67,9 +69,8 @@ export function start(api: IcevaleApi): void {
   }
 
   function refreshchrome(): void {
-    const name = doc?.name ?? '';
-    document.title = doc ? `${kCaption} - ${name}${modified() ? '*' : ''}` : kCaption;
-    ui.filename.textContent = name;
+    document.title = doc ? `${kCaption} - ${filename}${modified() ? '*' : ''}` : kCaption;
+    ui.filename.textContent = doc ? filename : '';
     ui.save.disabled = ui.saveas.disabled = !doc;
     const undo = doc?.undoName ?? null, redo = doc?.redoName ?? null;
     ui.undo.disabled = !undo;
@@ -86,19 +87,20 @@ export function start(api: IcevaleApi): void {
     }
   }
 
-  function act(change: () => string | null | void): boolean {
+  function act(change: () => string | null | void, keep = false): boolean {
     if (!doc) return false;
+    let ok = false;
     try {
       change();
       clearalert();
-      return true;
+      ok = true;
     } catch (error) {
       alert(message(error));
-      return false;
-    } finally {
-      rendercurrent();
-      refreshchrome();
     }
+    // A refused text stays in its box to be mended; anything else shows the document.
+    if (ok || !keep) rendercurrent();
+    refreshchrome();
+    return ok;
   }
 
   function download(name: string, data: Uint8Array | string, type = 'application/octet-stream'): void {
@@ -121,6 +123,7 @@ export function start(api: IcevaleApi): void {
     alert,
     download,
     opened: () => openedbytes,
+    filename: () => filename,
     replace: (bytes, name) => adopt(bytes, name, true),
   };
 
@@ -163,12 +166,13 @@ export function start(api: IcevaleApi): void {
     rendercurrent();
   }
 
-  function healthwarning(d: IcevaleDocument): string {
+  // The desktop's words for an image that opens but is not sound: its first problem and
+  // how many more there are; empty for a sound image.
+  function healthproblems(d: IcevaleDocument): string {
     const problems = d.health();
     if (problems.length === 0) return '';
     const others = problems.length - 1;
-    return ` It does not look like a sound Icevale image: ${problems[0]!.text}` +
-      (others > 0 ? ` (and ${others} other problem${others > 1 ? 's' : ''})` : '') + '.';
+    return `${problems[0]!.text}` + (others > 0 ? ` (and ${others} other problem${others > 1 ? 's' : ''})` : '');
   }
 
   // Opens bytes as the document; the open one stays when they are refused.
@@ -178,11 +182,28 @@ export function start(api: IcevaleApi): void {
       next = api.open(bytes, name);
     } catch (error) {
       alert(`Could not open ${message(error)}`);
-      status(doc ? `${name} was not opened; ${doc.name} stays open.` : `${name} was not opened.`);
+      status(doc ? `${name} was not opened; ${filename} stays open.` : `${name} was not opened.`);
+      return false;
+    }
+    // A file that opens but is not sound (any file long enough opens) is opened only when
+    // asked for: a wrong file chosen must not replace the work open now.
+    const problems = healthproblems(next);
+    if (problems && !window.confirm(`${name} does not look like a sound Icevale image: ${problems}. Open it anyway?`)) {
+      next.close();
+      alert(`${name} was not opened: it does not look like a sound Icevale image (${problems}).` +
+        (doc ? ` ${filename} stays open.` : ''));
+      return false;
+    }
+    // Only a file that can open asks about the unsaved work it would replace.
+    if (!patched && modified() &&
+        !window.confirm(`The image "${filename}" has changes that are not saved. Open ${name} and lose them?`)) {
+      next.close();
+      status(`${name} was not opened; ${filename} stays open with its changes.`);
       return false;
     }
     doc?.close();
     doc = next;
+    filename = name;
     openedbytes = patched ? openedbytes : bytes;
     unsavedpatch = patched;
     clearalert();
@@ -190,16 +211,14 @@ export function start(api: IcevaleApi): void {
     ui.welcome.hidden = true;
     ui.tabs.hidden = false;
     show(current);
-    status(`Opened ${name} (${bytes.length} bytes).` + healthwarning(next));
+    status(`Opened ${name} (${bytes.length} bytes).` + (problems ? ` It does not look like a sound Icevale image: ${problems}.` : ''));
     refreshchrome();
     return true;
   }
 
   async function openfile(file: File): Promise<void> {
-    if (modified() && !window.confirm(`The image "${doc!.name}" has changes that are not saved. Open ${file.name} and lose them?`)) {
-      status(`${file.name} was not opened.`);
-      return;
-    }
+    // From the file chosen to its first view shown, for anyone timing the page.
+    performance.mark('icevale-open');
     if (file.size > api.limits.maxFileSize) {
       alert(`Could not open ${file.name}: the file is ${file.size} bytes, more than the ` +
         `${api.limits.maxFileSize / (1 << 20)} MiB an image can be. Nothing was opened.`);
@@ -212,7 +231,7 @@ export function start(api: IcevaleApi): void {
       alert(`Could not open ${file.name}: it cannot be read as a file (a folder?). Nothing was opened.`);
       return;
     }
-    adopt(bytes, file.name);
+    if (adopt(bytes, file.name)) performance.measure('icevale-opened', 'icevale-open');
   }
 
   function commitfocused(): void {
@@ -227,7 +246,7 @@ export function start(api: IcevaleApi): void {
   function save(name?: string): void {
     if (!doc) return;
     commitfocused();
-    const target = name ?? doc.name;
+    const target = name ?? filename;
     let bytes: Uint8Array;
     try {
       bytes = doc.save();
@@ -236,6 +255,7 @@ export function start(api: IcevaleApi): void {
       return;
     }
     unsavedpatch = false;
+    filename = target;
     download(target, bytes);
     status(`Saved the image as ${target} (${bytes.length} bytes).`);
     refreshchrome();
@@ -244,7 +264,7 @@ export function start(api: IcevaleApi): void {
   function saveas(): void {
     if (!doc) return;
     commitfocused();
-    ui.dialogname.value = doc.name;
+    ui.dialogname.value = filename;
     ui.dialog.returnValue = '';
     ui.dialog.showModal();
     ui.dialogname.select();

@@ -8,15 +8,18 @@ export interface Context {
   /**
    * Runs a change through the module. A refusal (a thrown error) is shown as an alert and
    * changes nothing; a step refreshes the visible view, the undo buttons and the title.
-   * Gives whether it succeeded.
+   * Gives whether it succeeded. With `keep`, a refusal leaves the controls as they are (a
+   * text box keeps the text that was refused, to be mended).
    */
-  act(change: () => string | null | void): boolean;
+  act(change: () => string | null | void, keep?: boolean): boolean;
   /** shows a message in the status line */
   status(text: string): void;
   /** shows a message as an alert */
   alert(text: string): void;
   /** offers bytes or text as a download */
   download(name: string, data: Uint8Array | string, type?: string): void;
+  /** the file's name as opened or last saved as */
+  filename(): string;
   /** the bytes the document had when opened */
   opened(): Uint8Array;
   /** replaces the document by one opened from these bytes (a patch's result) */

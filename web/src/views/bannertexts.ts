@@ -24,7 +24,7 @@ export function bannertextsview(ctx: Context): View {
       const box = textbox(ctx.api, `Banner text of team ${t}`);
       box.addEventListener('input', room);
       box.addEventListener('change', () => {
-        const ok = ctx.act(() => ctx.doc().setBannerTexts(boxes.map((b) => b.value)));
+        const ok = ctx.act(() => ctx.doc().setBannerTexts(boxes.map((b) => b.value)), true);
         box.toggleAttribute('aria-invalid', !ok);
       });
       boxes.push(box);

@@ -17,7 +17,7 @@ export function colourbars(top: number, moved: (colour: Rgb) => void): ColourBar
   const ranges: HTMLInputElement[] = [];
   const values: HTMLElement[] = [];
   for (const [, caption, name] of kBars) {
-    const range = h('input', { type: 'range', min: '0', max: String(top), step: '1', 'aria-label': `${name}, 0 to ${top}` });
+    const range = h('input', { type: 'range', min: '0', max: String(top), step: '1', 'aria-label': name, title: `${name}, 0 to ${top}` });
     const value = h('output', { 'aria-hidden': 'true' }, '0');
     ranges.push(range);
     values.push(value);

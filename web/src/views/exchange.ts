@@ -43,9 +43,9 @@ export function exchangeview(ctx: Context): View {
     const json = importer(true);
     const csv = importer(false);
     const kind = h('select', { id: 'patchkind' },
-      h('option', { value: 'stand' }, 'as its offsets stand'),
-      h('option', { value: 'header' }, 'images with the copier header'),
-      h('option', { value: 'noheader' }, 'images without the copier header'));
+      h('option', { value: 'stand' }, 'as they stand'),
+      h('option', { value: 'header' }, 'made for images with the copier header'),
+      h('option', { value: 'noheader' }, 'made for images without it'));
     const short = h('input', { type: 'checkbox', id: 'allowshort' });
     const patch = picker('.ips,.bps', async (file) => {
       const bytes = new Uint8Array(await file.arrayBuffer());
@@ -56,7 +56,7 @@ export function exchangeview(ctx: Context): View {
       if (!ctx.act(() => {
         result = ctx.api.applyPatch(bytes, doc.image(), { header, allowShort: short.checked, notes, warnings });
       }) || !result) return;
-      if (ctx.replace(result, doc.name)) {
+      if (ctx.replace(result, ctx.filename())) {
         ctx.status([`Applied ${file.name}; save to keep the result (undo starts afresh here).`, ...notes, ...warnings].join(' '));
       }
     });
@@ -67,22 +67,22 @@ export function exchangeview(ctx: Context): View {
       if (!ctx.act(() => {
         bytes = ctx.api.createPatch(ctx.opened(), doc.image(), { format, notes });
       }) || !bytes) return;
-      const name = `${stem(doc.name)}.${format}`;
+      const name = `${stem(ctx.filename())}.${format}`;
       ctx.download(name, bytes);
       ctx.status([`Made ${name} from the image as opened to the image now.`, ...notes].join(' '));
     };
     element.append(h('h2', {}, 'Export, import and patches'),
       h('fieldset', {}, h('legend', {}, 'Export'),
         h('div', { class: 'row' },
-          button('Export JSON', () => ctx.act(() => ctx.download(`${stem(ctx.doc().name)}.json`, ctx.doc().exportJson(), 'application/json'))),
-          button('Export roster CSV', () => ctx.act(() => ctx.download(`${stem(ctx.doc().name)}.csv`, ctx.doc().exportCsv(), 'text/csv'))))),
+          button('Export JSON', () => ctx.act(() => ctx.download(`${stem(ctx.filename())}.json`, ctx.doc().exportJson(), 'application/json'))),
+          button('Export roster CSV', () => ctx.act(() => ctx.download(`${stem(ctx.filename())}.csv`, ctx.doc().exportCsv(), 'text/csv'))))),
       h('fieldset', {}, h('legend', {}, 'Import'),
         h('p', { class: 'note' }, 'An import is checked whole first: when anything is refused, nothing changes. It is one step to undo.'),
         h('div', { class: 'row' }, button('Import JSON…', () => json.click()), button('Import roster CSV…', () => csv.click()))),
       h('fieldset', {}, h('legend', {}, 'Patches'),
         h('div', { class: 'row' }, button('Create IPS patch', create('ips')), button('Create BPS patch', create('bps'))),
         h('div', { class: 'row' },
-          h('label', { for: 'patchkind' }, 'An IPS patch is for'), kind,
+          h('label', { for: 'patchkind' }, "An IPS patch's offsets"), kind,
           h('label', {}, short, ' Allow a result shorter than an image'),
           button('Apply patch…', () => patch.click()))));
     built = true;

@@ -21,7 +21,7 @@ export function linesview(ctx: Context): View {
   const names: HTMLElement[] = [];
 
   function build(): void {
-    for (let l = 1; l <= 8; l++) {
+    for (let l = 1; l <= ctx.doc().lines(1).lines.length; l++) {
       const name = h('th', { scope: 'row' });
       names.push(name);
       const row = kSlots.map((_, s) => {
@@ -37,7 +37,7 @@ export function linesview(ctx: Context): View {
       body.append(h('tr', {}, name, ...row.map((s) => h('td', {}, s))));
     }
     element.append(h('h2', {}, 'Line Editor'), h('div', { class: 'row' }, picker.element),
-      h('div', { class: 'scroll' }, h('table', { class: 'grid' },
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Lines' }, h('table', { class: 'grid' },
         h('thead', {}, h('tr', {}, h('th', { scope: 'col' }, 'Line'), ...kHeads.map((c, s) => h('th', { scope: 'col', title: kSlots[s] }, c)))),
         body)));
   }

@@ -50,7 +50,8 @@ export function playersview(ctx: Context): View {
       const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
       const selects = columns.map((c, j) => {
-        const select = choice(`${c.tip}${of}`, c.entries);
+        const select = choice(`${c.caption}${of}`, c.entries, { title: c.tip });
+        select.style.setProperty('--width', `calc(${Math.max(...c.entries.map((e) => e.length))}ch + 2.4em)`);
         select.addEventListener('change', () => {
           const values: (number | null)[] = Array(columns.length).fill(null);
           values[j] = picked(select);
@@ -58,7 +59,7 @@ export function playersview(ctx: Context): View {
         });
         return select;
       });
-      name.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { name: name.value })));
+      name.addEventListener('change', () => name.toggleAttribute('aria-invalid', !ctx.act(() => doc().setPlayer(team(), p, { name: name.value }), true)));
       number.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { number: number.value })));
       const role = h('td', { class: 'role' });
       const row = h('tr', {}, h('th', { scope: 'row' }, String(p)), role, h('td', {}, name), h('td', {}, number),
@@ -84,7 +85,7 @@ export function playersview(ctx: Context): View {
           button('+', 'One defenceman more: the last forward becomes the first defenceman', (t) => doc().defencePlus(t)),
           button('-', 'One defenceman less: the first defenceman becomes the last forward', (t) => doc().defenceMinus(t))),
         h('span', {}, 'Bytes left ', bytesleft)),
-      h('div', { class: 'scroll' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Roster' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
       h('div', { class: 'row' },
         button('Add Player', 'Add Player', (t) => doc().addPlayer(t)),
         button('Remove Player', 'Remove Player', (t) => doc().removePlayer(t)),
@@ -105,6 +106,7 @@ export function playersview(ctx: Context): View {
       if (!player) return;
       settext(r.role, player.role);
       setvalue(r.name, player.name);
+      r.name.removeAttribute('aria-invalid');
       setlimit(r.name, ctx.api.playerNameLimit(player.name.length, roster.bytesLeft));
       setvalue(r.number, player.number);
       player.columns.forEach((v, j) => showchoice(r.columns[j]!, v, v, entries[j]!));

@@ -3,7 +3,7 @@
 import type { Context, View } from '../context';
 import { choice, fillchoice, h, picked, showchoice } from '../dom';
 
-const kPageSlots = 128;
+// The window's grid: sixteen slots to a row.
 const kColumns = 16;
 
 export function playoffsview(ctx: Context): View {
@@ -21,27 +21,27 @@ export function playoffsview(ctx: Context): View {
 
   function build(): void {
     const total = ctx.doc().playoffs().slots.length;
-    const pages = Math.max(1, Math.ceil(total / kPageSlots));
+    const pages = Math.max(1, Math.ceil(total / ctx.api.limits.playoffPageSlots));
     count = choice('Selectable Teams in Playoffs:', Array.from(ctx.doc().teams(), (t) => String(t.index)), { id: 'playoffcount' });
     count.addEventListener('change', () => ctx.act(() => ctx.doc().setPlayoffs({ count: picked(count) })));
-    page = choice(`Page of ${kPageSlots} playoff slots, 1 to ${pages}`, Array.from({ length: pages }, (_, i) => `Page ${i + 1}`), { id: 'playoffpage' });
+    page = choice(`Page of ${ctx.api.limits.playoffPageSlots} playoff slots, 1 to ${pages}`, Array.from({ length: pages }, (_, i) => `Page ${i + 1}`), { id: 'playoffpage' });
     page.addEventListener('change', render);
     const grid = h('div', { class: 'slots' });
-    for (let i = 0; i < kPageSlots; i++) {
+    for (let i = 0; i < ctx.api.limits.playoffPageSlots; i++) {
       const select = h('select', {});
-      select.addEventListener('change', () => storeslots(new Map([[page.selectedIndex * kPageSlots + i, picked(select)]])));
+      select.addEventListener('change', () => storeslots(new Map([[page.selectedIndex * ctx.api.limits.playoffPageSlots + i, picked(select)]])));
       slots.push(select);
       grid.append(select);
     }
     const clear = h('button', { type: 'button' }, 'Clear All');
     clear.addEventListener('click', () => {
       const none = slots[0]!.options.length - (slots[0]!.querySelector('option[data-stored]') ? 2 : 1);
-      storeslots(new Map(slots.map((_, i) => [page.selectedIndex * kPageSlots + i, none])));
+      storeslots(new Map(slots.map((_, i) => [page.selectedIndex * ctx.api.limits.playoffPageSlots + i, none])));
     });
     element.append(h('h2', {}, 'Playoff Editor'),
       h('div', { class: 'row' }, h('label', { for: 'playoffcount' }, 'Selectable Teams in Playoffs:'), count,
         h('label', { for: 'playoffpage' }, 'Page'), page, clear),
-      h('div', { class: 'scroll' }, grid));
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Playoff slots' }, grid));
     built = true;
   }
 
@@ -53,7 +53,7 @@ export function playoffsview(ctx: Context): View {
     const entries = [...doc.teams().map((t) => t.abbreviation), ' '];
     const p = Math.max(0, page.selectedIndex);
     slots.forEach((select, i) => {
-      const k = p * kPageSlots + i;
+      const k = p * ctx.api.limits.playoffPageSlots + i;
       select.setAttribute('aria-label',
         `Playoff slot ${k + 1} of ${bytes.length}: page ${p + 1}, row ${Math.floor(i / kColumns) + 1}, column ${(i % kColumns) + 1}`);
       fillchoice(select, entries);

@@ -14,7 +14,7 @@ export interface TeamPicker {
 export function teampicker(ctx: Context, id: string, changed: () => void): TeamPicker {
   const select = h('select', { id });
   select.addEventListener('change', changed);
-  const element = h('label', { class: 'teampick' }, 'Team ', select);
+  const element = h('span', { class: 'teampick' }, h('label', { for: id }, 'Team'), ' ', select);
   return {
     element,
     team: () => Math.max(0, select.selectedIndex) + 1,

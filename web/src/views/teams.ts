@@ -40,7 +40,7 @@ export function teamsview(ctx: Context): View {
     const ok = ctx.act(() => ctx.doc().setTeam(t, {
       location: row.boxes.location.value, nickname: row.boxes.nickname.value,
       abbreviation: row.boxes.abbreviation.value, arena: row.boxes.arena.value, overall: row.overall.value,
-    }));
+    }), true);
     for (const box of [...Object.values(row.boxes), row.overall]) box.toggleAttribute('aria-invalid', !ok);
   }
 
@@ -56,7 +56,7 @@ export function teamsview(ctx: Context): View {
     for (let t = 1; t <= ctx.doc().teams().length; t++) {
       const of = ` of team ${t}`;
       const boxes = Object.fromEntries(kFields.map(([f, caption]) => [f, textbox(ctx.api, caption + of, { class: f })])) as Record<Field, HTMLInputElement>;
-      const overall = h('input', { type: 'text', inputmode: 'decimal', class: 'number', 'aria-label': `Overall number${of}, 0 to 255`, maxlength: '3' });
+      const overall = h('input', { type: 'text', inputmode: 'decimal', class: 'number', 'aria-label': `Overall number${of}, 0 to 255`, maxlength: String(ctx.api.limits.overallLength) });
       const left = h('output', { 'aria-label': `Bytes left in the text block${of}` });
       rows.push({ boxes, overall, left });
       for (const box of Object.values(boxes)) {
@@ -72,7 +72,7 @@ export function teamsview(ctx: Context): View {
     for (const box of [first, second]) {
       box.addEventListener('input', namelimits);
       box.addEventListener('change', () => {
-        const ok = ctx.act(() => ctx.doc().setMenuNames({ first: first.value, second: second.value }));
+        const ok = ctx.act(() => ctx.doc().setMenuNames({ first: first.value, second: second.value }), true);
         first.toggleAttribute('aria-invalid', !ok);
         second.toggleAttribute('aria-invalid', !ok);
       });
@@ -80,7 +80,7 @@ export function teamsview(ctx: Context): View {
     element.append(
       h('h2', {}, 'TeamEditor'),
       h('div', { class: 'menunames' }, h('span', { id: 'menunameslabel' }, 'Menu Display Names:'), first, second),
-      h('div', { class: 'scroll' }, h('table', { class: 'grid' }, h('thead', {}, head), body)));
+      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Teams' }, h('table', { class: 'grid' }, h('thead', {}, head), body)));
   }
 
   function show(team: TeamRow): void {
