@@ -17,7 +17,7 @@ for (const [where, url] of [['served', () => s.url], ['opened from the disk', ()
     assert.doesNotMatch(await page.title(), /\*/);
     await editall(page, values);
     assert.match(await page.title(), /s\.smc.*\*|\*.*s\.smc/);
-    const saved = await save(page, 'Save Rom');
+    const saved = await save(page);
     assert.equal(saved.name, 's.smc');
     assertimage(s.dir, saved.bytes, image, 'the saved image');
     await page.waitForFunction(() => !document.title.includes('*'));
@@ -75,7 +75,7 @@ test('undo and redo cross the views: buttons naming the step, Ctrl+Z, Ctrl+Shift
   assert.notEqual(await red.inputValue(), shown);
   await view(page, 'Teams');
   assert.equal(await location.inputValue(), values[0].location);
-  const saved = await save(page, 'Save Rom');
+  const saved = await save(page);
   assertimage(s.dir, saved.bytes, image, 'undone and redone, the image');
   await closepage(page);
 });

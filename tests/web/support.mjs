@@ -154,8 +154,8 @@ export async function view(page, name) {
   await page.waitForFunction((t) => t.getAttribute('aria-selected') === 'true', await tab.elementHandle());
 }
 
-// Clicks Save and gives the downloaded file's name and bytes.
-export async function save(page, button = 'Save') {
+// Clicks Save Rom and gives the downloaded file's name and bytes.
+export async function save(page, button = 'Save Rom') {
   const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: button, exact: true }).click()]);
   return { name: download.suggestedFilename(), bytes: await readFile(await download.path()) };
 }
