@@ -32,6 +32,12 @@ test('not an image, too short, a folder, over 64 MiB: a message each, the open d
     ['folder.smc', (name) => dropfiles(page, [s.dir.path(name)])],
     ['huge.smc', (name) => pickfile(page, s.dir.path(name))],
   ];
+  // The page asks before opening a file that opens but is not sound; the answer is no.
+  const questions = [];
+  page.on('dialog', (dialog) => {
+    questions.push(dialog.message());
+    dialog.dismiss();
+  });
   const messages = [];
   for (const [name, open] of tries) {
     await open(name);
@@ -42,6 +48,8 @@ test('not an image, too short, a folder, over 64 MiB: a message each, the open d
     assert.equal(await page.getByRole('button', { name: /^Undo / }).textContent(), undo, name);
   }
   assert.equal(new Set(messages).size, messages.length, `one message for each kind of refusal: ${messages.join(' | ')}`);
+  assert.equal(questions.length, 1, questions.join(' | '));
+  assert.match(questions[0], /^notes\.txt does not look like a sound Icevale image: /);
 
   // Two files dropped at once are not one image to open.
   await dropfiles(page, [s.dir.path('short.smc'), file]);

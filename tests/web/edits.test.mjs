@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { closepage, fileurl, openpage, opensample, save, tool, view, websession } from './support.mjs';
+import { closepage, download, fileurl, openpage, opensample, pickfile, save, tool, view, websession } from './support.mjs';
 import { assertimage, editall, edits, planned } from './edits.mjs';
 
 const s = await websession();
@@ -17,7 +17,7 @@ for (const [where, url] of [['served', () => s.url], ['opened from the disk', ()
     assert.doesNotMatch(await page.title(), /\*/);
     await editall(page, values);
     assert.match(await page.title(), /s\.smc.*\*|\*.*s\.smc/);
-    const saved = await save(page, 'Save Rom');
+    const saved = await save(page);
     assert.equal(saved.name, 's.smc');
     assertimage(s.dir, saved.bytes, image, 'the saved image');
     await page.waitForFunction(() => !document.title.includes('*'));
@@ -75,7 +75,56 @@ test('undo and redo cross the views: buttons naming the step, Ctrl+Z, Ctrl+Shift
   assert.notEqual(await red.inputValue(), shown);
   await view(page, 'Teams');
   assert.equal(await location.inputValue(), values[0].location);
-  const saved = await save(page, 'Save Rom');
+  const saved = await save(page);
   assertimage(s.dir, saved.bytes, image, 'undone and redone, the image');
+  await closepage(page);
+});
+
+test('export and import: the tool\'s exports, an import, patches made and applied, a refused import', async () => {
+  const { image } = planned(s.dir);
+  const page = await openpage(s.browser, s.url);
+  await opensample(page, s.dir.path('s.smc'));
+  await view(page, 'Export and import');
+  const exported = await download(page, 'Export JSON');
+  assert.deepEqual([exported.name, exported.bytes.toString()], ['s.json', tool(s.dir, 'export', 's.smc').out]);
+  const csv = await download(page, 'Export roster CSV');
+  assert.deepEqual([csv.name, csv.bytes.toString()], ['s.csv', tool(s.dir, 'export', 's.smc', '--format', 'csv').out]);
+
+  // A refused import: the tool's message, nothing changed.
+  const json = JSON.parse(exported.bytes.toString());
+  json.teams[3].overall = 256;
+  json.teams[4].players[0].speed = 50;
+  s.dir.write('bad.json', JSON.stringify(json));
+  const refusal = tool(s.dir, 'import', 's.smc', 'bad.json', '--check');
+  assert.equal(refusal.status, 1);
+  await pickfile(page, s.dir.path('bad.json'), 'Import JSON…');
+  await page.getByRole('alert').filter({ hasText: refusal.err.trim().split('\n')[0] }).waitFor();
+  assert.match(await page.getByRole('alert').textContent(), /speed/);
+  assert.doesNotMatch(await page.title(), /\*/);
+  assert.ok(await page.getByRole('button', { name: /^Undo/ }).isDisabled());
+
+  // The planned edits imported; patches from the image as opened to it, applied by the tool.
+  await pickfile(page, s.dir.path('edits.json'), 'Import JSON…');
+  await page.getByRole('button', { name: /^Undo ./ }).waitFor();
+  for (const format of ['ips', 'bps']) {
+    const patch = await download(page, `Create ${format.toUpperCase()} patch`);
+    assert.equal(patch.name, `s.${format}`);
+    s.dir.write(patch.name, patch.bytes);
+    const applied = tool(s.dir, 'patch', 'apply', patch.name, 's.smc', '-o', 'patched.smc');
+    assert.equal(applied.status, 0, applied.err);
+    assertimage(s.dir, s.dir.read('patched.smc'), image, `s.smc with the page's ${format} patch`);
+  }
+  assertimage(s.dir, (await save(page)).bytes, image, 'the image imported');
+
+  // A patch of the tool's applied to a fresh page's sample.
+  const fresh = await openpage(s.browser, s.url);
+  await opensample(fresh, s.dir.path('s.smc'));
+  await view(fresh, 'Export and import');
+  s.dir.write('expected.smc', image);
+  assert.equal(tool(s.dir, 'patch', 'create', 's.smc', 'expected.smc', '-o', 'tool.bps', '--format', 'bps').status, 0);
+  await pickfile(fresh, s.dir.path('tool.bps'), 'Apply patch…');
+  await fresh.waitForFunction(() => document.title.includes('*'));
+  assertimage(s.dir, (await save(fresh)).bytes, image, 'the image with the tool\'s patch');
+  await closepage(fresh);
   await closepage(page);
 });

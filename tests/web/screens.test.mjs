@@ -68,3 +68,43 @@ test('every view at each size, light and dark: screenshots, nothing wider than t
   assert.deepEqual(problems, []);
   assert.notEqual(backgrounds.light, backgrounds.dark, 'the page follows the system\'s dark preference');
 });
+
+// Roles a person operates; each needs a name the browser computes for assistive technology.
+const controls = new Set(['button', 'combobox', 'textbox', 'slider', 'checkbox', 'spinbutton', 'tab', 'radio', 'link', 'searchbox']);
+
+test('every control named, reached by the keyboard with its focus shown; arrows move between the tabs', async () => {
+  const page = await openpage(s.browser, s.url, { viewport: { width: 1280, height: 720 } });
+  await opensample(page, s.dir.path('s.smc'));
+  const cdp = await page.context().newCDPSession(page);
+  const problems = [];
+  for (const name of views) {
+    await view(page, name);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    for (const node of nodes) {
+      if (!node.ignored && controls.has(node.role?.value) && !node.name?.value?.trim()) problems.push(`${name}: a ${node.role.value} without a name`);
+    }
+    // The first stops after the view's tab: focus moves into the view and shows where it is.
+    await page.getByRole('tab', { name, exact: true }).focus();
+    for (let i = 0; i < 12; ++i) {
+      await page.keyboard.press('Tab');
+      const shown = await page.evaluate(() => {
+        const e = document.activeElement;
+        const style = getComputedStyle(e);
+        const ring = (style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) > 0) || style.boxShadow !== 'none';
+        return e === document.body || ring ? '' : e.outerHTML.slice(0, 80);
+      });
+      if (shown) problems.push(`${name}: no focus shown on ${shown}`);
+    }
+  }
+  assert.deepEqual(problems, []);
+
+  const tab = (name) => page.getByRole('tab', { name, exact: true });
+  await tab('Teams').click();
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await tab('Players').getAttribute('aria-selected'), 'true');
+  await page.keyboard.press('End');
+  assert.equal(await tab(views.at(-1)).getAttribute('aria-selected'), 'true');
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await tab('Teams').getAttribute('aria-selected'), 'true');
+  await closepage(page);
+});

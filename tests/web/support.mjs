@@ -118,9 +118,9 @@ export async function closepage(page) {
   assert.deepEqual(page.errors, [], 'uncaught errors in the page');
 }
 
-// Opens a file through the page's file picker, as a person picks it in the dialog.
-export async function pickfile(page, file) {
-  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: /^Open/ }).click()]);
+// Picks a file in the dialog a button of the page opens, as a person picks it.
+export async function pickfile(page, file, button = /^Open/) {
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: button }).click()]);
   await chooser.setFiles(file);
 }
 
@@ -154,8 +154,10 @@ export async function view(page, name) {
   await page.waitForFunction((t) => t.getAttribute('aria-selected') === 'true', await tab.elementHandle());
 }
 
-// Clicks Save and gives the downloaded file's name and bytes.
-export async function save(page, button = 'Save') {
-  const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: button, exact: true }).click()]);
-  return { name: download.suggestedFilename(), bytes: await readFile(await download.path()) };
+// Clicks a button that downloads a file; gives the file's name and bytes.
+export async function download(page, button) {
+  const [file] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: button, exact: true }).click()]);
+  return { name: file.suggestedFilename(), bytes: await readFile(await file.path()) };
 }
+
+export const save = (page) => download(page, 'Save Rom');
