@@ -51,7 +51,12 @@ function timer() {
 }
 
 const dir = scratch();
-const files = [sample(dir, 'a.smc'), sample(dir, 'b.smc', 7)].map((_, i) => dir.path(i ? 'b.smc' : 'a.smc'));
+// The sample and a copy with the first team's location changed by the tool (the page asks
+// before opening an image that is not sound, as the random samples are).
+sample(dir, 'a.smc');
+dir.write('b.json', JSON.stringify({ format: 'icevale-export', version: 1, teams: [{ index: 1, location: 'Elsewhere' }] }));
+tool(dir, 'import', 'a.smc', 'b.json', '-o', 'b.smc');
+const files = [dir.path('a.smc'), dir.path('b.smc')];
 const locations = ['a.smc', 'b.smc'].map((name) => JSON.parse(tool(dir, 'export', name).out).teams[0].location);
 
 const [browser, server] = await Promise.all([launch(), serve(dist)]);
