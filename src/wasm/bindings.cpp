@@ -6,6 +6,7 @@
 #include <emscripten/val.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@
 #include "core/health.h"
 #include "core/imageinfo.h"
 #include "core/importer.h"
+#include "core/locations.h"
+#include "core/colours.h"
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/bannertexts.h"
@@ -24,6 +27,7 @@
 #include "core/playoffs.h"
 #include "core/storedchoice.h"
 #include "core/playerattributes.h"
+#include "core/playerlabels.h"
 #include "core/rosterchanges.h"
 #include "core/rosters.h"
 #include "core/rostercsv.h"
@@ -37,6 +41,12 @@ namespace icevale::wasm {
 namespace {
 
 using emscripten::val;
+
+// The largest file the page reads: far past any image, small enough to hold twice.
+constexpr std::uint64_t kMaxFileSize = std::uint64_t{64} << 20;
+// A jersey number box holds two digits, an overall number box three characters.
+constexpr int kNumberLength = 2;
+constexpr int kOverallLength = 3;
 
 // Bytes api.js has copied into the module's memory for the length of one call.
 std::string_view lent(unsigned at, unsigned size)
@@ -179,6 +189,10 @@ public:
         });
     }
 
+    // The whole file as it is now, still counted as unsaved when it differs (a patch's
+    // edited side).
+    val image() const { return bytesout(doc_.image()); }
+
     // The step undone or redone, named, or "" when there was none. The tables follow
     // the bytes, as after every change.
     std::string undo() { return moved(record_.undo()); }
@@ -208,12 +222,14 @@ public:
     }
 
     val setteam(int t, const std::string& location, const std::string& abbreviation, const std::string& nickname,
-                const std::string& arena, int overall)
+                const std::string& arena, const std::string& overalltext)
     {
         return guarded([&] {
             if (t < 1 || t > kTeams)
                 return failed(teamrange(t));
-            if (overall < 0 || overall > 255)
+            // The overall box's text, read by the team editor's rule (fractions round).
+            const auto overall = parseoverall(overalltext);
+            if (!overall)
                 return failed(overallproblem({teamlabel(t, location)}));
             TeamTexts texts;
             for (auto [field, text, into] : {std::tuple("location", &location, &texts.name),
@@ -225,7 +241,7 @@ public:
                     return failed(std::string(field) + ": " + bytes.message());
                 *into = bytes.value();
             }
-            const Result<Step> step = teamstep(t, texts, static_cast<std::uint8_t>(overall));
+            const Result<Step> step = teamstep(t, texts, *overall);
             return step ? applied(step.value()) : failed(step.message());
         });
     }
@@ -342,6 +358,9 @@ public:
         out.set("bytesLeft", cart.rosterbytesleft[t]);
         const auto average = teamaverage(grid, cart.playercount(t));
         out.set("average", average ? val(*average) : val::null());
+        // The player editor's labels of both, as the window words them.
+        out.set("averageLabel", averagelabel(average));
+        out.set("bytesLeftLabel", bytesleftlabel(cart.rosterbytesleft[t], false));
         val players = val::array();
         for (int p = 1; p <= cart.playercount(t); ++p) {
             val player = val::object();
@@ -529,7 +548,7 @@ public:
         out.set("count", count);
         out.set("countPosition", choiceposition(count, kTeams, 1));
         val slots = val::array();
-        for (int g = 1; g <= kPlayoffPages; ++g) {
+        for (int g = 0; g < kPlayoffPages; ++g) {
             const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
             for (const std::uint8_t slot : page)
                 slots.call<void>("push", slot);
@@ -548,10 +567,10 @@ public:
                 return failed("the playoff team count is one of 1.." + std::to_string(kTeams));
             const std::uint8_t stored = readplayoffcount(rom).value_or(0);
             Edit edit = playoffcountedit(countposition == -1 ? stored : choicebyte(countposition, stored, kTeams, 1));
-            for (int g = 1; g <= kPlayoffPages; ++g) {
+            for (int g = 0; g < kPlayoffPages; ++g) {
                 PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
                 for (std::size_t i = 0; i < page.size(); ++i) {
-                    const std::size_t k = static_cast<std::size_t>(g - 1) * page.size() + i;
+                    const std::size_t k = static_cast<std::size_t>(g) * page.size() + i;
                     const int position = k < positions.size() ? positions[k] : -1;
                     if (position < -1 || position > kNoTeam)
                         return failed("playoff slot " + std::to_string(k) + ": a team 0.." + std::to_string(kNoTeam - 1) +
@@ -713,6 +732,126 @@ val columnentries(int column)
 // give back.
 double heapinuse() { return static_cast<double>(mallinfo().uordblks); }
 
+// The typing limits of the page's boxes, from the windows' rules. Lengths are counted in
+// characters of the single-byte set, one byte each.
+
+// Team t's four boxes (location, abbreviation, nickname, arena) of the given lengths:
+// the bytes their block has left and how long each box may grow.
+val teamtextroom(int t, const val& given)
+{
+    const std::vector<int> lengths = emscripten::vecFromJSArray<int>(given);
+    std::int64_t total = 0;
+    for (const int n : lengths)
+        total += n;
+    const std::int32_t left = t >= 1 && t <= kTeams ? textblockfree(t, total) : 0;
+    val out = val::object();
+    out.set("bytesLeft", left);
+    val limits = val::array();
+    for (const int n : lengths)
+        limits.call<void>("push", sharedlimit(left, n));
+    out.set("limits", limits);
+    return out;
+}
+
+// The two menu display name boxes share one budget.
+val menunamelimits(int first, int second)
+{
+    const std::int64_t left = kMenuNamesBudget - static_cast<std::int64_t>(first) - second;
+    val out = val::array();
+    out.call<void>("push", sharedlimit(left, first));
+    out.call<void>("push", sharedlimit(left, second));
+    return out;
+}
+
+// The 28 banner text boxes share their area; each text also takes its end byte.
+val bannertextroom(const val& given)
+{
+    const std::vector<int> lengths = emscripten::vecFromJSArray<int>(given);
+    TeamTable<std::string> texts;
+    for (int t = 1; t <= kTeams && t <= static_cast<int>(lengths.size()); ++t)
+        texts[t].assign(static_cast<std::size_t>(std::max(0, lengths[static_cast<std::size_t>(t - 1)])), ' ');
+    const std::int64_t left = static_cast<std::int64_t>(kBannerTextSize) - bannerbytesused(texts);
+    val out = val::object();
+    out.set("bytesLeft", static_cast<double>(left));
+    val limits = val::array();
+    for (int t = 1; t <= kTeams; ++t)
+        limits.call<void>("push", sharedlimit(left, static_cast<std::int64_t>(texts[t].size())));
+    out.set("limits", limits);
+    return out;
+}
+
+int playernamelimit(int length, int bytesleft) { return namelimit(static_cast<std::size_t>(std::max(0, length)), bytesleft); }
+
+// The text with every character the single-byte set has no code for left out, as a box
+// drops what cannot be typed.
+std::string keepable(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string one = text.substr(i, n);
+        if (utf8tobytes(one))
+            out += one;
+        i += n;
+    }
+    return out;
+}
+
+// Grid columns 1..14: caption, what it stands for, and the list's entries.
+val columns()
+{
+    val out = val::array();
+    for (int j = 1; j <= kColumns; ++j) {
+        val column = val::object();
+        column.set("caption", std::string(columncaption(j)));
+        column.set("tip", std::string(columntip(j)));
+        val entries = val::array();
+        for (const std::string& entry : scaleentries(columnscale(j)))
+            entries.call<void>("push", entry);
+        column.set("entries", entries);
+        out.call<void>("push", column);
+    }
+    return out;
+}
+
+val ratingentries()
+{
+    val out = val::array();
+    for (const std::string& entry : scaleentries(Scale::Rating))
+        out.call<void>("push", entry);
+    return out;
+}
+
+// The colour a cell is painted with, as CSS "#rrggbb".
+std::string screencolour(int red, int green, int blue)
+{
+    const std::uint32_t bgr = colortoscreen({red, green, blue});
+    static const char* hex = "0123456789abcdef";
+    std::string out = "#";
+    for (const int shift : {0, 8, 16}) {
+        const unsigned byte = (bgr >> shift) & 0xFF;
+        out += hex[byte >> 4];
+        out += hex[byte & 15];
+    }
+    return out;
+}
+
+val limits()
+{
+    val out = val::object();
+    out.set("maxFileSize", static_cast<double>(kMaxFileSize));
+    out.set("minImageSize", static_cast<double>(kMinImageSize));
+    out.set("numberLength", kNumberLength);
+    out.set("overallLength", kOverallLength);
+    out.set("maxPlayers", kMaxPlayers);
+    out.set("playoffPageSlots", kPlayoffPageSlots);
+    out.set("uniformCells", kUniformCells);
+    out.set("bannerCells", kBannerCells);
+    out.set("componentMax", kComponentMax);
+    return out;
+}
+
 EMSCRIPTEN_BINDINGS(icevale)
 {
     emscripten::class_<Handle>("Handle")
@@ -726,6 +865,7 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("filename", &Handle::filename)
         .function("importText", &Handle::importtext)
         .function("save", &Handle::save)
+        .function("image", &Handle::image)
         .function("undo", &Handle::undo)
         .function("redo", &Handle::redo)
         .function("undoName", &Handle::undoname)
@@ -755,6 +895,15 @@ EMSCRIPTEN_BINDINGS(icevale)
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);
     emscripten::function("heapInUse", &heapinuse);
+    emscripten::function("teamTextRoom", &teamtextroom);
+    emscripten::function("menuNameLimits", &menunamelimits);
+    emscripten::function("bannerTextRoom", &bannertextroom);
+    emscripten::function("playerNameLimit", &playernamelimit);
+    emscripten::function("keepable", &keepable);
+    emscripten::function("columns", &columns);
+    emscripten::function("ratingEntries", &ratingentries);
+    emscripten::function("screenColour", &screencolour);
+    emscripten::function("limits", &limits);
 }
 
 }  // namespace icevale::wasm
