@@ -7,6 +7,7 @@
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/addedcaptions.h"
 #include "windows/questionbox.h"
 
 namespace icevale {
@@ -63,6 +64,33 @@ void TeamEditor::buildcontrols()
     SaveMessage->setWordWrap(true);
     SaveMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
     setFixedSize(twipsSize(6090, 7650 + 2 * kLabelHeight + 60));
+    addheadings();
+}
+
+// A heading over each column of the rows, in a band above them.
+void TeamEditor::addheadings()
+{
+    struct Heading {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        int left, width;
+    };
+    static constexpr Heading kHeadings[] = {
+        {"HeadingLocation", "Location", "Location name", 0, 1440},
+        {"HeadingNickname", "Nickname", "Nickname", 1440, 1440},
+        {"HeadingAbbreviation", "Abbr.", "Abbreviation", 2880, 480},
+        {"HeadingArena", "Arena", "Arena name", 3360, 1920},
+        {"HeadingOverall", "Ovr.", "Overall number, 0 to 255", 5280, 360},
+        {"HeadingBytesLeft", "Left", "Bytes left in the team's text block", 5640, 450},
+    };
+    const int band = twips(kLabelHeight);
+    insertband(this, 0, band);
+    for (const Heading& h : kHeadings) {
+        QLabel* heading = addcaption(this, QLatin1String(h.name), QString::fromLatin1(h.caption),
+                                     QRect(twips(h.left) + 2, 0, twips(h.width) - 2, band), Qt::AlignLeft | Qt::AlignVCenter, 10);
+        heading->setToolTip(QString::fromLatin1(h.tip));
+    }
 }
 
 void TeamEditor::buildrow(int i)
@@ -235,7 +263,7 @@ bool TeamEditor::mayclose()
     if (boxtexts() == shown)
         return true;
     const QString text = QStringLiteral("%1 holds changes that are not stored in the image. Store them before closing?")
-                             .arg(windowTitle());
+                             .arg(plainname());
     switch (askunsaved(this, text)) {
     case QMessageBox::Save:
         return commit().isEmpty();

@@ -36,6 +36,7 @@ private:
 
     void buildcontrols();
     void buildrow(int index);
+    void addheadings();
     void updateallbytes();
     void updateteambytes(int t);
     void Teamnm_Change(int index);
