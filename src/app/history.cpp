@@ -9,6 +9,7 @@ History::History(Document& doc, QObject* parent) : QObject(parent), record_(doc)
             clean_ = record_.atsaved();
             emit cleanChanged(clean_);
         }
+        emit changed();
     });
 }
 
