@@ -405,6 +405,7 @@ void Form1::showeditor(int command)
         placeeditor(window);
     if (window)
         window->showEditor();
+    updateactions();
 }
 
 void Form1::undo()

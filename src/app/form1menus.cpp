@@ -82,10 +82,14 @@ void Form1::buildmenus()
 }
 
 // Save, Save As and the windows need an image; Undo and Redo name their step. Undo is also
-// there while a window holds edits that are no step yet: it stores them and takes them back.
+// there while an editor window is open, as the window may hold edits that are no step yet
+// (its controls change faster than this is told): Undo stores them and takes them back.
 void Form1::updateactions()
 {
     const bool loaded = doc.loaded();
+    bool windowopen = false;
+    for (int command = 3; command <= 10; ++command)
+        windowopen = windowopen || (editor(command) && editor(command)->isOpen());
     for (const char* name : {"actionSave", "actionSaveAs"})
         findChild<QAction*>(QLatin1String(name))->setEnabled(loaded);
     for (QAction* show : windowactions) {
@@ -95,7 +99,7 @@ void Form1::updateactions()
     auto* undoaction = findChild<QAction*>(QStringLiteral("actionUndo"));
     const QString undoname = steps->undoname();
     undoaction->setText(undoname.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoname);
-    undoaction->setEnabled(steps->canundo() || (loaded && editors.haspending()));
+    undoaction->setEnabled(steps->canundo() || (loaded && windowopen));
     auto* redoaction = findChild<QAction*>(QStringLiteral("actionRedo"));
     const QString redoname = steps->redoname();
     redoaction->setText(redoname.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoname);

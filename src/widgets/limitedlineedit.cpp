@@ -82,7 +82,10 @@ void LimitedLineEdit::tell(const QString& typed, const QString& stored, const QS
                                  .arg(left.join(QStringLiteral(", ")), one ? QStringLiteral("was") : QStringLiteral("were"));
     }
     if (kept.size() < stored.size()) {
-        const QString cut = QStringLiteral("The text was cut at this box\u2019s limit of %1 characters.").arg(std::max(limit_, 0));
+        const qsizetype over = stored.size() - kept.size();
+        const QString cut = QStringLiteral("The text was cut at the box\u2019s limit: %1 character%2 left out.")
+                                .arg(over)
+                                .arg(over == 1 ? QString() : QStringLiteral("s"));
         text = text.isEmpty() ? cut : text + QLatin1Char(' ') + cut;
     }
     emit notice(text);

@@ -19,7 +19,8 @@ constexpr int kLabelHeight = 255;
 constexpr int kFirstNameLimit = 12;
 constexpr int kSecondNameLimit = 10;
 
-const QString kWrongStyle = QStringLiteral("background-color: #ffc8c8;");
+// Dark text on the light red, whatever the palette's text colour.
+const QString kWrongStyle = QStringLiteral("background-color: #ffc8c8; color: black;");
 
 QString itemname(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
@@ -62,9 +63,24 @@ void TeamEditor::buildcontrols()
     SaveMessage->setObjectName(QStringLiteral("SaveMessage"));
     SaveMessage->setGeometry(twipsRect(0, 7650, 6015, 2 * kLabelHeight));
     SaveMessage->setWordWrap(true);
-    SaveMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    // A red that reads on the palette's window colour, light or dark.
+    SaveMessage->setStyleSheet(palette().color(QPalette::Window).lightness() < 128 ? QStringLiteral("color: #ff9090;")
+                                                                                   : QStringLiteral("color: #b00000;"));
     setFixedSize(twipsSize(6090, 7650 + 2 * kLabelHeight + 60));
     addheadings();
+    stackrows();
+}
+
+// The boxes are taller than the rows are apart. Each row lies over the one below it, so a
+// box is covered only along its empty top margin, never over the descenders of its text.
+void TeamEditor::stackrows()
+{
+    for (int i = kTeams - 1; i >= 0; --i) {
+        for (QWidget* box : {static_cast<QWidget*>(Teamnm[i]), static_cast<QWidget*>(Teamnick[i]),
+                             static_cast<QWidget*>(Teamabbreviation[i]), static_cast<QWidget*>(Teamarena[i]),
+                             static_cast<QWidget*>(overallnum[i])})
+            box->raise();
+    }
 }
 
 // A heading over each column of the rows, in a band above them.
