@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QStyleFactory>
 #include <QPixmap>
 #include <QTimer>
@@ -49,6 +51,9 @@ int main(int argc, char** argv)
         std::cerr << "usage: icevale-screenshots FOLDER [--dark]\n";
         return 2;
     }
+    // The sample opened here is no file of the user's recent files.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     if (dark) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(darkpalette());
