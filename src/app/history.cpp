@@ -9,6 +9,7 @@ History::History(Document& doc, QObject* parent) : QObject(parent), record_(doc)
             clean_ = record_.atsaved();
             emit cleanchanged(clean_);
         }
+        emit changed();
     });
 }
 

@@ -48,6 +48,7 @@ void BannerEditor::buildcells()
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         Label1[k]->setGeometry(cellrect(k));
         Label1[k]->setBordered(true);
+        Label1[k]->setPickable(true);
         connect(Label1[k], &ColourLabel::clicked, this, &BannerEditor::Label1_Click);
     }
     makelabel(this, 2, QStringLiteral("Outline Color"), twipsRect(1080, 1200, 1455, 255));

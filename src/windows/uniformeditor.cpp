@@ -101,6 +101,7 @@ void UniformEditor::buildcells()
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         Label1[k]->setGeometry(twipsRect(1560, top, 375, 375));
         Label1[k]->setBordered(true);
+        Label1[k]->setPickable(true);
         connect(Label1[k], &ColourLabel::clicked, this, &UniformEditor::Label1_Click);
     }
 }
