@@ -77,7 +77,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     titletimer->setSingleShot(true);
     titletimer->setInterval(0);
     connect(titletimer, &QTimer::timeout, this, &Form1::updatetitle);
-    listener = doc.listen([this](const Change&, ChangeKind) {
+    listener = doc.listen([this](const ChangeEvent&) {
         emit imagechanged();
         titletimer->start();
     });
@@ -420,7 +420,9 @@ void Form1::redo()
         afterstep(QStringLiteral("Redid"), steps->redo());
 }
 
-// After an undo or redo the tables follow the image and the windows show it again.
+// An undo or redo has the document decode what it touched and the windows showing it
+// show the image again; the status line tells what moved, and when the image no longer
+// reads whole.
 void Form1::afterstep(const QString& verb, const QString& name)
 {
     if (name.isEmpty()) {
@@ -428,11 +430,10 @@ void Form1::afterstep(const QString& verb, const QString& name)
                                                                                         : QStringLiteral("redo")));
         return;
     }
-    const std::string problem = doc.decode();
-    editors.refresh();
-    setstatus(problem.empty() ? QStringLiteral("%1: %2").arg(verb, name)
-                              : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
-                                    .arg(verb, name, QString::fromStdString(problem)));
+    const Status& read = doc.decoded();
+    setstatus(read ? QStringLiteral("%1: %2").arg(verb, name)
+                   : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
+                         .arg(verb, name, QString::fromStdString(read.message())));
     updatetitle();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/areas.h"
 #include "core/cartridge.h"
 #include "core/result.h"
 
@@ -20,6 +21,11 @@ namespace icevale {
 // lengths) into the tables as they are. Returns an empty text, or why the image cannot
 // be held (the tables are then partly filled and must be discarded).
 std::string decodeimage(Cartridge& cart);
+
+// Decodes again only the decoded areas of `scope` (for a per-team area, only its teams),
+// in the order decodeimage takes them; the rest of the tables is left as it is. Fails as
+// decodeimage does, with the tables then partly refilled.
+Status decodeareas(Tables& tables, const Bytes& rom, const Scope& scope);
 
 // Takes `bytes` as the whole file `filename` into `cart`, replacing everything it held,
 // and decodes it from clean tables, with loadrom's checks and messages; on any failure

@@ -29,6 +29,7 @@
 #include "core/playerattributes.h"
 #include "core/playerlabels.h"
 #include "core/rosterchanges.h"
+#include "core/rosterdraft.h"
 #include "core/rosters.h"
 #include "core/rostercsv.h"
 #include "core/steps.h"
@@ -195,8 +196,9 @@ public:
 
     // The step undone or redone, named, or "" when there was none. The tables follow
     // the bytes, as after every change.
-    std::string undo() { return moved(record_.undo()); }
-    std::string redo() { return moved(record_.redo()); }
+    // The document decodes what a step touched as it moves the bytes.
+    std::string undo() { return record_.undo(); }
+    std::string redo() { return record_.redo(); }
     std::string undoname() const { return record_.undoname(); }
     std::string redoname() const { return record_.redoname(); }
 
@@ -385,12 +387,14 @@ public:
             if (t < 1 || t > kTeams || button < 0 || button > 5)
                 return failed(teamrange(t));
             bool (*const rules[])(Tables&, int) = {goalieplus, goalieminus, defenceplus, defenceminus, addplayer, removeplayer};
-            if (!rules[button](doc_.tables(), t)) {
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            if (!rules[button](draft.rosters(), t)) {
                 val none = val::object();
                 none.set("step", val::null());
                 return none;
             }
-            return writeroster(t);
+            return writeroster(draft.tables(), t);
         });
     }
 
@@ -402,7 +406,9 @@ public:
             const Cartridge& cart = doc_.cart();
             if (t < 1 || t > kTeams || p < 1 || p > cart.playercount(t))
                 return failed("player " + std::to_string(p) + " of team " + std::to_string(t) + ": no such player");
-            Tables& tables = doc_.tables();
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            Tables& tables = draft.rosters();
             if (!name.isUndefined()) {
                 const Result<std::string> bytes = utf8tobytes(name.as<std::string>());
                 if (!bytes)
@@ -423,7 +429,6 @@ public:
                     if (v == -1 || v == grid[p][j])
                         continue;
                     if (entryposition(j, v) < 0) {
-                        doc_.decode();
                         return failed(std::string(columncaption(j)) + ": " + std::to_string(v) + " is no entry of its list");
                     }
                     grid[p][j] = v;
@@ -431,7 +436,7 @@ public:
                 storegrid(tables, t, grid);
             }
             tables.rosterbytesleft[t] = rosterfreebytes(tables, t);
-            return writeroster(t);
+            return writeroster(tables, t);
         });
     }
 
@@ -445,8 +450,10 @@ public:
             loadgrid(doc_.tables(), t, grid);
             if (!juicegrid(grid, entry))
                 return failed("no rating entry " + std::to_string(entry));
-            storegrid(doc_.tables(), t, grid);
-            return writeroster(t);
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            storegrid(draft.rosters(), t, grid);
+            return writeroster(draft.tables(), t);
         });
     }
 
@@ -637,16 +644,14 @@ public:
     }
 
 private:
-    // Team t's count byte, goalie marks and records from the tables, one step per team
-    // in a row; when the roster does not fit, the tables go back to the image's.
-    val writeroster(int t)
+    // Team t's count byte, goalie marks and records from a draft of the rosters, one step
+    // per team in a row; a roster that does not fit writes nothing.
+    val writeroster(const Tables& tables, int t)
     {
-        const Tables& tables = doc_.cart();
         Edit edit = rostercountedit(tables, t);
         edit.append(goaliemarksedit(tables, t));
         const auto records = rosterrecordsedit(tables, t);
         if (!records) {
-            doc_.decode();
             return failed("the roster of team " + std::to_string(t) + " does not fit its area");
         }
         edit.append(*records);
@@ -672,24 +677,16 @@ private:
         return out;
     }
 
-    // Applies a window's step; the tables follow the image. Gives the step's name, or
+    // Applies a window's step (the document decodes what it touched). Gives the step's name, or
     // null when every byte was already there.
     val applied(const Step& step)
     {
-        const Document::Applied result = doc_.apply(step.edit, step.name, step.mergekey);
-        if (!result.ok)
-            return failed(result.message);
-        doc_.decode();
+        const Result<Change> result = doc_.apply(step.edit, step.name, step.mergekey);
+        if (!result)
+            return failed(result.message());
         val out = val::object();
-        out.set("step", result.change.empty() ? val::null() : val(step.name));
+        out.set("step", result->empty() ? val::null() : val(step.name));
         return out;
-    }
-
-    std::string moved(std::string name)
-    {
-        if (!name.empty())
-            doc_.decode();
-        return name;
     }
 
     Document doc_;

@@ -23,6 +23,7 @@ public:
     BannerEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::BannerColour; }
     bool haspending() const override;
     void refresh() override;
 

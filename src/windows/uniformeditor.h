@@ -23,6 +23,7 @@ public:
     UniformEditor(Document& doc, QWidget* parent);
 
     void refresh() override;
+    Areas ownareas() const override { return Area::Uniform; }
 
     void dispjerseycolor();
     void savejerseycolor();

@@ -17,7 +17,7 @@ struct Recorded {
     {
         Edit edit;
         edit.put(at, static_cast<std::uint8_t>(letter));
-        ASSERT_TRUE(doc.apply(edit, std::string(1, letter), std::move(key)).ok);
+        ASSERT_TRUE(doc.apply(edit, std::string(1, letter), std::move(key)).ok());
     }
     std::uint8_t at(std::size_t offset = 0x1000) const { return doc.image()[offset]; }
 
