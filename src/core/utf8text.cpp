@@ -125,4 +125,17 @@ Result<std::string> utf8tobytes(std::string_view text)
     return out;
 }
 
+std::string keepableutf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const auto c = nextchar(text, i);
+        if (c && *c <= 0xFFFF && chartobyte(static_cast<char16_t>(*c)))
+            out.append(text.substr(start, i - start));
+    }
+    return out;
+}
+
 }  // namespace icevale

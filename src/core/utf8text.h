@@ -16,6 +16,10 @@ std::string bytestoutf8(std::string_view bytes);
 // has no code in the set, and its position (counted in characters).
 Result<std::string> utf8tobytes(std::string_view text);
 
+// The UTF-8 text with every character the set has no code for, and every malformed
+// sequence, left out: what a text box keeps of typed or pasted text.
+std::string keepableutf8(std::string_view text);
+
 // Text for people to read: every control character (U+0000..U+001F, U+007F..U+009F)
 // written as \xNN, so that no raw control byte reaches a terminal or a status line.
 // printablebytes works on bytes of the character set (whose controls are the bytes

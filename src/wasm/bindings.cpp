@@ -779,21 +779,6 @@ val bannertextroom(const val& given)
 
 int playernamelimit(int length, int bytesleft) { return namelimit(static_cast<std::size_t>(std::max(0, length)), bytesleft); }
 
-// The text with every character the single-byte set has no code for left out, as a box
-// drops what cannot be typed.
-std::string keepable(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        const std::string one = text.substr(i, n);
-        if (utf8tobytes(one))
-            out += one;
-        i += n;
-    }
-    return out;
-}
 
 // Grid columns 1..14: caption, what it stands for, and the list's entries.
 val columns()
@@ -896,7 +881,7 @@ EMSCRIPTEN_BINDINGS(icevale)
     emscripten::function("menuNameLimits", &menunamelimits);
     emscripten::function("bannerTextRoom", &bannertextroom);
     emscripten::function("playerNameLimit", &playernamelimit);
-    emscripten::function("keepable", &keepable);
+    emscripten::function("keepable", emscripten::optional_override([](const std::string& text) { return keepableutf8(text); }));
     emscripten::function("columns", &columns);
     emscripten::function("ratingEntries", &ratingentries);
     emscripten::function("screenColour", &screencolour);
