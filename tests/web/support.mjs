@@ -154,9 +154,11 @@ export async function view(page, name) {
   await page.waitForFunction((t) => t.getAttribute('aria-selected') === 'true', await tab.elementHandle());
 }
 
-// Clicks a button that downloads a file; gives the file's name and bytes.
-export async function download(page, button) {
-  const [file] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: button, exact: true }).click()]);
+// Clicks a button (of the page, or of a part of it) that downloads a file; gives the
+// file's name and bytes.
+export async function download(within, button) {
+  const page = within.page?.() ?? within;
+  const [file] = await Promise.all([page.waitForEvent('download'), within.getByRole('button', { name: button, exact: true }).click()]);
   return { name: file.suggestedFilename(), bytes: await readFile(await file.path()) };
 }
 
