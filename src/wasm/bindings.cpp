@@ -29,6 +29,7 @@
 #include "core/playerattributes.h"
 #include "core/playerlabels.h"
 #include "core/rosterchanges.h"
+#include "core/rosterdraft.h"
 #include "core/rosters.h"
 #include "core/rostercsv.h"
 #include "core/steps.h"
@@ -102,7 +103,7 @@ std::string jsonquote(const std::string& text)
     return out + "\"";
 }
 
-val patchout(const PatchResult& result)
+val patchout(const PatchOutcome& result)
 {
     val out = val::object();
     val notes = val::array();
@@ -113,10 +114,10 @@ val patchout(const PatchResult& result)
     for (const std::string& warning : result.warnings)
         warnings.call<void>("push", warning);
     out.set("warnings", warnings);
-    if (!result.ok())
-        out.set("error", result.error);
+    if (!result.bytes)
+        out.set("error", result.bytes.message());
     else
-        out.set("bytes", bytesout(result.bytes));
+        out.set("bytes", bytesout(result.bytes.value()));
     return out;
 }
 
@@ -130,8 +131,8 @@ public:
     {
         return guarded([&] {
             Cartridge cart;
-            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
-                return failed(loaded.message);
+            if (const Status loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded)
+                return failed(loaded.message());
             doc_.adopt(std::move(cart), name);
             record_.clear();
             return val::object();
@@ -195,8 +196,9 @@ public:
 
     // The step undone or redone, named, or "" when there was none. The tables follow
     // the bytes, as after every change.
-    std::string undo() { return moved(record_.undo()); }
-    std::string redo() { return moved(record_.redo()); }
+    // The document decodes what a step touched as it moves the bytes.
+    std::string undo() { return record_.undo(); }
+    std::string redo() { return record_.redo(); }
     std::string undoname() const { return record_.undoname(); }
     std::string redoname() const { return record_.redoname(); }
 
@@ -232,18 +234,17 @@ public:
             if (!overall)
                 return failed(overallproblem({teamlabel(t, location)}));
             TeamTexts texts;
-            std::string why;
             for (auto [field, text, into] : {std::tuple("location", &location, &texts.name),
                                              std::tuple("abbreviation", &abbreviation, &texts.abbrev),
                                              std::tuple("nickname", &nickname, &texts.nick),
                                              std::tuple("arena", &arena, &texts.arena)}) {
-                const auto bytes = utf8tobytes(*text, why);
+                const Result<std::string> bytes = utf8tobytes(*text);
                 if (!bytes)
-                    return failed(std::string(field) + ": " + why);
-                *into = *bytes;
+                    return failed(std::string(field) + ": " + bytes.message());
+                *into = bytes.value();
             }
-            const TeamStep step = teamstep(t, texts, *overall);
-            return step.step ? applied(*step.step) : failed(step.problem);
+            const Result<Step> step = teamstep(t, texts, *overall);
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -259,15 +260,14 @@ public:
     val setmenunames(const std::string& first, const std::string& second)
     {
         return guarded([&] {
-            std::string why;
-            const auto a = utf8tobytes(first, why);
+            const Result<std::string> a = utf8tobytes(first);
             if (!a)
-                return failed("first: " + why);
-            const auto b = utf8tobytes(second, why);
+                return failed("first: " + a.message());
+            const Result<std::string> b = utf8tobytes(second);
             if (!b)
-                return failed("second: " + why);
-            const TeamStep step = menunamesstep({*a, *b});
-            return step.step ? applied(*step.step) : failed(step.problem);
+                return failed("second: " + b.message());
+            const Result<Step> step = menunamesstep({a.value(), b.value()});
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -387,12 +387,14 @@ public:
             if (t < 1 || t > kTeams || button < 0 || button > 5)
                 return failed(teamrange(t));
             bool (*const rules[])(Tables&, int) = {goalieplus, goalieminus, defenceplus, defenceminus, addplayer, removeplayer};
-            if (!rules[button](doc_.tables(), t)) {
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            if (!rules[button](draft.rosters(), t)) {
                 val none = val::object();
                 none.set("step", val::null());
                 return none;
             }
-            return writeroster(t);
+            return writeroster(draft.tables(), t);
         });
     }
 
@@ -404,16 +406,17 @@ public:
             const Cartridge& cart = doc_.cart();
             if (t < 1 || t > kTeams || p < 1 || p > cart.playercount(t))
                 return failed("player " + std::to_string(p) + " of team " + std::to_string(t) + ": no such player");
-            Tables& tables = doc_.tables();
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            Tables& tables = draft.rosters();
             if (!name.isUndefined()) {
-                std::string why;
-                const auto bytes = utf8tobytes(name.as<std::string>(), why);
+                const Result<std::string> bytes = utf8tobytes(name.as<std::string>());
                 if (!bytes)
-                    return failed("name: " + why);
+                    return failed("name: " + bytes.message());
                 const int limit = namelimit(tables.playername[p][t].size(), tables.rosterbytesleft[t]);
                 if (static_cast<int>(bytes->size()) > limit)
                     return failed("name: at most " + std::to_string(limit) + " characters fit the roster's area");
-                tables.playername[p][t] = *bytes;
+                tables.playername[p][t] = bytes.value();
             }
             if (!number.isUndefined())
                 tables.playernum[p][t] = keptjersey(number.as<std::string>(), tables.playernum[p][t]);
@@ -426,7 +429,6 @@ public:
                     if (v == -1 || v == grid[p][j])
                         continue;
                     if (entryposition(j, v) < 0) {
-                        doc_.decode();
                         return failed(std::string(columncaption(j)) + ": " + std::to_string(v) + " is no entry of its list");
                     }
                     grid[p][j] = v;
@@ -434,7 +436,7 @@ public:
                 storegrid(tables, t, grid);
             }
             tables.rosterbytesleft[t] = rosterfreebytes(tables, t);
-            return writeroster(t);
+            return writeroster(tables, t);
         });
     }
 
@@ -448,8 +450,10 @@ public:
             loadgrid(doc_.tables(), t, grid);
             if (!juicegrid(grid, entry))
                 return failed("no rating entry " + std::to_string(entry));
-            storegrid(doc_.tables(), t, grid);
-            return writeroster(t);
+            RosterDraft draft;
+            draft.take(doc_.tables());
+            storegrid(draft.rosters(), t, grid);
+            return writeroster(draft.tables(), t);
         });
     }
 
@@ -528,11 +532,11 @@ public:
                 return failed("the banner texts are " + std::to_string(kTeams) + " texts");
             TeamTable<std::string> texts;
             for (int t = 1; t <= kTeams; ++t) {
-                std::string why;
-                const auto bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)], why);
+                const Result<std::string> bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)]);
                 if (!bytes || bytes->find('\0') != std::string::npos)
-                    return failed("team " + std::to_string(t) + ": " + (bytes ? "a banner text holds no zero character" : why));
-                texts[t] = *bytes;
+                    return failed("team " + std::to_string(t) + ": " +
+                                  (bytes ? std::string("a banner text holds no zero character") : bytes.message()));
+                texts[t] = bytes.value();
             }
             const auto edit = bannertextsedit(texts);
             if (!edit)
@@ -640,16 +644,14 @@ public:
     }
 
 private:
-    // Team t's count byte, goalie marks and records from the tables, one step per team
-    // in a row; when the roster does not fit, the tables go back to the image's.
-    val writeroster(int t)
+    // Team t's count byte, goalie marks and records from a draft of the rosters, one step
+    // per team in a row; a roster that does not fit writes nothing.
+    val writeroster(const Tables& tables, int t)
     {
-        const Tables& tables = doc_.cart();
         Edit edit = rostercountedit(tables, t);
         edit.append(goaliemarksedit(tables, t));
         const auto records = rosterrecordsedit(tables, t);
         if (!records) {
-            doc_.decode();
             return failed("the roster of team " + std::to_string(t) + " does not fit its area");
         }
         edit.append(*records);
@@ -675,24 +677,16 @@ private:
         return out;
     }
 
-    // Applies a window's step; the tables follow the image. Gives the step's name, or
+    // Applies a window's step (the document decodes what it touched). Gives the step's name, or
     // null when every byte was already there.
     val applied(const Step& step)
     {
-        const Document::Applied result = doc_.apply(step.edit, step.name, step.mergekey);
-        if (!result.ok)
-            return failed(result.message);
-        doc_.decode();
+        const Result<Change> result = doc_.apply(step.edit, step.name, step.mergekey);
+        if (!result)
+            return failed(result.message());
         val out = val::object();
-        out.set("step", result.change.empty() ? val::null() : val(step.name));
+        out.set("step", result->empty() ? val::null() : val(step.name));
         return out;
-    }
-
-    std::string moved(std::string name)
-    {
-        if (!name.empty())
-            doc_.decode();
-        return name;
     }
 
     Document doc_;
@@ -789,12 +783,12 @@ int playernamelimit(int length, int bytesleft) { return namelimit(static_cast<st
 // drops what cannot be typed.
 std::string keepable(const std::string& text)
 {
-    std::string out, why;
+    std::string out;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         const std::string one = text.substr(i, n);
-        if (utf8tobytes(one, why))
+        if (utf8tobytes(one))
             out += one;
         i += n;
     }

@@ -20,6 +20,8 @@ public:
     LinesEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::Lineup; }
+    Areas shownareas() const override { return Area::Lineup | Area::Roster | Area::TeamText; }
     bool haspending() const override;
     void refresh() override;
 
@@ -29,6 +31,7 @@ protected:
 
 private:
     void buildcontrols();
+    void addcaptions();
     void List1_Click();
     void List2_Click();
     void switchline();

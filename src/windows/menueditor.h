@@ -17,6 +17,7 @@ public:
     MenuEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::MenuDefault; }
     bool haspending() const override;
 
 protected:
@@ -25,6 +26,7 @@ protected:
 
 private:
     void buildcontrols();
+    void addcaptions();
     Edit closingedit() const;
 
     std::array<QComboBox*, kMenuFields + 2> Combo{};  // Combo1..Combo8 at [1..8]
