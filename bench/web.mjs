@@ -10,7 +10,7 @@ import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-import { dist, launch, openpage, pickfile, sample, scratch, serve, tool, view } from '../tests/web/support.mjs';
+import { dist, launch, openpage, pickfile, ready, sample, scratch, serve, tool, view } from '../tests/web/support.mjs';
 
 const iterations = Number(process.argv[2] ?? 20);
 
@@ -63,6 +63,7 @@ const [browser, server] = await Promise.all([launch(), serve(dist)]);
 const page = await openpage(browser, server.url, { viewport: { width: 1280, height: 720 } });
 await page.addInitScript(timer);
 await page.reload({ waitUntil: 'load' });
+await ready(page);
 
 // Arms the timer for the next event of `type`, runs `act` and waits for the time.
 async function measure(type, act, shown) {

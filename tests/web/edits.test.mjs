@@ -1,6 +1,7 @@
 // An edit in every view, saved, gives the image the tool writes for the same edits; from
 // the served page and from icevale.html opened straight from the disk. Undo and redo
-// cross the views, by their buttons, which name the step, and by the keys.
+// cross the views, by their buttons, which name the step, and by the keys; leaving with
+// unsaved changes asks. Exports, imports and patches agree with the tool.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
@@ -22,13 +23,13 @@ for (const [where, url] of [['served', () => s.url], ['opened from the disk', ()
     assertimage(s.dir, saved.bytes, image, 'the saved image');
     await page.waitForFunction(() => !document.title.includes('*'));
 
-    // Save as: the name asked for, the same bytes.
-    const [download] = await Promise.all([page.waitForEvent('download'), (async () => {
-      await page.getByRole('button', { name: /^Save as/ }).click();
-      await page.getByLabel('File name').fill('league two.smc');
-      await page.getByRole('dialog').getByRole('button', { name: 'Save', exact: true }).click();
-    })()]);
-    assert.equal(download.suggestedFilename(), 'league two.smc');
+    // Save as: the name asked for, the same bytes, and the name the page goes on with.
+    await page.getByRole('button', { name: /^Save as/ }).click();
+    await page.getByLabel('File name').fill('league two.smc');
+    const copy = await download(page.getByRole('dialog'), 'Save');
+    assert.equal(copy.name, 'league two.smc');
+    assertimage(s.dir, copy.bytes, image, 'the image saved as');
+    assert.match(await page.title(), /league two\.smc/);
     await closepage(page);
   });
 }
@@ -75,8 +76,20 @@ test('undo and redo cross the views: buttons naming the step, Ctrl+Z, Ctrl+Shift
   assert.notEqual(await red.inputValue(), shown);
   await view(page, 'Teams');
   assert.equal(await location.inputValue(), values[0].location);
+
+  // Leaving with unsaved changes asks (the browser's own question); once saved it does not.
+  const leave = async () => {
+    const answer = Promise.race([page.waitForEvent('dialog'), page.waitForEvent('close')]);
+    await page.close({ runBeforeUnload: true });
+    const event = await answer;
+    if (event === page) return 'closed';
+    await event.dismiss();
+    return event.type();
+  };
+  assert.equal(await leave(), 'beforeunload');
   const saved = await save(page);
   assertimage(s.dir, saved.bytes, image, 'undone and redone, the image');
+  assert.equal(await leave(), 'closed');
   await closepage(page);
 });
 

@@ -2,17 +2,16 @@
 // headless (one browser per test file), a page that records every request made after it
 // has loaded, and the steps a person takes: open a file, pick a view, save.
 import assert from 'node:assert/strict';
-import { createReadStream, statSync } from 'node:fs';
 import { readFile } from 'node:fs/promises';
-import http from 'node:http';
 import path from 'node:path';
 import { after, before } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
+import { serve } from '../../tools/serve-web.mjs';
 import { sample, scratch, tool } from '../wasm/support.mjs';
 
-export { sample, scratch, tool };
+export { sample, scratch, serve, tool };
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const dist = path.resolve(process.env.ICEVALE_WEB_DIST ?? path.join(root, 'web/dist'));
@@ -20,62 +19,13 @@ export const fileurl = pathToFileURL(path.join(dist, 'icevale.html')).href;
 
 // Flags for a browser run as root in a container with no display, no GPU and no network:
 // nothing of its own (updates, field trials, sync) may start a request in the background.
-export const browserflags = [
-  '--no-sandbox',
-  '--disable-gpu',
-  '--disable-dev-shm-usage',
-  '--disable-background-networking',
-  '--disable-component-update',
-  '--disable-default-apps',
-  '--disable-sync',
-  '--disable-extensions',
-  '--no-first-run',
-  '--no-default-browser-check',
-  '--metrics-recording-only',
-  '--disable-features=Translate,OptimizationHints,MediaRouter,AutofillServerCommunication',
-];
+export const browserflags = ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-background-networking',
+  '--disable-component-update', '--disable-default-apps', '--disable-sync', '--disable-extensions', '--no-first-run',
+  '--no-default-browser-check', '--metrics-recording-only',
+  '--disable-features=Translate,OptimizationHints,MediaRouter,AutofillServerCommunication'];
 
 export function launch() {
-  return chromium.launch({
-    executablePath: process.env.ICEVALE_CHROMIUM ?? '/usr/bin/chromium',
-    args: browserflags,
-  });
-}
-
-const types = {
-  '.html': 'text/html; charset=utf-8',
-  '.js': 'text/javascript',
-  '.mjs': 'text/javascript',
-  '.css': 'text/css',
-  '.wasm': 'application/wasm',
-  '.json': 'application/json',
-  '.svg': 'image/svg+xml',
-  '.png': 'image/png',
-};
-
-// Serves a folder's files on 127.0.0.1 at a free port; resolves to its address.
-export function serve(folder) {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    const file = path.join(folder, name.endsWith('/') ? `${name}index.html` : name);
-    let ok = file.startsWith(folder + path.sep);
-    try {
-      ok &&= statSync(file).isFile();
-    } catch {
-      ok = false;
-    }
-    if (!ok) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'application/octet-stream' });
-    createReadStream(file).pipe(response);
-  });
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () => {
-      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() });
-    });
-  });
+  return chromium.launch({ executablePath: process.env.ICEVALE_CHROMIUM ?? '/usr/bin/chromium', args: browserflags });
 }
 
 // What a test file shares: the browser, the served page, a scratch folder with the sample
@@ -95,6 +45,13 @@ export async function websession() {
   return s;
 }
 
+// The module loads after the page: the editor is ready when its status line says more
+// than that it is loading, and its Open button can be pressed.
+export async function ready(page) {
+  await page.waitForFunction(() => !/^Loading/.test(document.querySelector('[role=status]')?.textContent ?? 'Loading'));
+  await page.getByRole('button', { name: /^Open/ }).and(page.locator(':enabled')).waitFor();
+}
+
 // A fresh page at `url` (a context of its own, so nothing is shared between tests), loaded
 // and ready; page.requests lists every request made after the load.
 export async function openpage(browser, url, options = {}) {
@@ -103,6 +60,7 @@ export async function openpage(browser, url, options = {}) {
   context.setDefaultTimeout(20000);
   const page = await context.newPage();
   await page.goto(url, { waitUntil: 'load' });
+  await ready(page);
   page.requests = [];
   page.on('request', (r) => page.requests.push(`${r.method()} ${r.url().slice(0, 120)}`));
   page.errors = [];
@@ -154,9 +112,11 @@ export async function view(page, name) {
   await page.waitForFunction((t) => t.getAttribute('aria-selected') === 'true', await tab.elementHandle());
 }
 
-// Clicks a button that downloads a file; gives the file's name and bytes.
-export async function download(page, button) {
-  const [file] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: button, exact: true }).click()]);
+// Clicks a button (of the page, or of a part of it) that downloads a file; gives the
+// file's name and bytes.
+export async function download(within, button) {
+  const page = within.page?.() ?? within;
+  const [file] = await Promise.all([page.waitForEvent('download'), within.getByRole('button', { name: button, exact: true }).click()]);
   return { name: file.suggestedFilename(), bytes: await readFile(await file.path()) };
 }
 
