@@ -286,6 +286,8 @@ export function start(api: IcevaleApi): void {
   }
 
   ui.open.addEventListener('click', () => ui.file.click());
+  // The button stays off while the module loads, so a click is never lost.
+  ui.open.disabled = false;
   ui.file.addEventListener('change', () => {
     const file = ui.file.files?.[0];
     ui.file.value = '';
