@@ -105,7 +105,8 @@ bool safesave(const icevale::Bytes& bytes, const std::string& target)
 void save_baseline(benchmark::State& state)
 {
     icevale::Cartridge cart;
-    icevale::loadrom(cart, sampleFile());
+    if (!icevale::loadrom(cart, sampleFile()))
+        state.SkipWithError("the sample does not load");
     for (auto _ : state) {
         measure([&] {
             if (!safesave(cart.RomImage, outputFile()))
@@ -117,7 +118,8 @@ void save_baseline(benchmark::State& state)
 void save_saverom(benchmark::State& state)
 {
     icevale::Cartridge cart;
-    icevale::loadrom(cart, sampleFile());
+    if (!icevale::loadrom(cart, sampleFile()))
+        state.SkipWithError("the sample does not load");
     for (auto _ : state)
         measure([&] { benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, outputFile()).ok()); });
 }
