@@ -51,6 +51,7 @@ TEST(Utf8Text, MalformedFormsAreRefusedAtTheirCharacterAndCharactersOutsideTheSe
         EXPECT_EQ(std::pair(read ? read.value() : std::string(), read.message()), std::pair(c.bytes, c.refusal))
             << bytestoutf8(c.text);
     }
+    EXPECT_EQ(utf8tobytes(std::string_view("\xC3\xA9", 1)).message(), malformed + "1");  // cut where the text ends
 }
 
 }  // namespace
