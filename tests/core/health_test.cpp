@@ -30,13 +30,6 @@ TEST(Health, EachKindOfProblemIsReportedFromItsLimitOnAndASoundImageHasNone)
     const auto byte = [](std::size_t at, std::uint8_t value) { return [=](Cartridge& c) { c.RomImage[at] = value; }; };
     const auto lineup = [](int slot) { return [=](Cartridge& c) { c.lineup[3][7][8] = static_cast<std::uint8_t>(slot); }; };
     const std::size_t lastslot = kPlayoffSlots + kPlayoffPages * kPlayoffPageSlots - 1;
-    const auto menudefault = [](int f, int value) {
-        return [=](Cartridge& c) {
-            MenuFields fields = readmenufields(c.RomImage).value();
-            fields[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(value);
-            ASSERT_TRUE(applyedit(c.RomImage, menufieldsedit(fields)));
-        };
-    };
     const auto menunames = [](std::size_t first, std::size_t second) {
         return [=](Cartridge& c) {
             Edit edit;
@@ -79,8 +72,8 @@ TEST(Health, EachKindOfProblemIsReportedFromItsLimitOnAndASoundImageHasNone)
     };
     for (int f = 1; f <= kMenuFields; ++f) {
         const std::string field = "menu default " + std::to_string(f) + " holds ";
-        cases.push_back({menudefault(f, menufieldsize(f) - 1), "menu defaults", 0, field, true});
-        cases.push_back({menudefault(f, menufieldsize(f)), "menu defaults", 0, field + std::to_string(menufieldsize(f)) + ", past its"});
+        cases.push_back({byte(kMenuDefaults + 2 * (f - 1), menufieldsize(f) - 1), "menu defaults", 0, field, true});
+        cases.push_back({byte(kMenuDefaults + 2 * (f - 1), menufieldsize(f)), "menu defaults", 0, field + std::to_string(menufieldsize(f)) + ", past its"});
     }
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];

@@ -1,3 +1,5 @@
+#include <set>
+
 #include "core/steps.h"
 #include "support/fixtures.h"
 
@@ -6,26 +8,17 @@ namespace {
 
 using namespace test;
 
-// Steps carry the windows' names and merge keys over the edits of their areas.
-TEST(Steps, NamesKeysAndEditsOfTheColourCommands)
+// A merge key joins the drags of one uniform cell, or of one team's banner, and nothing else.
+TEST(Steps, MergeKeysJoinOnlyTheChangesOfOneCellOrOneBanner)
 {
     const Cartridge cart = loadedSample();
-    const Bytes& rom = cart.RomImage;
-    const std::string cal = sampleImage().teams[3].abbrev;
-    BannerColours rows{};
-    ASSERT_TRUE(readbannercolours(rom, 3, rows));
-    blackout(rows);
-    const Step cell = uniformcellstep(cart, 3, 1, 4, {1, 2, 3});
-    const Step banner = bannercoloursstep(cart, 3, rows);
-    const auto flip = flipuniformsstep(cart, 3);
-    ASSERT_TRUE(flip);
-    using Named = std::tuple<std::string, std::string, Bytes>;
-    EXPECT_EQ(Named(cell.name, cell.mergekey, edited(rom, cell.edit)),
-              Named("Uniform colour of " + cal, "uniform:3:1:4", edited(rom, uniformcelledit(rom, 3, 1, 4, {1, 2, 3}))));
-    EXPECT_EQ(Named(banner.name, banner.mergekey, edited(rom, banner.edit)),
-              Named("Banner colours of " + cal, "banner:3", edited(rom, bannercoloursedit(rom, 3, rows))));
-    EXPECT_EQ(Named(flip->name, flip->mergekey, edited(rom, flip->edit)),
-              Named("Flip uniforms of " + cal, "", edited(rom, *flipuniformsedit(rom, 3))));
+    const BannerColours rows{};
+    const auto key = [&](int t, int home, int cell) { return uniformcellstep(cart, t, home, cell, {1, 2, 3}).mergekey; };
+    EXPECT_EQ(key(3, 1, 4), uniformcellstep(cart, 3, 1, 4, {9, 9, 9}).mergekey);
+    const std::set<std::string> keys = {key(3, 1, 4), key(4, 1, 4), key(3, 0, 4), key(3, 1, 5),
+                                        bannercoloursstep(cart, 3, rows).mergekey, bannercoloursstep(cart, 4, rows).mergekey, ""};
+    EXPECT_EQ(keys.size(), 7u);
+    EXPECT_EQ(flipuniformsstep(cart, 3).value().mergekey, "");  // a flip never merges
 }
 
 TEST(Steps, TheTeamEditorsRefusalsInItsWords)
