@@ -98,6 +98,11 @@ void PlayerEditor::addcaptions()
                                      Qt::AlignLeft | Qt::AlignVCenter, 9, c.control);
         caption->setToolTip(QString::fromLatin1(c.tip));
     }
+    for (int r = 0; r < kRows; ++r) {
+        const auto i = static_cast<std::size_t>(r);
+        player_name[i]->setToolTip(QStringLiteral("Name, row %1").arg(r + 1));
+        playernumber[i]->setToolTip(QStringLiteral("Jersey number, row %1").arg(r + 1));
+    }
 }
 
 void PlayerEditor::buildlabels()

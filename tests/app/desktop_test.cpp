@@ -70,6 +70,43 @@ TEST_F(Desktop, UndoAndRedoNameTheirStepAndAreOffWithoutOne)
     EXPECT_FALSE(undo->isEnabled());
 }
 
+// The keys of the main window's buttons and menus, and Quit from an editor window.
+TEST_F(Desktop, MnemonicsHelpAndQuitFromAnEditorWindow)
+{
+    pressKeys(&form, QKeySequence(Qt::ALT | Qt::Key_T));  // the button shows itself pressed, then clicks
+    for (int look = 0; look < 400 && !form.editor(4); ++look)
+        QTest::qWait(5);
+    ASSERT_NE(form.editor(4), nullptr);
+    EXPECT_TRUE(form.editor(4)->isVisible());
+    QString about, keys;
+    {
+        const auto answer = answerBox(QStringLiteral("About"), QMessageBox::Close, &about);
+        action(form, "actionAbout")->trigger();
+        EXPECT_TRUE(answer->answered());
+    }
+    EXPECT_TRUE(about.contains(QStringLiteral(QT_VERSION_STR)) && about.contains(QStringLiteral("MIT"))) << about.toStdString();
+    {
+        const auto answer = answerBox(QStringLiteral("Shortcuts"), QMessageBox::Close, &keys);
+        action(form, "actionShortcuts")->trigger();
+        EXPECT_TRUE(answer->answered());
+    }
+    EXPECT_TRUE(keys.contains(QStringLiteral("Ctrl+Shift+S")) && keys.contains(QStringLiteral("Ctrl+Q")));
+    pickNext(open(8), QStringLiteral("Combo8"));
+    {
+        const auto cancel = answerQuestion(QMessageBox::Cancel);
+        pressKeys(form.editor(8), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        EXPECT_TRUE(cancel->answered());
+    }
+    EXPECT_TRUE(form.isVisible());
+    {
+        const auto discard = answerQuestion(QMessageBox::Discard);
+        pressKeys(form.editor(8), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        EXPECT_TRUE(discard->answered());
+    }
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(readFile(file.toStdString()), sampleImage().bytes);
+}
+
 TEST_F(Desktop, SaveWritesTheOpenFileWithoutAskingAndTheOpenDialogOffersAllFiles)
 {
     pickNext(open(8), QStringLiteral("Combo8"));
