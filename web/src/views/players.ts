@@ -15,7 +15,8 @@ interface GridRow {
   role: HTMLElement;
   name: HTMLInputElement;
   number: HTMLInputElement;
-  columns: HTMLTableCellElement[];
+  /** the columns' texts, each in its cell */
+  columns: HTMLElement[];
   /** the stored values of the columns, as last shown */
   values: number[];
 }
@@ -54,25 +55,29 @@ export function playersview(ctx: Context): View {
     entries = columns.map((c) => c.entries);
     const doc = () => ctx.doc();
     const body = h('tbody');
+    // Each text is sized for the column's longest entry (or a stored value shown as "?255")
+    // and contained, so that a new text lays out alone instead of the whole table.
+    const widths = entries.map((e) => `calc(${Math.max(4, ...e.map((t) => t.length))}ch + .4em)`);
     for (let p = 1; p <= ctx.api.limits.maxPlayers; p++) {
       const of = ` of player ${p}`;
       const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
+      const texts = widths.map((w) => h('span', { class: 'text', style: `width: ${w}` }));
       const cells = columns.map((c, j) => h('td', { role: 'gridcell', class: 'entry', 'aria-label': `${c.caption}${of}`,
-        'aria-haspopup': 'listbox', title: c.tip, 'data-column': j }));
+        'aria-haspopup': 'listbox', title: c.tip, 'data-column': j }, texts[j]));
       name.addEventListener('change', () => name.toggleAttribute('aria-invalid', !ctx.act(() => doc().setPlayer(team(), p, { name: name.value }), true)));
       number.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { number: number.value })));
-      const role = h('td', { role: 'gridcell', class: 'role', 'aria-readonly': 'true' });
-      const row = h('tr', { role: 'row', 'aria-rowindex': p + 1, 'data-player': p }, h('th', { scope: 'row', role: 'rowheader' }, String(p)), role,
+      const role = h('span', { class: 'text' });
+      const row = h('tr', { role: 'row', 'aria-rowindex': p + 1, 'data-player': p }, h('th', { scope: 'row', role: 'rowheader' }, String(p)),
+        h('td', { role: 'gridcell', class: 'role', 'aria-readonly': 'true' }, role),
         h('td', { role: 'gridcell' }, name), h('td', { role: 'gridcell' }, number), ...cells);
-      rows.push({ row, role, name, number, columns: cells, values: columns.map(() => -1) });
+      rows.push({ row, role, name, number, columns: texts, values: columns.map(() => -1) });
       body.append(row);
     }
     const head = h('tr', { role: 'row', 'aria-rowindex': 1 }, h('th', { scope: 'col', role: 'columnheader' }, '#'),
       h('th', { scope: 'col', role: 'columnheader' }, 'Role'), h('th', { scope: 'col', role: 'columnheader' }, 'Name'),
       h('th', { scope: 'col', role: 'columnheader' }, 'No.'),
-      ...columns.map((c) => h('th', { scope: 'col', role: 'columnheader', title: c.tip,
-        style: `min-width: calc(${Math.max(...c.entries.map((e) => e.length))}ch + .5em)` }, c.caption)));
+      ...columns.map((c) => h('th', { scope: 'col', role: 'columnheader', title: c.tip }, c.caption)));
     table = h('table', { class: 'grid', role: 'grid', 'aria-label': 'Roster' }, h('thead', {}, head), body);
     const holder = h('div', { class: 'scroll' }, table);
     grid = cellgrid(holder, body, {
