@@ -115,8 +115,10 @@ export function cellgrid(holder: HTMLElement, body: HTMLTableSectionElement, opt
     if (!cell) return;
     const position = picked(editor);
     const choice = options.choice(cell);
-    close(refocus);
+    close(false);
+    // Stored before the cell takes focus back, so that one layout serves both.
     if (position !== null && choice && position !== choice.position) options.pick(cell, position);
+    if (refocus) target(cell).focus();
   }
 
   editor.addEventListener('keydown', (event) => {
