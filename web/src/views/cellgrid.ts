@@ -26,8 +26,6 @@ export interface CellGridOptions {
 }
 
 export interface CellGrid {
-  /** the cell being edited, if any */
-  editing(): HTMLTableCellElement | null;
   /** makes every cell of the body a stop of the walk, the first one the Tab stop */
   reset(): void;
   /** after rows were hidden: closes the list and keeps the Tab stop on a shown row */
@@ -185,7 +183,6 @@ export function cellgrid(holder: HTMLElement, body: HTMLTableSectionElement, opt
   });
 
   return {
-    editing: () => editing,
     reset() {
       stop = null;
       for (const row of Array.from(body.rows)) for (const cell of cellsof(row)) target(cell).tabIndex = -1;
