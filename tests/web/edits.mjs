@@ -50,7 +50,8 @@ export const edits = [
     async act(page, v) {
       await pickteam(page, 2);
       await typein(panel(page).getByLabel('Name of player 1', { exact: true }), v.name);
-      await panel(page).getByLabel('Speed of player 1', { exact: true }).selectOption({ label: v.speed });
+      await panel(page).getByRole('gridcell', { name: 'Speed of player 1', exact: true }).dblclick();
+      await panel(page).getByRole('listbox', { name: 'Speed of player 1', exact: true }).selectOption({ label: v.speed });
     },
   },
   {

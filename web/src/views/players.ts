@@ -1,10 +1,12 @@
 // Players: the roster grid of one team (role, name, number, the fourteen columns), the
 // goalie and defence counts with their buttons, add and remove, the team average and
-// Juice Team. Each change is stored at once, as one step of the team's roster.
+// Juice Team. Each change is stored at once, as one step of the team's roster. The
+// fourteen columns are light cells showing their entry, edited through the grid's one list.
 import type { Roster } from 'icevale-module';
 
 import type { Context, View } from '../context';
-import { choice, h, picked, setvalue, settext, showchoice } from '../dom';
+import { choice, h, setvalue, settext } from '../dom';
+import { cellgrid, type CellGrid } from './cellgrid';
 import { teampicker } from './teamlist';
 import { digitbox, setlimit, textbox } from './textbox';
 
@@ -13,7 +15,10 @@ interface GridRow {
   role: HTMLElement;
   name: HTMLInputElement;
   number: HTMLInputElement;
-  columns: HTMLSelectElement[];
+  /** the columns' texts, each in its cell */
+  columns: HTMLElement[];
+  /** the stored values of the columns, as last shown */
+  values: number[];
 }
 
 export function playersview(ctx: Context): View {
@@ -25,7 +30,9 @@ export function playersview(ctx: Context): View {
   const bytesleft = h('output', { 'aria-label': 'Bytes left for player names' });
   const average = h('output', { 'aria-label': 'Team average' });
   let juice: HTMLSelectElement;
-  let entries: number[] = [];
+  let entries: (readonly string[])[] = [];
+  let grid: CellGrid;
+  let table: HTMLTableElement;
   let built = false;
 
   const team = () => picker.team();
@@ -40,35 +47,55 @@ export function playersview(ctx: Context): View {
     return b;
   }
 
+  // A column's text for a stored value: its entry, or "?value" where it has none.
+  const entrytext = (j: number, v: number) => entries[j]![v] ?? `?${v}`;
+
   function build(): void {
     const columns = ctx.api.columns();
-    entries = columns.map((c) => c.entries.length);
+    entries = columns.map((c) => c.entries);
     const doc = () => ctx.doc();
     const body = h('tbody');
+    // Each text is sized for the column's longest entry (or a stored value shown as "?255")
+    // and contained, so that a new text lays out alone instead of the whole table.
+    const widths = entries.map((e) => `calc(${Math.max(4, ...e.map((t) => t.length))}ch + .4em)`);
     for (let p = 1; p <= ctx.api.limits.maxPlayers; p++) {
       const of = ` of player ${p}`;
       const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
       const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
-      const selects = columns.map((c, j) => {
-        const select = choice(`${c.caption}${of}`, c.entries, { title: c.tip });
-        select.style.setProperty('--width', `calc(${Math.max(...c.entries.map((e) => e.length))}ch + 2.4em)`);
-        select.addEventListener('change', () => {
-          const values: (number | null)[] = Array(columns.length).fill(null);
-          values[j] = picked(select);
-          ctx.act(() => doc().setPlayer(team(), p, { columns: values }));
-        });
-        return select;
-      });
+      const texts = widths.map((w) => h('span', { class: 'text', style: `width: ${w}` }));
+      const cells = columns.map((c, j) => h('td', { role: 'gridcell', class: 'entry', 'aria-label': `${c.caption}${of}`,
+        'aria-haspopup': 'listbox', title: c.tip, 'data-column': j }, texts[j]));
       name.addEventListener('change', () => name.toggleAttribute('aria-invalid', !ctx.act(() => doc().setPlayer(team(), p, { name: name.value }), true)));
       number.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { number: number.value })));
-      const role = h('td', { class: 'role' });
-      const row = h('tr', {}, h('th', { scope: 'row' }, String(p)), role, h('td', {}, name), h('td', {}, number),
-        ...selects.map((s) => h('td', {}, s)));
-      rows.push({ row, role, name, number, columns: selects });
+      const role = h('span', { class: 'text' });
+      const row = h('tr', { role: 'row', 'aria-rowindex': p + 1, 'data-player': p }, h('th', { scope: 'row', role: 'rowheader' }, String(p)),
+        h('td', { role: 'gridcell', class: 'role', 'aria-readonly': 'true' }, role),
+        h('td', { role: 'gridcell' }, name), h('td', { role: 'gridcell' }, number), ...cells);
+      rows.push({ row, role, name, number, columns: texts, values: columns.map(() => -1) });
       body.append(row);
     }
-    const head = h('tr', {}, h('th', { scope: 'col' }, '#'), h('th', { scope: 'col' }, 'Role'), h('th', { scope: 'col' }, 'Name'),
-      h('th', { scope: 'col' }, 'No.'), ...columns.map((c) => h('th', { scope: 'col', title: c.tip }, c.caption)));
+    const head = h('tr', { role: 'row', 'aria-rowindex': 1 }, h('th', { scope: 'col', role: 'columnheader' }, '#'),
+      h('th', { scope: 'col', role: 'columnheader' }, 'Role'), h('th', { scope: 'col', role: 'columnheader' }, 'Name'),
+      h('th', { scope: 'col', role: 'columnheader' }, 'No.'),
+      ...columns.map((c) => h('th', { scope: 'col', role: 'columnheader', title: c.tip }, c.caption)));
+    table = h('table', { class: 'grid', role: 'grid', 'aria-label': 'Roster' }, h('thead', {}, head), body);
+    const holder = h('div', { class: 'scroll' }, table);
+    grid = cellgrid(holder, body, {
+      choice(cell) {
+        const j = Number(cell.dataset['column'] ?? NaN);
+        const p = Number((cell.parentElement as HTMLElement).dataset['player']);
+        if (Number.isNaN(j)) return null;
+        const v = rows[p - 1]!.values[j]!;
+        return { label: cell.getAttribute('aria-label') ?? '', entries: entries[j]!, position: v, stored: v };
+      },
+      pick(cell, position) {
+        const j = Number(cell.dataset['column']);
+        const p = Number((cell.parentElement as HTMLElement).dataset['player']);
+        const values: (number | null)[] = Array(columns.length).fill(null);
+        values[j] = position;
+        ctx.act(() => doc().setPlayer(team(), p, { columns: values }));
+      },
+    });
 
     juice = choice('Juice Team rating', ctx.api.ratingEntries(), { id: 'juiceentry' });
     const juicebutton = h('button', { type: 'button' }, 'Juice Team:');
@@ -85,12 +112,13 @@ export function playersview(ctx: Context): View {
           button('+', 'One defenceman more: the last forward becomes the first defenceman', (t) => doc().defencePlus(t)),
           button('-', 'One defenceman less: the first defenceman becomes the last forward', (t) => doc().defenceMinus(t))),
         bytesleft),
-      h('div', { class: 'scroll', role: 'region', tabindex: 0, 'aria-label': 'Roster' }, h('table', { class: 'grid' }, h('thead', {}, head), body)),
+      holder,
       h('div', { class: 'row' },
         button('Add Player', 'Add Player', (t) => doc().addPlayer(t)),
         button('Remove Player', 'Remove Player', (t) => doc().removePlayer(t)),
         h('span', {}, juicebutton, ' ', juice),
         average));
+    grid.reset();
     built = true;
   }
 
@@ -100,6 +128,7 @@ export function playersview(ctx: Context): View {
     settext(counts.defencemen, String(roster.defencemen));
     settext(bytesleft, roster.bytesLeftLabel);
     settext(average, roster.averageLabel);
+    table.setAttribute('aria-rowcount', String(roster.players.length + 1));
     rows.forEach((r, i) => {
       const player = roster.players[i];
       r.row.hidden = !player;
@@ -109,8 +138,12 @@ export function playersview(ctx: Context): View {
       r.name.removeAttribute('aria-invalid');
       setlimit(r.name, ctx.api.playerNameLimit(player.name.length, roster.bytesLeft));
       setvalue(r.number, player.number);
-      player.columns.forEach((v, j) => showchoice(r.columns[j]!, v, v, entries[j]!));
+      player.columns.forEach((v, j) => {
+        r.values[j] = v;
+        settext(r.columns[j]!, entrytext(j, v));
+      });
     });
+    grid.settle();
   }
 
   function render(): void {
