@@ -35,7 +35,8 @@ public:
         return real().pixmap(size, scale, mode, on);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State on) override { return real().availableSizes(mode, on); }
-    QString iconName() override { return real().name(); }
+    // A theme name is what the style's own arrows, read from files, have not either.
+    QString iconName() override { return {}; }
     // Asked by QIcon::isNull(), which widgets call when an icon is set: answered without
     // reading, as the style's overflow arrows always exist.
     bool isNull() override { return state->made && state->icon.isNull(); }
@@ -68,10 +69,14 @@ private:
 
 void DeferredIconStyle::install()
 {
-    if (dynamic_cast<DeferredIconStyle*>(QApplication::style()))
+    // Held weakly: the application deletes this style when another replaces it, and the
+    // application's style is not this one itself where a style sheet wraps it.
+    static QPointer<DeferredIconStyle> installed;
+    if (installed)
         return;
     // The proxy takes the application's style as its base and becomes its parent.
-    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
+    installed = new DeferredIconStyle(QApplication::style());
+    QApplication::setStyle(installed);
 }
 
 QIcon DeferredIconStyle::standardIcon(StandardPixmap standardicon, const QStyleOption* option, const QWidget* widget) const
