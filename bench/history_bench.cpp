@@ -102,9 +102,9 @@ struct LargeStep {
 
     explicit LargeStep(bool rosters)
     {
-        const int id = form->document().listen([this](const Change& change, ChangeKind kind) {
-            if (kind == ChangeKind::Edited)
-                ranges.insert(ranges.end(), change.ranges.begin(), change.ranges.end());
+        const int id = form->document().listen([this](const ChangeEvent& event) {
+            if (event.kind == ChangeKind::Edited)
+                ranges.insert(ranges.end(), event.change->ranges.begin(), event.change->ranges.end());
         });
         if (rosters)
             eraseinrosters();

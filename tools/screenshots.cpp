@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QString image = folder.filePath(QStringLiteral("sample.smc"));
     const icevale::Bytes bytes = icevale::sample::makeSampleImage().bytes;
-    if (!icevale::saverom(bytes, image.toStdString()).ok)
+    if (!icevale::saverom(bytes, image.toStdString()).ok())
         return 1;
     icevale::Form1 form;
     form.show();

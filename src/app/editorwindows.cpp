@@ -35,14 +35,6 @@ EditorWindows::Refusal EditorWindows::commit()
     return {};
 }
 
-void EditorWindows::refresh()
-{
-    for (EditorWindow* window : windows) {
-        if (window && window->isOpen())
-            window->refresh();
-    }
-}
-
 void EditorWindows::closeall()
 {
     for (EditorWindow* window : windows) {

@@ -34,7 +34,6 @@ public:
     // Every open window stores what it holds, up to the first that refuses, which
     // comes forward.
     Refusal commit();
-    void refresh();   // every open window shows the image again
     void closeall();  // every open window closes through its own closing step
     bool haspending() const;
 

@@ -81,8 +81,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     titletimer->setSingleShot(true);
     titletimer->setInterval(0);
     connect(titletimer, &QTimer::timeout, this, &Form1::updatetitle);
-    listener = doc.listen([this](const Change&, ChangeKind) {
-        emit imageChanged();
+    listener = doc.listen([this](const ChangeEvent&) {
+        emit imagechanged();
         titletimer->start();
     });
     buildcontrols();
@@ -201,7 +201,7 @@ void Form1::buildactions()
     redoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(redoaction, &QAction::triggered, this, &Form1::redo);
     addActions({openaction, saveaction, saveasaction, quitaction, undoaction, redoaction});
-    connect(steps, &History::cleanChanged, this, &Form1::updatetitle);
+    connect(steps, &History::cleanchanged, this, &Form1::updatetitle);
 }
 
 QString Form1::askfilename(bool save)
@@ -268,9 +268,9 @@ bool Form1::openfile(const QString& name)
         return false;
     const QString path = absolutepath(name);
     Cartridge next;
-    const IoResult result = loadrom(next, localname(path));
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message));
+    const Status result = loadrom(next, localname(path));
+    if (!result) {
+        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message()));
         return false;
     }
     // The windows close into the image they were showing, which is then replaced.
@@ -319,9 +319,9 @@ bool Form1::replacesother(const QString& path) const
 
 bool Form1::savefile(const std::string& name)
 {
-    const IoResult result = doc.save(name);
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
+    const Status result = doc.save(name);
+    if (!result) {
+        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message()) +
                   QStringLiteral(". Nothing was saved."));
         return false;
     }
@@ -424,7 +424,9 @@ void Form1::redo()
         afterstep(QStringLiteral("Redid"), steps->redo());
 }
 
-// After an undo or redo the tables follow the image and the windows show it again.
+// An undo or redo has the document decode what it touched and the windows showing it
+// show the image again; the status line tells what moved, and when the image no longer
+// reads whole.
 void Form1::afterstep(const QString& verb, const QString& name)
 {
     if (name.isEmpty()) {
@@ -432,11 +434,10 @@ void Form1::afterstep(const QString& verb, const QString& name)
                                                                                         : QStringLiteral("redo")));
         return;
     }
-    const std::string problem = doc.decode();
-    editors.refresh();
-    setstatus(problem.empty() ? QStringLiteral("%1: %2").arg(verb, name)
-                              : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
-                                    .arg(verb, name, QString::fromStdString(problem)));
+    const Status& read = doc.decoded();
+    setstatus(read ? QStringLiteral("%1: %2").arg(verb, name)
+                   : QStringLiteral("%1: %2. The image now cannot be read whole: %3")
+                         .arg(verb, name, QString::fromStdString(read.message())));
     updatetitle();
 }
 

@@ -48,7 +48,7 @@ public:
 
 signals:
     // The image changed: an edit, an undo or redo.
-    void imageChanged();
+    void imagechanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

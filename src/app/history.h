@@ -31,7 +31,7 @@ public:
 
 signals:
     // Whether the current step is the saved state changed.
-    void cleanChanged(bool clean);
+    void cleanchanged(bool clean);
     // A step was added, merged, taken back, repeated or dropped.
     void changed();
 

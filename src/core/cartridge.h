@@ -38,6 +38,8 @@ struct Tables {
     TeamTable<std::int32_t> bannertextlen{};
 
     int playercount(int t) const { return goaliecount[t] + forwardcount[t] + defensecount[t]; }
+
+    bool operator==(const Tables&) const = default;
 };
 
 struct Cartridge : Tables {

@@ -46,12 +46,16 @@ void Document::adopt(Cartridge&& cart, std::string filename)
     saved_ = cart_.RomImage;
     differing_ = 0;
     filename_ = std::move(filename);
+    decoded_ = {};
+    const Scope all = wholeimage();
+    measurereads(all);
+    notify({ChangeKind::Opened, all, nullptr});
 }
 
-IoResult Document::save(const std::string& filename)
+Status Document::save(const std::string& filename)
 {
-    IoResult result = saverom(cart_.RomImage, filename);
-    if (result.ok) {
+    Status result = saverom(cart_.RomImage, filename);
+    if (result.ok()) {
         marksaved();
         filename_ = filename;
     }
@@ -64,15 +68,12 @@ void Document::marksaved()
     differing_ = 0;
 }
 
-Document::Applied Document::apply(const Edit& edit, std::string name, std::string mergekey)
+Result<Change> Document::apply(const Edit& edit, std::string name, std::string mergekey)
 {
-    Applied applied;
     Bytes& rom = cart_.RomImage;
-    if (!editfits(edit, rom.size())) {
-        applied.ok = false;
-        applied.message = name + ": the change would write past the end of the image, so nothing was written";
-        return applied;
-    }
+    if (!editfits(edit, rom.size()))
+        return fail(name + ": the change would write past the end of the image, so nothing was written");
+    Change change;
     const std::vector<Span> spans = touchedspans(edit);
     std::vector<Bytes> before;
     for (const Span& s : spans)
@@ -80,20 +81,23 @@ Document::Applied Document::apply(const Edit& edit, std::string name, std::strin
                             rom.begin() + static_cast<std::ptrdiff_t>(s.end));
     const bool written = applyedit(rom, edit);
     static_cast<void>(written);  // every write fits: checked above
-    applied.change.name = std::move(name);
-    applied.change.mergekey = std::move(mergekey);
+    change.name = std::move(name);
+    change.mergekey = std::move(mergekey);
     for (std::size_t i = 0; i < spans.size(); ++i)
-        diffruns(rom, spans[i], before[i], applied.change.ranges);
-    for (const ByteRange& r : applied.change.ranges) {
+        diffruns(rom, spans[i], before[i], change.ranges);
+    for (const ByteRange& r : change.ranges) {
         for (std::size_t k = 0; k < r.after.size(); ++k) {
             const std::uint8_t saved = saved_[r.offset + k];
             differing_ += (r.after[k] != saved ? 1 : 0);
             differing_ -= (r.before[k] != saved ? 1 : 0);
         }
     }
-    if (!applied.change.empty())
-        notify(applied.change, ChangeKind::Edited);
-    return applied;
+    if (!change.empty()) {
+        // A change the image cannot be read whole after is still applied; decoded() says why.
+        const Status read = changed(change, ChangeKind::Edited);
+        static_cast<void>(read);
+    }
+    return change;
 }
 
 void Document::write(const ByteRange& range, const Bytes& bytes)
@@ -109,21 +113,57 @@ void Document::write(const ByteRange& range, const Bytes& bytes)
     }
 }
 
-void Document::undo(const Change& change)
+Status Document::undo(const Change& change)
 {
     for (auto r = change.ranges.rbegin(); r != change.ranges.rend(); ++r)
         write(*r, r->before);
-    notify(change, ChangeKind::Undone);
+    return changed(change, ChangeKind::Undone);
 }
 
-void Document::redo(const Change& change)
+Status Document::redo(const Change& change)
 {
     for (const ByteRange& r : change.ranges)
         write(r, r.after);
-    notify(change, ChangeKind::Redone);
+    return changed(change, ChangeKind::Redone);
 }
 
-std::string Document::decode() { return decodeimage(cart_); }
+Status Document::decode()
+{
+    const Scope all = wholeimage();
+    decoded_ = decodeareas(cart_, cart_.RomImage, all);
+    measurereads(all);
+    return decoded_;
+}
+
+// The places the change wrote, with how far each team's records were read before it:
+// a byte past a block that a damaged block's records reached feeds the tables too.
+Status Document::changed(const Change& change, ChangeKind kind)
+{
+    std::vector<Span> spans;
+    spans.reserve(change.ranges.size());
+    for (const ByteRange& r : change.ranges)
+        spans.push_back({r.offset, r.offset + std::max(r.before.size(), r.after.size())});
+    const Scope scope = touchedscope(spans, ends_);
+    // An image that could not be read whole is decoded whole again, so that a change
+    // which makes it readable leaves no area behind from before.
+    const Scope decode = decoded_ ? scope : wholeimage();
+    decoded_ = decodeareas(cart_, cart_.RomImage, decode);
+    measurereads(decode);
+    notify({kind, scope, &change});
+    return decoded_;
+}
+
+void Document::measurereads(const Scope& scope)
+{
+    for (int t = 1; t <= kTeams; ++t) {
+        if (!scope.teams[static_cast<std::size_t>(t)])
+            continue;
+        if (scope.areas.has(Area::TeamText))
+            ends_.texts[t] = textsreadend(cart_.RomImage, t);
+        if (scope.areas.has(Area::Roster))
+            ends_.rosters[t] = rosterreadend(cart_.RomImage, t);
+    }
+}
 
 int Document::listen(Listener listener)
 {
@@ -136,12 +176,12 @@ void Document::unlisten(int id)
     std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
 }
 
-void Document::notify(const Change& change, ChangeKind kind)
+void Document::notify(const ChangeEvent& event)
 {
     // A listener may add or remove listeners; work on a copy.
     const auto listeners = listeners_;
     for (const auto& [id, listener] : listeners)
-        listener(change, kind);
+        listener(event);
 }
 
 }  // namespace icevale

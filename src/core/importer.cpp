@@ -283,13 +283,12 @@ ImportOutcome importinto(Document& doc, const ImportData& data, bool write)
     if (!outcome.problems.empty() || !write)
         return outcome;
     for (const Step& s : importer.steps) {
-        if (const auto applied = doc.apply(s.edit, s.name); !applied.ok)
-            outcome.problems.push_back({"image", applied.message});
+        if (const auto applied = doc.apply(s.edit, s.name); !applied)
+            outcome.problems.push_back({"image", applied.message()});
     }
-    // Decoded afresh, the tables hold what the importer's working copy leaves out: the
-    // free bytes of a rewritten roster, the spare bytes counted into the last banner text.
-    if (const std::string why = doc.decode(); !why.empty())
-        outcome.problems.push_back({"image", why});
+    // The document decoded what each step touched; the image must still read whole.
+    if (!doc.decoded())
+        outcome.problems.push_back({"image", doc.decoded().message()});
     return outcome;
 }
 

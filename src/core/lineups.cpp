@@ -14,13 +14,20 @@ std::size_t lineslotoffset(int t, int l, int s)
 bool readlines(Tables& tables, const Bytes& rom)
 {
     for (int t = 1; t <= kTeams; ++t) {
-        for (int l = 1; l <= kLines; ++l) {
-            const auto line = readspan(rom, lineslotoffset(t, l, 1), kSlots);
-            if (!line)
-                return false;
-            for (int s = 1; s <= kSlots; ++s)
-                tables.lineup[t][s][l] = (*line)[static_cast<std::size_t>(s - 1)];
-        }
+        if (!readlinesof(tables, rom, t))
+            return false;
+    }
+    return true;
+}
+
+bool readlinesof(Tables& tables, const Bytes& rom, int t)
+{
+    for (int l = 1; l <= kLines; ++l) {
+        const auto line = readspan(rom, lineslotoffset(t, l, 1), kSlots);
+        if (!line)
+            return false;
+        for (int s = 1; s <= kSlots; ++s)
+            tables.lineup[t][s][l] = (*line)[static_cast<std::size_t>(s - 1)];
     }
     return true;
 }

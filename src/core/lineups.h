@@ -21,6 +21,8 @@ std::size_t lineslotoffset(int t, int l, int s);
 
 // Fills lineup for teams 1..28; returns false when a line lies past the image's end.
 bool readlines(Tables& tables, const Bytes& rom);
+// The same for team t alone.
+bool readlinesof(Tables& tables, const Bytes& rom, int t);
 
 // The slots of line l of team t as the table holds them (all 0 for l = 0).
 LineSlots lineslots(const Tables& tables, int t, int l);

@@ -17,43 +17,61 @@ std::string tooshort(std::uint64_t size)
 
 }  // namespace
 
-std::string decodeimage(Cartridge& cart)
+std::string decodeimage(Cartridge& cart) { return decodeareas(cart, cart.RomImage, wholeimage()).message(); }
+
+Status decodeareas(Tables& tables, const Bytes& rom, const Scope& scope)
 {
-    const Bytes& rom = cart.RomImage;
-    std::string problem = readteamtext(cart, rom);
-    if (problem.empty())
-        problem = readrosters(cart, rom);
-    if (problem.empty() && !readlines(cart, rom))
-        problem = "the line-ups lie past the end of the image";
-    if (problem.empty())
-        readbannerlengths(cart, rom);
-    return problem;
+    const auto each = [&](Area area, auto read) -> Status {
+        if (!scope.areas.has(area))
+            return {};
+        for (int t = 1; t <= kTeams; ++t) {
+            if (!scope.teams[static_cast<std::size_t>(t)])
+                continue;
+            if (Status done = read(t); !done)
+                return done;
+        }
+        return {};
+    };
+    if (Status done = each(Area::TeamText, [&](int t) { return readteamtextof(tables, rom, t); }); !done)
+        return done;
+    if (Status done = each(Area::Roster, [&](int t) { return readrosterof(tables, rom, t); }); !done)
+        return done;
+    const auto lines = [&](int t) -> Status {
+        if (!readlinesof(tables, rom, t))
+            return fail("the line-ups lie past the end of the image");
+        return {};
+    };
+    if (Status done = each(Area::Lineup, lines); !done)
+        return done;
+    if (scope.areas.has(Area::BannerText))
+        readbannerlengths(tables, rom);  // unusable pointers read as lengths of 0, which the health check reports
+    return {};
 }
 
-IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
+Status loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
 {
     if (bytes.size() < kMinImageSize)
-        return {false, "\"" + filename + "\": " + tooshort(bytes.size())};
+        return fail("\"" + filename + "\": " + tooshort(bytes.size()));
     Cartridge next;
     next.RomImage = std::move(bytes);
     if (const std::string problem = decodeimage(next); !problem.empty())
-        return {false, "\"" + filename + "\": " + problem};
+        return fail("\"" + filename + "\": " + problem);
     cart = std::move(next);
-    return {true, {}};
+    return {};
 }
 
-IoResult loadrom(Cartridge& cart, const std::string& filename)
+Status loadrom(Cartridge& cart, const std::string& filename)
 {
-    const auto longenough = [](std::uint64_t size) { return size >= kMinImageSize ? std::string() : tooshort(size); };
-    Bytes bytes;
-    if (IoResult read = readregularfile(filename, bytes, "an image file", longenough); !read.ok)
-        return read;
-    return loadbytes(cart, std::move(bytes), filename);
+    const auto longenough = [](std::uint64_t size) { return size >= kMinImageSize ? Status() : fail(tooshort(size)); };
+    Result<Bytes> read = readregularfile(filename, "an image file", longenough);
+    if (!read)
+        return fail(read.message());
+    return loadbytes(cart, std::move(read).value(), filename);
 }
 
-IoResult saverom(const Bytes& rom, const std::string& filename) { return replaceregularfile(rom, filename, true); }
+Status saverom(const Bytes& rom, const std::string& filename) { return replaceregularfile(rom, filename, true); }
 
-IoResult writeoutput(std::string_view bytes, const std::string& filename)
+Status writeoutput(std::string_view bytes, const std::string& filename)
 {
     return replaceregularfile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, filename, false);
 }

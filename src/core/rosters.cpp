@@ -58,20 +58,27 @@ int countgoaliemarks(std::uint8_t first, std::uint8_t second)
 std::string readrosters(Tables& tables, const Bytes& rom)
 {
     for (int t = 1; t <= kTeams; ++t) {
-        const auto head = readspan(rom, teamoffset[t] - 1, 4);
-        if (!head)
-            return "the roster of team " + std::to_string(t) + " lies past the end of the image";
-        tables.forwardcount[t] = (*head)[0] >> 4;
-        tables.defensecount[t] = (*head)[0] & 15;
-        tables.goaliecount[t] = countgoaliemarks((*head)[2], (*head)[3]);
-        if (tables.playercount(t) > kMaxPlayers)
-            return toomany(tables, t);
-        std::size_t pos = rosteroffset[t];
-        if (!readplayers(tables, rom, t, pos))
-            return "the roster of team " + std::to_string(t) + " runs past the end of the image";
-        tables.rosterbytesleft[t] = static_cast<std::int32_t>(static_cast<std::int64_t>(teamtextoffset[t]) -
-                                                              static_cast<std::int64_t>(pos) - 2);
+        if (const Status read = readrosterof(tables, rom, t); !read)
+            return read.message();
     }
+    return {};
+}
+
+Status readrosterof(Tables& tables, const Bytes& rom, int t)
+{
+    const auto head = readspan(rom, teamoffset[t] - 1, 4);
+    if (!head)
+        return fail("the roster of team " + std::to_string(t) + " lies past the end of the image");
+    tables.forwardcount[t] = (*head)[0] >> 4;
+    tables.defensecount[t] = (*head)[0] & 15;
+    tables.goaliecount[t] = countgoaliemarks((*head)[2], (*head)[3]);
+    if (tables.playercount(t) > kMaxPlayers)
+        return fail(toomany(tables, t));
+    std::size_t pos = rosteroffset[t];
+    if (!readplayers(tables, rom, t, pos))
+        return fail("the roster of team " + std::to_string(t) + " runs past the end of the image");
+    tables.rosterbytesleft[t] = static_cast<std::int32_t>(static_cast<std::int64_t>(teamtextoffset[t]) -
+                                                          static_cast<std::int64_t>(pos) - 2);
     return {};
 }
 

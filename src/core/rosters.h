@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/cartridge.h"
+#include "core/result.h"
 
 namespace icevale {
 
@@ -27,6 +28,8 @@ int countgoaliemarks(std::uint8_t first, std::uint8_t second);
 // left as they are. Returns an empty text, or why the image cannot be held (a team of
 // more than 25 players, a roster running past the image's end).
 std::string readrosters(Tables& tables, const Bytes& rom);
+// The same for team t alone.
+Status readrosterof(Tables& tables, const Bytes& rom, int t);
 
 // The first of players 1..n of team t whose record's length byte is below 2, or 0.
 int shortplayerrecord(const Tables& tables, const Bytes& rom, int t);

@@ -16,13 +16,20 @@ std::int64_t characters(const TeamTexts& texts)
 std::string readteamtext(Tables& tables, const Bytes& rom)
 {
     for (int t = 1; t <= kTeams; ++t) {
-        std::size_t p = teamtextoffset[t];
-        for (auto* table : {&tables.teamname, &tables.teamabbrev, &tables.teamnick, &tables.teamarena}) {
-            const auto next = readrecordinto(rom, p, (*table)[t]);
-            if (!next)
-                return "the texts of team " + std::to_string(t) + " run past the end of the image";
-            p = *next;
-        }
+        if (const Status read = readteamtextof(tables, rom, t); !read)
+            return read.message();
+    }
+    return {};
+}
+
+Status readteamtextof(Tables& tables, const Bytes& rom, int t)
+{
+    std::size_t p = teamtextoffset[t];
+    for (auto* table : {&tables.teamname, &tables.teamabbrev, &tables.teamnick, &tables.teamarena}) {
+        const auto next = readrecordinto(rom, p, (*table)[t]);
+        if (!next)
+            return fail("the texts of team " + std::to_string(t) + " run past the end of the image");
+        p = *next;
     }
     return {};
 }

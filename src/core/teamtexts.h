@@ -17,6 +17,7 @@
 #include <string>
 
 #include "core/cartridge.h"
+#include "core/result.h"
 
 namespace icevale {
 
@@ -38,6 +39,8 @@ struct MenuNames {
 // Fills teamname, teamabbrev, teamnick and teamarena of teams 1..28 from the image.
 // Returns an empty text, or which team's records run past the image's end.
 std::string readteamtext(Tables& tables, const Bytes& rom);
+// The same for team t alone.
+Status readteamtextof(Tables& tables, const Bytes& rom, int t);
 
 // The four texts of team t as the tables hold them.
 TeamTexts teamtexts(const Tables& tables, int t);

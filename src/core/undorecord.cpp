@@ -5,9 +5,9 @@ namespace icevale {
 UndoRecord::UndoRecord(Document& doc, std::size_t minsteps, std::size_t maxbytes)
     : doc_(doc), minsteps_(minsteps), maxbytes_(maxbytes)
 {
-    listenerid_ = doc_.listen([this](const Change& change, ChangeKind kind) {
-        if (kind == ChangeKind::Edited && !moving_)
-            record(change);
+    listenerid_ = doc_.listen([this](const ChangeEvent& event) {
+        if (event.kind == ChangeKind::Edited && !moving_)
+            record(*event.change);
     });
 }
 
@@ -51,7 +51,8 @@ std::string UndoRecord::undo()
         return {};
     --index_;
     moving_ = true;
-    doc_.undo(steps_[index_]);
+    // Whether the image then reads whole is the document's to tell (decoded()).
+    static_cast<void>(doc_.undo(steps_[index_]));
     moving_ = false;
     seal();
     changed();
@@ -63,7 +64,7 @@ std::string UndoRecord::redo()
     if (!canredo())
         return {};
     moving_ = true;
-    doc_.redo(steps_[index_]);
+    static_cast<void>(doc_.redo(steps_[index_]));
     moving_ = false;
     ++index_;
     seal();

@@ -86,16 +86,6 @@ void BannerEditor::buildcontrols()
     connect(Command2, &QPushButton::clicked, this, &BannerEditor::Command2_Click);
 }
 
-std::string BannerEditor::DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits)
-{
-    return icevale::DecToBin(DeciValue, NoOfBits);
-}
-
-std::int32_t BannerEditor::BinaryToDecimal(const std::string& Binary)
-{
-    return icevale::BinaryToDecimal(Binary);
-}
-
 void BannerEditor::Form_Load()
 {
     // Every showing starts from the initial controls with no cell selected, so a

@@ -23,11 +23,10 @@ public:
     BannerEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::BannerColour; }
     bool haspending() const override;
     void refresh() override;
 
-    static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
-    static std::int32_t BinaryToDecimal(const std::string& Binary);
     void savejerseycolor();
     void dispbannercolor();
 

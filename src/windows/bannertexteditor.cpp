@@ -44,7 +44,6 @@ void BannerTextEditor::buildcontrols()
 void BannerTextEditor::Form_Load()
 {
     Label1->setText(QStringLiteral("bytes remaining"));
-    readbannerlengths(doc.tables(), cart.RomImage);
     tablesound = bannertablesound(cart.RomImage);
     bannerspace = static_cast<std::int16_t>(kBannerTextSize);
     for (int t = 1; t <= kTeams; ++t) {
@@ -98,7 +97,6 @@ QString BannerTextEditor::storetexts()
     }
     if (!apply(*edit, QStringLiteral("Banner texts")))
         return QStringLiteral("Banner texts not saved.");
-    doc.tables().bannertextlen = bannerlengths(texts);
     tablesound = true;
     loadedtexts = texts;
     return {};

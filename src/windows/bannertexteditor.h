@@ -20,6 +20,7 @@ public:
     BannerTextEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::BannerText; }
     bool haspending() const override;
 
 protected:

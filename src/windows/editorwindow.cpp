@@ -36,6 +36,26 @@ EditorWindow::EditorWindow(Document& document, QWidget* parent, const QString& n
     auto* closer = new QShortcut(this);
     closer->setKeys(keys);
     connect(closer, &QShortcut::activated, this, [this] { close(); });
+    listener_ = doc.listen([this](const ChangeEvent& event) {
+        if (open_ && !applying_)
+            imagechanged(event);
+    });
+}
+
+EditorWindow::~EditorWindow() { doc.unlisten(listener_); }
+
+// Another window's edit of what this window only shows (the teams' names, the line-up
+// window's rosters) leaves a window that holds edits of its own as it is, so they are not
+// lost; it shows the names again once it holds none. Undo and redo come only after every
+// window stored what it holds, and an edit of the window's own area by another is newer
+// than anything the window holds.
+void EditorWindow::imagechanged(const ChangeEvent& event)
+{
+    if (!event.touches(shownareas()))
+        return;
+    if (event.kind == ChangeKind::Edited && !event.touches(ownareas()) && haspending())
+        return;
+    refresh();
 }
 
 void EditorWindow::usepixelfont(int pixels)
@@ -108,10 +128,12 @@ void EditorWindow::discard()
 
 bool EditorWindow::apply(const Edit& edit, const QString& name, const std::string& mergekey)
 {
-    const Document::Applied applied = doc.apply(edit, name.toStdString(), mergekey);
-    if (!applied.ok)
-        emit statusMessage(QString::fromStdString(applied.message));
-    return applied.ok;
+    applying_ = true;
+    const Result<Change> applied = doc.apply(edit, name.toStdString(), mergekey);
+    applying_ = false;
+    if (!applied)
+        emit statusMessage(QString::fromStdString(applied.message()));
+    return applied.ok();
 }
 
 bool EditorWindow::changes(const Edit& edit) const { return editchanges(cart.RomImage, edit); }

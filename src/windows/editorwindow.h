@@ -15,6 +15,7 @@ class EditorWindow : public QWidget {
 public:
     // `name` is the window's objectName, `caption` its title.
     EditorWindow(Document& doc, QWidget* parent, const QString& name, const QString& caption);
+    ~EditorWindow() override;
 
     // Loads the window if it is closed, then shows it and brings it forward.
     void showEditor();
@@ -36,6 +37,10 @@ public:
     // Shows the image again after it changed under the window (undo, redo), keeping the
     // team, line, page or cell shown; writes nothing.
     virtual void refresh() { Form_Load(); }
+    // The areas of the image the window writes, and those it shows (with the teams'
+    // names, which every window shows); a change to another area leaves it alone.
+    virtual Areas ownareas() const = 0;
+    virtual Areas shownareas() const { return ownareas() | Area::TeamText; }
 
 signals:
     // A message for the main window's status line.
@@ -58,6 +63,9 @@ protected:
     // controls (in the tables) puts it back to the image here.
     virtual void dropdraft() {}
     void closeEvent(QCloseEvent* event) override;
+    // The document changed by an edit not made by this window, or by an undo, a redo or
+    // an opening: an open window showing one of the areas it touched shows the image again.
+    virtual void imagechanged(const ChangeEvent& event);
     // Small type for the windows whose written layout is dense.
     void usepixelfont(int pixels);
 
@@ -73,6 +81,8 @@ protected:
 private:
     void watchcontrols();
 
+    int listener_ = 0;
+    bool applying_ = false;  // while the window's own edit goes through the document
     bool open_ = false;
     bool watched_ = false;
     bool discarding_ = false;

@@ -146,8 +146,7 @@ void LinesEditor::commitline()
 {
     if (curteam <= 0 || curline <= 0)
         return;
-    if (apply(shownedit(), QStringLiteral("Line-up of ") + toQString(cart.teamabbrev[curteam])))
-        readlines(doc.tables(), cart.RomImage);
+    apply(shownedit(), QStringLiteral("Line-up of ") + toQString(cart.teamabbrev[curteam]));
 }
 
 // The slots of the line shown as the boxes hold them.

@@ -20,6 +20,8 @@ public:
     LinesEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::Lineup; }
+    Areas shownareas() const override { return Area::Lineup | Area::Roster | Area::TeamText; }
     bool haspending() const override;
     void refresh() override;
 

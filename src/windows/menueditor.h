@@ -17,6 +17,7 @@ public:
     MenuEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::MenuDefault; }
     bool haspending() const override;
 
 protected:

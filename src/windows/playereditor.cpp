@@ -33,6 +33,7 @@ PlayerEditor::PlayerEditor(Document& document, QWidget* parent)
 
 void PlayerEditor::Form_Load()
 {
+    roster.take(cart);
     loaded = cart;
     baselined = {};
     curteam = 0;
@@ -52,12 +53,13 @@ void PlayerEditor::List1_Click()
     if (curteam > 0)
         storeplayers();
     curteam = List1->currentRow() + 1;
-    applyroster(goaliemarksedit(cart, curteam), curteam);
+    applyroster(goaliemarksedit(roster.tables(), curteam), curteam);
     showteam();
 }
 
 void PlayerEditor::refresh()
 {
+    roster.take(cart);
     loaded = cart;
     baselined = {};
     if (curteam > 0)
@@ -74,14 +76,15 @@ void PlayerEditor::showteam()
         rowsteam = curteam;
     }
     const int t = curteam;
+    const Tables& work = roster.tables();
     const QString team = toQString(cart.teamname[t]) + QLatin1Char(' ') + toQString(cart.teamnick[t]);
     Label1->setText(Label1->fontMetrics().elidedText(team, Qt::ElideRight, Label1->width()));
     Label1->setToolTip(team);
-    Label2->setText(latin(generalnumber(cart.forwardcount[t])));
-    Label3->setText(latin(generalnumber(cart.defensecount[t])));
-    Label20->setText(latin(generalnumber(cart.goaliecount[t])));
-    Label5->setText(latin(bytesleftlabel(cart.rosterbytesleft[t], false)));
-    const int n = cart.playercount(t);
+    Label2->setText(latin(generalnumber(work.forwardcount[t])));
+    Label3->setText(latin(generalnumber(work.defensecount[t])));
+    Label20->setText(latin(generalnumber(work.goaliecount[t])));
+    Label5->setText(latin(bytesleftlabel(work.rosterbytesleft[t], false)));
+    const int n = work.playercount(t);
     for (int r = 0; r < kRows; ++r)
         showrow(r, n);
     dispplayers();
@@ -95,7 +98,7 @@ void PlayerEditor::showteam()
 void PlayerEditor::keepbaseline(int t)
 {
     baselined[static_cast<std::size_t>(t)] = true;
-    const Tables shown = draft();
+    const Tables& shown = roster.tables();
     loaded.goaliecount[t] = shown.goaliecount[t];
     loaded.forwardcount[t] = shown.forwardcount[t];
     loaded.defensecount[t] = shown.defensecount[t];
@@ -111,18 +114,19 @@ void PlayerEditor::showrow(int r, int n)
 {
     const auto i = static_cast<std::size_t>(r);
     const int t = curteam;
+    const Tables& work = roster.tables();
     const bool shown = r < n;
-    Label4[i]->setText(latin(roleletter(cart, t, r)));
+    Label4[i]->setText(latin(roleletter(work, t, r)));
     player_name[i]->setVisible(shown);
     playernumber[i]->setVisible(shown);
     for (int j = 1; j <= kColumns; ++j)
         combo(j, r)->setVisible(shown);
     if (!shown)
         return;
-    const std::string& name = cart.playername[r + 1][t];
+    const std::string name = work.playername[r + 1][t];  // setting the box's text changes the draft's
     player_name[i]->setText(toQString(name));
-    player_name[i]->setLimit(namelimit(name.size(), cart.rosterbytesleft[t]));
-    const std::uint8_t number = cart.playernum[r + 1][t];
+    player_name[i]->setLimit(namelimit(name.size(), roster.tables().rosterbytesleft[t]));
+    const std::uint8_t number = roster.tables().playernum[r + 1][t];
     playernumber[i]->setText(latin(jerseytext(number)));
     playernumber[i]->setToolTip(jerseydecimal(number)
                                     ? QString()
@@ -132,10 +136,13 @@ void PlayerEditor::showrow(int r, int n)
 
 void PlayerEditor::dispplayers()
 {
-    loadgrid(cart, curteam, ratinggrid);
+    loadgrid(roster.tables(), curteam, ratinggrid);
+    showing = true;
     for (int i = 1; i <= kMaxPlayers; ++i)
         selectgrid(i);
-    Label21->setText(latin(averagelabel(teamaverage(ratinggrid, cart.playercount(curteam)))));
+    showing = false;
+    syncgrid();
+    Label21->setText(latin(averagelabel(teamaverage(ratinggrid, roster.tables().playercount(curteam)))));
 }
 
 // Row i - 1 of the grid shows ratinggrid(i, ...). A rating with no list entry leaves
@@ -159,9 +166,9 @@ void PlayerEditor::selectgrid(int i)
 void PlayerEditor::storeplayers()
 {
     const int t = curteam;
-    applyroster(rostercountedit(cart, t), t);
+    applyroster(rostercountedit(roster.tables(), t), t);
     gridvalues(ratinggrid);
-    storegrid(doc.tables(), t, ratinggrid);
+    storegrid(roster.rosters(), t, ratinggrid);
 }
 
 // The grid as a commit takes it: the entry picked, or the stored value where none is.
@@ -177,7 +184,7 @@ void PlayerEditor::saveplayers()
 {
     if (curteam > 0)
         storeplayers();
-    const RosterWrite write = allrostersedit(cart, &cart.RomImage);
+    const RosterWrite write = allrostersedit(roster.tables(), &cart.RomImage);
     QStringList changed;
     for (const int t : write.changed)
         changed << toQString(cart.teamabbrev[t]);
@@ -196,44 +203,19 @@ QString PlayerEditor::commit()
     return saverefusal.isEmpty() ? QString() : closerefusal();
 }
 
-// The tables as a commit would take them: with the shown team's grid.
-Tables PlayerEditor::draft() const
+// The shown team's grid goes into the draft as a commit would take it, so that the
+// draft always holds what a commit would write.
+void PlayerEditor::syncgrid()
 {
-    Tables next = cart;
+    if (curteam <= 0 || showing)
+        return;
     RatingGrid values = ratinggrid;
     gridvalues(values);
-    storegrid(next, curteam, values);
-    return next;
+    storegrid(roster.rosters(), curteam, values);
 }
 
 // What a commit would write: the shown team's count byte and grid, and every roster.
-bool PlayerEditor::haspending() const
-{
-    if (curteam <= 0)
-        return false;
-    const Tables next = draft();
-    return changes(rostercountedit(next, curteam)) || changes(allrostersedit(next).edit);
-}
-
-namespace {
-
-bool samerosters(const Tables& a, const Tables& b, int t)
-{
-    if (a.goaliecount[t] != b.goaliecount[t] || a.forwardcount[t] != b.forwardcount[t] ||
-        a.defensecount[t] != b.defensecount[t])
-        return false;
-    for (int p = 1; p <= std::min(a.playercount(t), kMaxPlayers); ++p) {
-        if (a.playername[p][t] != b.playername[p][t] || a.playernum[p][t] != b.playernum[p][t])
-            return false;
-        for (std::size_t q = 1; q < a.playerattr.size(); ++q) {
-            if (a.playerattr[q][p][t] != b.playerattr[q][p][t])
-                return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
+bool PlayerEditor::haspending() const { return curteam > 0 && roster.pending(cart.RomImage, curteam); }
 
 // Only a roster that would be left unwritten while it holds edits loses anything: one
 // that was already too long for its area (a damaged image) and was not edited stays as
@@ -244,18 +226,17 @@ QString PlayerEditor::closerefusal() const
 {
     if (curteam <= 0)
         return {};
-    const Tables next = draft();
-    const RosterWrite write = allrostersedit(next);
+    const RosterWrite write = allrostersedit(roster.tables());
     for (const int t : write.unwritten) {
-        if (!samerosters(next, loaded, t))
+        if (!roster.sameteam(loaded, t))
             return QString::fromStdString(write.message);
     }
     return {};
 }
 
-// The names, numbers, roles and grid edited so far live in the tables; dropped, the
-// tables follow the image again.
-void PlayerEditor::dropdraft() { readrosters(doc.tables(), cart.RomImage); }
+// The names, numbers, roles and grid edited so far live in the draft; dropped, the
+// draft is the document's rosters again.
+void PlayerEditor::dropdraft() { roster.take(cart); }
 
 // Roster writes of one working session, up to the next "SAVE", are one step.
 void PlayerEditor::applyroster(const Edit& edit, int t)
@@ -273,41 +254,42 @@ void PlayerEditor::Command6_Click()
         return;
     for (int i = 1; i <= kMaxPlayers; ++i)
         selectgrid(i);
+    syncgrid();
 }
 
 void PlayerEditor::Command8_Click()
 {
-    if (goalieplus(doc.tables(), curteam))
+    if (goalieplus(roster.rosters(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command7_Click()
 {
-    if (goalieminus(doc.tables(), curteam))
+    if (goalieminus(roster.rosters(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command2_Click()
 {
-    if (defenceplus(doc.tables(), curteam))
+    if (defenceplus(roster.rosters(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command3_Click()
 {
-    if (defenceminus(doc.tables(), curteam))
+    if (defenceminus(roster.rosters(), curteam))
         List1_Click();
 }
 
 void PlayerEditor::Command4_Click()
 {
-    addplayer(doc.tables(), curteam);
+    addplayer(roster.rosters(), curteam);
     List1_Click();
 }
 
 void PlayerEditor::Command5_Click()
 {
-    removeplayer(doc.tables(), curteam);
+    removeplayer(roster.rosters(), curteam);
     List1_Click();
 }
 
@@ -321,20 +303,24 @@ void PlayerEditor::playernumber_Change(int r)
 {
     if (curteam <= 0)
         return;
-    std::uint8_t& stored = doc.tables().playernum[r + 1][curteam];
+    std::uint8_t& stored = roster.rosters().playernum[r + 1][curteam];
     stored = keptjersey(toBytes(playernumber[static_cast<std::size_t>(r)]->text()), stored);
 }
 
-void PlayerEditor::countnamebytes() { doc.tables().rosterbytesleft[curteam] = rosterfreebytes(cart, curteam); }
+void PlayerEditor::countnamebytes()
+{
+    roster.rosters().rosterbytesleft[curteam] = rosterfreebytes(roster.tables(), curteam);
+}
 
 void PlayerEditor::updateplayername(int p)
 {
     const int t = curteam;
-    doc.tables().playername[p][t] = toBytes(player_name[static_cast<std::size_t>(p - 1)]->text());
+    roster.rosters().playername[p][t] = toBytes(player_name[static_cast<std::size_t>(p - 1)]->text());
     countnamebytes();
+    const Tables& work = roster.tables();
     for (int q = 0; q < kRows; ++q)
-        player_name[static_cast<std::size_t>(q)]->setLimit(namelimit(cart.playername[q + 1][t].size(), cart.rosterbytesleft[t]));
-    Label5->setText(latin(bytesleftlabel(cart.rosterbytesleft[t], true)));
+        player_name[static_cast<std::size_t>(q)]->setLimit(namelimit(work.playername[q + 1][t].size(), work.rosterbytesleft[t]));
+    Label5->setText(latin(bytesleftlabel(work.rosterbytesleft[t], true)));
 }
 
 }  // namespace icevale

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/playerattributes.h"
+#include "core/rosterdraft.h"
 #include "windows/editorwindow.h"
 
 class QComboBox;
@@ -23,8 +24,11 @@ public:
 
     // "SAVE": the shown team's grid and count byte, then every roster.
     QString commit() override;
+    Areas ownareas() const override { return Area::Roster; }
     bool haspending() const override;
     void refresh() override;
+    // The rosters as the window holds them until "SAVE" or closing.
+    const RosterDraft& draft() const { return roster; }
 
 protected:
     void Form_Load() override;
@@ -65,13 +69,15 @@ private:
     void storeplayers();
     void saveplayers();
     void gridvalues(RatingGrid& values) const;
-    Tables draft() const;
+    void syncgrid();
     void applyroster(const Edit& edit, int t);
     std::string rosterstep() const;
     void countnamebytes();
     void updateplayername(int p);
 
     int curteam = 0;
+    RosterDraft roster;  // the rosters as edited since the window took them, the shown team's grid included
+    bool showing = false;  // while the grid is filled from the draft
     RatingGrid ratinggrid{};
     int rowsteam = 0;    // the team the grid rows last showed
     int session = 0;     // counts the roster write-backs, which end an undo step

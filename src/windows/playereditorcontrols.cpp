@@ -194,6 +194,7 @@ void PlayerEditor::buildrow(int r)
         // Each list holds its few entries: a shared item list costs more to give each.
         box->addItems(entries(columnscale(j)));
         grid[i][static_cast<std::size_t>(j)] = box;
+        connect(box, &QComboBox::currentIndexChanged, this, &PlayerEditor::syncgrid);
     }
 }
 

@@ -21,6 +21,7 @@ public:
     PlayoffEditor(Document& doc, QWidget* parent);
 
     QString commit() override;
+    Areas ownareas() const override { return Area::Playoff; }
     bool haspending() const override;
     void refresh() override;
 

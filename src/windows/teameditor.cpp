@@ -221,8 +221,6 @@ QString TeamEditor::commit()
     const auto edit = saveedit();
     if (!edit || !apply(*edit, QStringLiteral("Team texts and overall numbers")))
         return QStringLiteral("the texts could not be written");
-    // The tables follow the image, which now holds what the boxes hold.
-    readteamtext(doc.tables(), cart.RomImage);
     loadednames = menunames();
     shown = boxtexts();
     return {};

@@ -25,6 +25,7 @@ public:
     void Command1_Click();  // "Save and Exit"
     // "Save and Exit" without closing; returns why nothing was stored, or an empty text.
     QString commit() override;
+    Areas ownareas() const override { return Area::TeamText | Area::Overall | Area::MenuName; }
     bool haspending() const override;
 
 protected:

@@ -145,16 +145,6 @@ void UniformEditor::buildcontrols()
     connect(Command4, &QPushButton::clicked, this, &UniformEditor::Command4_Click);
 }
 
-std::string UniformEditor::DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits)
-{
-    return icevale::DecToBin(DeciValue, NoOfBits);
-}
-
-std::int32_t UniformEditor::BinaryToDecimal(const std::string& Binary)
-{
-    return icevale::BinaryToDecimal(Binary);
-}
-
 void UniformEditor::Form_Load()
 {
     // Every showing starts from the initial state; resetting controls is not a

@@ -11,7 +11,7 @@ using Heard = std::vector<std::pair<std::string, ChangeKind>>;
 struct Listened {
     Document doc = loadedDocument();
     Heard heard;
-    int id = doc.listen([this](const Change& change, ChangeKind kind) { heard.emplace_back(change.name, kind); });
+    int id = doc.listen([this](const ChangeEvent& event) { heard.emplace_back(event.change->name, event.kind); });
 };
 
 Edit writes(std::size_t at, const Bytes& bytes)
@@ -28,13 +28,13 @@ TEST(Document, ApplyRecordsTheChangedRangesAndNothingForRewritesOrRefusals)
     const std::uint8_t a = rom[0x1000] ^ 1, b = rom[0x1100] ^ 0x80;
     Edit edit = writes(0x1000, {a, rom[0x1001]});  // the second byte is already there
     edit.put(0x1100, b);
-    const Document::Applied applied = l.doc.apply(edit, "Two bytes", "key");
-    ASSERT_TRUE(applied.ok);
-    EXPECT_EQ(std::tuple(applied.change.name, applied.change.mergekey, applied.change.size()),
+    const Result<Change> applied = l.doc.apply(edit, "Two bytes", "key");
+    ASSERT_TRUE(applied.ok());
+    EXPECT_EQ(std::tuple(applied->name, applied->mergekey, applied->size()),
               std::tuple("Two bytes", "key", 4u));
     using Range = std::tuple<std::size_t, Bytes, Bytes>;
     std::vector<Range> ranges;
-    for (const ByteRange& range : applied.change.ranges)
+    for (const ByteRange& range : applied->ranges)
         ranges.emplace_back(range.offset, range.before, range.after);
     EXPECT_EQ(ranges, (std::vector<Range>{{0x1000, {rom[0x1000]}, {a}}, {0x1100, {rom[0x1100]}, {b}}}));
     EXPECT_EQ(differences(rom, l.doc.image()), (std::vector<std::size_t>{0x1000, 0x1100}));
@@ -43,13 +43,13 @@ TEST(Document, ApplyRecordsTheChangedRangesAndNothingForRewritesOrRefusals)
 
     // Bytes already there, or an edit past the end: nothing recorded, told or modified.
     Listened same;
-    const Document::Applied none = same.doc.apply(writes(0x1000, slice(rom, 0x1000, 0x1040)), "Same bytes");
-    EXPECT_TRUE(none.ok && none.change.empty());
+    const Result<Change> none = same.doc.apply(writes(0x1000, slice(rom, 0x1000, 0x1040)), "Same bytes");
+    EXPECT_TRUE(none.ok() && none->empty());
     Edit past = writes(0x10, {1, 2, 3});
     past.put(rom.size() - 1, Bytes{4, 5});
-    const Document::Applied refused = same.doc.apply(past, "Past the end");
-    EXPECT_TRUE(!refused.ok && refused.change.empty());
-    EXPECT_EQ(refused.message, "Past the end: the change would write past the end of the image, so nothing was written");
+    const Result<Change> refused = same.doc.apply(past, "Past the end");
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.message(), "Past the end: the change would write past the end of the image, so nothing was written");
     EXPECT_EQ(same.doc.image(), rom);
     EXPECT_FALSE(same.doc.modified());
     EXPECT_TRUE(same.heard.empty());
@@ -65,18 +65,18 @@ TEST(Document, ModifiedFollowsTheBytesUndoRedoGiveBackTheExactImagesAndListeners
     EXPECT_FALSE(l.doc.modified());
 
     // Two overlapping changes, undone and redone in turn.
-    const Change one = l.doc.apply(writes(0x3000, Bytes(40, 0x01)), "one").change;
+    const Change one = l.doc.apply(writes(0x3000, Bytes(40, 0x01)), "one").value();
     const Bytes afterOne = l.doc.image();
-    const Change two = l.doc.apply(writes(0x3010, Bytes(40, 0x02)), "two").change;
+    const Change two = l.doc.apply(writes(0x3010, Bytes(40, 0x02)), "two").value();
     const Bytes afterTwo = l.doc.image();
     EXPECT_EQ(afterTwo, overlaid(overlaid(original, 0x3000, Bytes(40, 0x01)), 0x3010, Bytes(40, 0x02)));
-    l.doc.undo(two);
+    ASSERT_TRUE(l.doc.undo(two).ok());
     EXPECT_EQ(l.doc.image(), afterOne);
-    l.doc.undo(one);
+    ASSERT_TRUE(l.doc.undo(one).ok());
     EXPECT_EQ(l.doc.image(), original);
     EXPECT_FALSE(l.doc.modified());
-    l.doc.redo(one);
-    l.doc.redo(two);
+    ASSERT_TRUE(l.doc.redo(one).ok());
+    ASSERT_TRUE(l.doc.redo(two).ok());
     EXPECT_EQ(l.doc.image(), afterTwo);
     EXPECT_TRUE(l.doc.modified());
     l.doc.unlisten(l.id);
@@ -90,18 +90,18 @@ TEST(Document, SavingClearsModifiedAndMovesTheMarkToTheSavedBytes)
 {
     TempDir dir;
     Document doc = loadedDocument();
-    const Change change = doc.apply(writes(0x4000, {0x12, 0x34}), "edit").change;
-    EXPECT_FALSE(doc.save(dir.path("no/such/folder.smc").string()).ok);
+    const Change change = doc.apply(writes(0x4000, {0x12, 0x34}), "edit").value();
+    EXPECT_FALSE(doc.save(dir.path("no/such/folder.smc").string()).ok());
     EXPECT_TRUE(doc.modified());
     EXPECT_EQ(doc.filename(), "sample.smc");
     const std::string path = dir.path("saved.smc").string();
-    ASSERT_TRUE(doc.save(path).ok);
+    ASSERT_TRUE(doc.save(path).ok());
     EXPECT_FALSE(doc.modified());
     EXPECT_EQ(doc.filename(), path);
     EXPECT_EQ(readFile(path), doc.image());
-    doc.redo(change);  // writes the bytes already there
+    ASSERT_TRUE(doc.redo(change).ok());  // writes the bytes already there
     EXPECT_FALSE(doc.modified());
-    doc.undo(change);  // now differs from what was saved, though no longer from what was opened
+    ASSERT_TRUE(doc.undo(change).ok());  // now differs from what was saved, though no longer from what was opened
     EXPECT_TRUE(doc.modified());
 }
 

@@ -26,14 +26,15 @@ TEST(ImageDiff, KnownEditsAreListedExactlyAndOtherBytesApart)
     const sample::SampleImage& img = test::sampleImage();
     Document doc = test::loadedDocument();
     EXPECT_TRUE(diffimages(doc.cart(), doc.cart()).empty());
-    doc.tables().playername[3][2] = "A. Hult";
+    Tables rosters = doc.tables();
+    rosters.playername[3][2] = "A. Hult";
     PlayoffPage page = *readplayoffpage(doc.image(), 0);
     page[16] = 1;
     MenuFields fields = *readmenufields(doc.image());
     fields[4] = static_cast<std::uint8_t>((fields[4] + 1) % 3);
-    for (const Edit& edit : {*rosterrecordsedit(doc.cart(), 2), uniformcelledit(doc.image(), 1, 0, 0, {12, 4, 30}),
+    for (const Edit& edit : {*rosterrecordsedit(rosters, 2), uniformcelledit(doc.image(), 1, 0, 0, {12, 4, 30}),
                              playoffpageedit(0, page), menufieldsedit(fields)})
-        ASSERT_TRUE(doc.apply(edit, "edit").ok);
+        ASSERT_TRUE(doc.apply(edit, "edit").ok());
     const std::size_t freeByte = teamtextoffset[5] - 1, bit15 = banneroffset[1] + 2 * 2 + 1;
     test::poke(doc, 0x300, {0xAB});
     test::poke(doc, freeByte, {static_cast<std::uint8_t>(doc.image()[freeByte] ^ 1)});

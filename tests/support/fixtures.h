@@ -59,7 +59,7 @@ inline void poke(Document& doc, std::size_t offset, const Bytes& bytes)
 {
     Edit edit;
     edit.put(offset, std::span<const std::uint8_t>(bytes));
-    ASSERT_TRUE(doc.apply(edit, "test").ok);
+    ASSERT_TRUE(doc.apply(edit, "test").ok());
 }
 
 // A fresh empty folder under the system's temporary folder, removed with the object.

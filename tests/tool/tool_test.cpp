@@ -89,6 +89,7 @@ TEST_F(Tool, InfoListsTeamsAndTheHealthOfEveryArea)
     Outcome r = run("info s.smc");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("BRK, Brisk, Owls"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nhealth:\n  rosters: ok\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("playoffs: ok"), std::string::npos) << r.out;
     Bytes damaged = test::sampleImage().bytes;
     damaged[kPlayoffCount] = 200;

@@ -1,6 +1,10 @@
+#include <QPushButton>
 #include <QSignalSpy>
 
+#include <set>
+
 #include "support/windowdriver.h"
+#include "widgets/captions.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
 #include "widgets/limitedlineedit.h"
@@ -69,6 +73,24 @@ TEST(ClickList, OneClickRunsTheHandlerOnce)
     list->setCurrentRow(2);  // a program selection that changes the row
     list->setCurrentRow(2);  // and one that does not
     EXPECT_EQ(clicks.count(), 4);
+    // Each entry is painted with its text, not as bare background.
+    const QImage row = list->viewport()->grab(list->visualItemRect(list->item(0))).toImage();
+    std::set<QRgb> colours;
+    for (int i = 0; i < row.width() * row.height(); ++i)
+        colours.insert(row.pixel(i % row.width(), i / row.width()));
+    EXPECT_GT(colours.size(), 2u);
+}
+
+// A caption that fits keeps its font; one that does not shrinks, to the smallest size at most.
+TEST(Captions, OnlyCaptionsThatDoNotFitShrinkAndNoneBelowTheSmallest)
+{
+    QWidget window;
+    auto* roomy = new QPushButton(QStringLiteral("OK"), &window);
+    auto* tight = new QPushButton(QStringLiteral("A caption far too long for its button"), &window);
+    roomy->resize(200, 30), tight->resize(50, 30);
+    const int pixels = QFontInfo(roomy->font()).pixelSize();
+    fitcaptions(&window);
+    EXPECT_EQ(std::pair(QFontInfo(roomy->font()).pixelSize(), QFontInfo(tight->font()).pixelSize()), std::pair(pixels, 7));
 }
 
 TEST(ColourLabel, PaintsBgrAndReportsItsIndex)

@@ -32,6 +32,7 @@ TEST_F(BannerWindow, BarsStoreAtOnceAndTheButtonsOnTeamChangeCommitAndClosing)
     window.showEditor();
     EXPECT_EQ(text1(), toQString(sampleImage().teams[1].banner));
     EXPECT_TRUE(child<QLineEdit>(&window, QStringLiteral("Text1"))->isReadOnly());  // shown for reference only
+    EXPECT_EQ(child<QLineEdit>(&window, QStringLiteral("Text1"))->cursorPosition(), 0);  // from its start
     EXPECT_TRUE(barColour(&window) == Rgb{} && !window.haspending() && edits.empty());
     click(button(&window, 1));  // "Blackout"
     checkCells(BannerColours{});

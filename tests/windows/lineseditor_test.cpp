@@ -1,4 +1,5 @@
 #include "core/lineups.h"
+#include "core/rosters.h"
 #include "windows/lineseditor.h"
 #include "windowtest.h"
 
@@ -61,9 +62,13 @@ TEST_F(LinesWindow, TheLineShownIsWrittenOnEverySwitchAndOnClosing)
 // entry is picked.
 TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
 {
-    reopen([](Bytes& rom) { ASSERT_TRUE(applyedit(rom, lineedit(3, 4, {0, 1, 0, 30, 6, 200, 7, 0}))); });
-    doc.tables().playernum[2][3] = 0xAB;
-    doc.tables().playername[2][3] = "\xC5sa";
+    reopen([](Bytes& rom) {
+        ASSERT_TRUE(applyedit(rom, lineedit(3, 4, {0, 1, 0, 30, 6, 200, 7, 0})));
+        Cartridge cart = decoded(rom);
+        cart.playernum[2][3] = 0xAB;
+        cart.playername[2][3] = "\xC5sa";
+        ASSERT_TRUE(applyedit(rom, rosterrecordsedit(cart, 3).value()));
+    });
     window.showEditor();
     clickRow(list(1), 2);
     clickRow(list(2), 3);

@@ -23,7 +23,7 @@ std::string bytesleft(int left, bool blank)
 class PlayerWindow : public WindowTest {
 protected:
     PlayerEditor window{doc, nullptr};
-    Tables& tables = doc.tables();
+    const Tables& tables = window.draft().tables();  // the window's working rosters
 
     void showteam(int t) { clickRow(list1(&window), t - 1); }
     std::string text(const QString& label) { return child<QLabel>(&window, label)->text().toStdString(); }
@@ -65,7 +65,7 @@ TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
 
     const int picked = repick(10, 3);  // "Shot Accuracy" of player 4
     EXPECT_TRUE(window.haspending());
-    showteam(2);  // the grid goes to the tables, the records wait for SAVE
+    showteam(2);  // the grid stays in the draft, the records wait for SAVE
     EXPECT_TRUE(attrnibble(tables, 4, 1, 10) == picked && edits.empty());
     showteam(1);
     EXPECT_EQ(combo(10, 3)->currentIndex(), picked);
@@ -85,7 +85,7 @@ TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
 
     const std::string before = tables.playername[1][3];
     typeInto(name(0), QStringLiteral("Q"));
-    EXPECT_EQ(tables.playername[1][3], before + "Q");  // the tables at once
+    EXPECT_EQ(tables.playername[1][3], before + "Q");  // the draft at once
     click(button(&window, 8));  // goalie "+": the first forward becomes the last goalie
     EXPECT_EQ(letters(), roles(3, 14, 6));
     expect(rostercountedit(tables, 3));
@@ -119,8 +119,12 @@ TEST_F(PlayerWindow, RoleButtonsAddAndRemoveAndTheNameBudget)
 // A number or rating the boxes cannot show is kept until changed.
 TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
 {
-    tables.playernum[3][2] = 0x1A;
-    tables.playerattr[5][3][2] = 0x9C;  // ratings 9 and 12: no entries
+    reopen([](Bytes& rom) {
+        Cartridge cart = decoded(rom);
+        cart.playernum[3][2] = 0x1A;
+        cart.playerattr[5][3][2] = 0x9C;  // ratings 9 and 12: no entries
+        ASSERT_TRUE(applyedit(rom, rosterrecordsedit(cart, 2).value()));
+    });
     window.showEditor();
     showteam(2);
     EXPECT_EQ(combo(9, 2)->placeholderText() + combo(10, 2)->placeholderText() + number(2)->text(),
@@ -134,7 +138,7 @@ TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
     checkImage({allrostersedit(tables).edit});
 
     backspace(number(2), 2);
-    typeInto(number(2), QStringLiteral("105"));  // reaches the tables as typed, two characters at most
+    typeInto(number(2), QStringLiteral("105"));  // reaches the draft as typed, two characters at most
     EXPECT_EQ(tables.playernum[3][2], 0x10);
 }
 

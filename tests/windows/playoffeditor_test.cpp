@@ -40,6 +40,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
             ASSERT_TRUE(applyedit(rom, edit));
     });
     window.showEditor();
+    EXPECT_EQ(slot(0)->toolTip(), QStringLiteral("Playoff slot 1 of 512: page 1, row 1, column 1"));
     EXPECT_EQ(slot(0)->currentText(), toQString(sampleImage().teams[page(0)[0] + 1].abbrev));
     const QString unlisted = QStringLiteral("Unlisted value 255 Unlisted value 40");  // 28 in slot 127: no team
     EXPECT_EQ(slot(4)->currentText() + slot(127)->currentText() + count()->currentText(), unlisted);
@@ -49,6 +50,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
     EXPECT_TRUE(window.haspending() && edits.empty());  // not before the page changes
 
     dragTo(2);
+    EXPECT_TRUE(slot(127)->toolTip().startsWith(QStringLiteral("Playoff slot 384 of 512: page 3, "))) << slot(127)->toolTip().toStdString();
     checkImage({playoffpageedit(0, first)});
     const Bytes before = doc.image();
     PlayoffPage third = page(2);

@@ -150,28 +150,28 @@ TEST_F(TeamWindow, ClosingWithEditsAsksToSaveDiscardOrStay)
 TEST_F(TeamWindow, OverlongTextsOfADamagedImage)
 {
     reopen([](Bytes& rom) {
-        Edit records;  // 41 bytes in team 6's block of 34, and 30 bytes of the 26 for the names
-        std::size_t p = records.putrecord(teamtextoffset[6], std::string(30, 'N'));
+        Edit records;  // 53 bytes in team 28's block of 46, and 30 bytes of the 26 for the names
+        std::size_t p = records.putrecord(teamtextoffset[28], std::string(42, 'N'));
         for (const char* text : {"A", "B", "C"})
             p = records.putrecord(p, text);
         records.putrecord(records.putrecord(kMenuNamesOffset, std::string(28, 'M')), "NO");
         ASSERT_TRUE(applyedit(rom, records));
     });
     window.showEditor();
-    EXPECT_EQ(left(6), -7);
+    EXPECT_EQ(left(28), -7);
     EXPECT_TRUE(window.commit().isEmpty() && edits.empty());  // unedited: left as stored
 
-    backspace(box("Teamnm", 6), 2);
+    backspace(box("Teamnm", 28), 2);
     backspace(text(1), 1);
     const QString why = window.commit();
-    EXPECT_TRUE(why.contains("team 6"_q) && why.contains("5 bytes too long"_q) && why.contains("7 characters over"_q))
+    EXPECT_TRUE(why.contains("team 28"_q) && why.contains("5 bytes too long"_q) && why.contains("7 characters over"_q))
         << why.toStdString();
-    EXPECT_TRUE(marked(box("Teamarena", 6)) && marked(text(2)) && edits.empty());
+    EXPECT_TRUE(marked(box("Teamarena", 28)) && marked(text(2)) && edits.empty());
 
-    backspace(box("Teamnm", 6), 5);
+    backspace(box("Teamnm", 28), 5);
     backspace(text(1), 7);
     EXPECT_EQ(window.commit(), QString());
-    expectTexts(6, {std::string(23, 'N'), "A", "B", "C"});
+    expectTexts(28, {std::string(35, 'N'), "A", "B", "C"});
     checkImage({menunamesedit({std::string(20, 'M'), "NO"}).value()});
 }
 

@@ -30,10 +30,11 @@ protected:
     // Starts again from the sample image altered by `damage`; call before the window opens.
     void reopen(const std::function<void(Bytes&)>& damage)
     {
-        doc = loadedDocument(damage);
+        Bytes bytes = sampleImage().bytes;
+        damage(bytes);
+        doc.adopt(decoded(bytes), "sample.smc");  // the listeners stay
         expected = doc.image();
         edits.clear();
-        watch();
     }
     void expect(const Edit& edit) { ASSERT_TRUE(applyedit(expected, edit)); }
     // The image is as expected once `edits` (each built before any is applied) are expected too.
@@ -44,25 +45,25 @@ protected:
         EXPECT_EQ(differences(doc.image(), expected), std::vector<std::size_t>{});
     }
 
-    // Undoes the last change as the main window does: the tables follow the image and
-    // the window shows it again, which must write nothing.
+    // Undoes the last change as the main window does: the document decodes what it
+    // touched and the window, told so, shows the image again, which must write nothing.
     void undoLast(EditorWindow& window)
     {
         ASSERT_FALSE(edits.empty());
-        doc.undo(edits.back());
-        ASSERT_EQ(doc.decode(), "");
         const int before = notices;
-        window.refresh();
-        EXPECT_EQ(notices, before) << "showing the image again wrote to it";
+        const Status undone = doc.undo(edits.back());
+        ASSERT_TRUE(undone.ok()) << undone.message();
+        EXPECT_TRUE(window.isOpen());
+        EXPECT_EQ(notices, before + 1) << "showing the image again wrote to it";
     }
 
 private:
     void watch()
     {
-        doc.listen([this](const Change& change, ChangeKind kind) {
+        doc.listen([this](const ChangeEvent& event) {
             ++notices;
-            if (kind == ChangeKind::Edited)
-                edits.push_back(change);
+            if (event.kind == ChangeKind::Edited)
+                edits.push_back(*event.change);
         });
     }
 };
