@@ -20,6 +20,7 @@
 #include "app/history.h"
 #include "app/settings.h"
 #include "core/health.h"
+#include "widgets/deferredicons.h"
 #include "widgets/qtext.h"
 #include "windows/editorwindow.h"
 #include "windows/questionbox.h"
@@ -68,6 +69,9 @@ QString refused(const EditorWindows::Refusal& refusal)
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
+    // Before any control is made, so that none is polished twice; the menu bar's overflow
+    // arrow is then read only if it is ever shown.
+    DeferredIconStyle::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     setAccessibleName(kCaption);
