@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -117,6 +119,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietoffscreen);
     QApplication app(argc, argv);
+    // The measured windows remember files and places: in a folder of the run's own.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     std::vector<char*> args(argv, argv + argc);
     bool repetitions = false;
     for (char* arg : args)

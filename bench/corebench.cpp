@@ -46,7 +46,7 @@ double median(int iterations, Work work)
 Cartridge opened(const Bytes& bytes)
 {
     Cartridge cart;
-    if (!loadbytes(cart, bytes, "image").ok)
+    if (!loadbytes(cart, bytes, "image").ok())
         std::exit(1);
     return cart;
 }
@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         if (!problems.empty() || !importinto(doc, data, true).problems.empty())
             std::exit(1);
     });
-    const double bps = median(iterations, [&](int) { sink += makepatch(image, other, PatchFormat::Bps, false).bytes.size(); });
+    const double bps = median(iterations, [&](int) { sink += makepatch(image, other, PatchFormat::Bps, false).bytes.value().size(); });
     std::printf("{\"open\": %.3f, \"exportjson\": %.3f, \"importjson\": %.3f, \"createbps\": %.3f, \"sink\": %zu}\n", open,
                 exported, imported, bps, sink);
 }

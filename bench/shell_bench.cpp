@@ -82,7 +82,7 @@ void image_loadrom(benchmark::State& state)
 {
     icevale::Cartridge cart;
     for (auto _ : state)
-        measure([&] { benchmark::DoNotOptimize(icevale::loadrom(cart, sampleFile()).ok); });
+        measure([&] { benchmark::DoNotOptimize(icevale::loadrom(cart, sampleFile()).ok()); });
 }
 // The safe save alone: what saverom must do whatever else it does.
 bool safesave(const icevale::Bytes& bytes, const std::string& target)
@@ -105,7 +105,8 @@ bool safesave(const icevale::Bytes& bytes, const std::string& target)
 void save_baseline(benchmark::State& state)
 {
     icevale::Cartridge cart;
-    icevale::loadrom(cart, sampleFile());
+    if (!icevale::loadrom(cart, sampleFile()))
+        state.SkipWithError("the sample did not open");
     for (auto _ : state) {
         measure([&] {
             if (!safesave(cart.RomImage, outputFile()))
@@ -117,9 +118,10 @@ void save_baseline(benchmark::State& state)
 void save_saverom(benchmark::State& state)
 {
     icevale::Cartridge cart;
-    icevale::loadrom(cart, sampleFile());
+    if (!icevale::loadrom(cart, sampleFile()))
+        state.SkipWithError("the sample did not open");
     for (auto _ : state)
-        measure([&] { benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, outputFile()).ok); });
+        measure([&] { benchmark::DoNotOptimize(icevale::saverom(cart.RomImage, outputFile()).ok()); });
 }
 
 void window_baseline(benchmark::State& state)

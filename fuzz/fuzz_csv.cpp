@@ -7,6 +7,7 @@
 // back give the same fields (a row without fields comes back as one empty field, as
 // documented), and so do the rows of any text that reads.
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 #include "core/csv.h"
@@ -39,30 +40,33 @@ Rows rowsof(std::string_view bytes)
     return rows;
 }
 
-Rows fieldsof(const CsvResult& read)
+Rows fieldsof(const Result<std::vector<CsvRow>>& read)
 {
     Rows rows;
-    for (const CsvRow& row : read.rows)
+    for (const CsvRow& row : read.value())
         rows.push_back(row.fields);
     return rows;
 }
 
-void checkread(std::string_view text, const CsvResult& read)
+void checkread(std::string_view text, const Result<std::vector<CsvRow>>& read)
 {
     if (!read.ok()) {
         const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-        expect(read.rows.empty() && read.errorLine >= 1 && read.errorLine <= lines && read.errorColumn >= 1,
-               "a refusal holds no rows and names a line and column of the text");
+        std::size_t line = 0, column = 0;
+        expect(std::sscanf(read.message().c_str(), "line %zu, column %zu: ", &line, &column) == 2 && line >= 1 &&
+                   line <= lines && column >= 1,
+               "a refusal names a line and column of the text");
         return;
     }
-    for (std::size_t k = 0; k < read.rows.size(); ++k)
-        expect(read.rows[k].line >= 1 && (k == 0 || read.rows[k].line > read.rows[k - 1].line),
+    const std::vector<CsvRow>& rows = read.value();
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        expect(rows[k].line >= 1 && (k == 0 || rows[k].line > rows[k - 1].line),
                "rows start on ascending lines");
 }
 
 void checkroundtrip(Rows rows)
 {
-    const CsvResult back = readCsv(writeCsv(rows));
+    const Result<std::vector<CsvRow>> back = readcsv(writecsv(rows));
     for (auto& row : rows) {
         if (row.empty())
             row.emplace_back();
@@ -77,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace icevale::fuzz;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const icevale::CsvResult read = icevale::readCsv(text);
+    const icevale::Result<std::vector<icevale::CsvRow>> read = icevale::readcsv(text);
     checkread(text, read);
     if (read.ok())
         checkroundtrip(fieldsof(read));

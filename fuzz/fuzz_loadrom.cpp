@@ -80,17 +80,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!writefile(file.path, expected.RomImage))
         fail("the temporary file " + file.path + " can be written");
 
-    const IoResult result = loadrom(cart, file.path);
+    const Status result = loadrom(cart, file.path);
     const bool decodes = decodeimage(expected).empty();
-    expect(result.ok == (expected.RomImage.size() >= kMinImageSize && decodes),
+    expect(result.ok() == (expected.RomImage.size() >= kMinImageSize && decodes),
            "a load succeeds exactly when the file is long enough and decodes");
     const Cartridge& before = oracles.carts[oracles.held];
-    if (result.ok) {
+    if (result.ok()) {
         expect(cart.RomImage == expected.RomImage && samedecode(cart, expected),
                "a load holds the file's bytes and their decoded tables");
         oracles.held = static_cast<std::size_t>(&expected - oracles.carts.data());
     } else {
-        expect(result.message.find(file.path) != std::string::npos, "a refused load names the file");
+        expect(result.message().find(file.path) != std::string::npos, "a refused load names the file");
         expect(cart.RomImage == before.RomImage && samedecode(cart, before),
                "a refused load leaves the cartridge as it was");
     }

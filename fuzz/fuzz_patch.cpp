@@ -43,10 +43,9 @@ const Bytes& smallimage()
     return image;
 }
 
-template <class Result>
-void checkapplied(const Result& r)
+void checkapplied(const Result<Bytes>& r)
 {
-    expect(r.ok() ? r.bytes.size() <= kMaxImage : r.bytes.empty(),
+    expect(r.ok() ? r.value().size() <= kMaxImage : !r.message().empty(),
            "a patch gives an image of at most 16 MiB, or no bytes and a reason");
 }
 
@@ -59,22 +58,22 @@ void putcrc(Bytes& out, std::size_t at, std::uint32_t crc)
 void applyframedbps(const Bytes& image, std::span<const std::uint8_t> body)
 {
     Bytes patch = {'B', 'P', 'S', '1'};
-    putBpsNumber(patch, image.size());
+    putbpsnumber(patch, image.size());
     patch.insert(patch.end(), body.begin(), body.end());
     const std::size_t footer = patch.size();
     patch.resize(footer + 12);
     putcrc(patch, footer, crc32(image));
     putcrc(patch, footer + 8, crc32(std::span(patch).first(footer + 8)));
-    BpsResult r = applyBpsPatch(image, patch);
+    Result<Bytes> r = applybpspatch(image, patch);
     checkapplied(r);
     unsigned result = 0;
-    if (std::sscanf(r.error.c_str(), "patched image CRC-32 is 0x%8X,", &result) != 1)
+    if (std::sscanf(r.message().c_str(), "patched image CRC-32 is 0x%8X,", &result) != 1)
         return;
     putcrc(patch, footer + 4, result);
     putcrc(patch, footer + 8, crc32(std::span(patch).first(footer + 8)));
-    r = applyBpsPatch(image, patch);
+    r = applybpspatch(image, patch);
     checkapplied(r);
-    expect(r.ok() && crc32(r.bytes) == result, "a framed patch applies once its result's CRC-32 is right");
+    expect(r.ok() && crc32(r.value()) == result, "a framed patch applies once its result's CRC-32 is right");
 }
 
 Bytes changedimage(FuzzInput& in, const Bytes& image, int mode)
@@ -103,17 +102,17 @@ void roundtrip(FuzzInput& in, const Bytes& image, bool ips)
 {
     const Bytes changed = changedimage(in, image, in.byte() % 3);
     if (ips) {
-        const IpsResult patch = createIpsPatch(image, changed);
+        const Result<Bytes> patch = createipspatch(image, changed);
         expect(patch.ok(), "an IPS patch is created for images up to 16 MiB");
-        const std::string_view text(reinterpret_cast<const char*>(patch.bytes.data()), patch.bytes.size());
+        const std::string_view text(reinterpret_cast<const char*>(patch.value().data()), patch.value().size());
         expect((changed == image) == (text == "PATCHEOF"), "identical images, and only they, give PATCHEOF");
-        const IpsResult applied = applyIpsPatch(image, patch.bytes);
-        expect(applied.ok() && applied.bytes == changed, "a created IPS patch gives back the changed image");
+        const Result<Bytes> applied = applyipspatch(image, patch.value());
+        expect(applied.ok() && applied.value() == changed, "a created IPS patch gives back the changed image");
     } else {
-        const BpsResult patch = createBpsPatch(image, changed);
+        const Result<Bytes> patch = createbpspatch(image, changed);
         expect(patch.ok(), "a BPS patch is created for images up to 16 MiB");
-        const BpsResult applied = applyBpsPatch(image, patch.bytes);
-        expect(applied.ok() && applied.bytes == changed, "a created BPS patch gives back the changed image");
+        const Result<Bytes> applied = applybpspatch(image, patch.value());
+        expect(applied.ok() && applied.value() == changed, "a created BPS patch gives back the changed image");
     }
 }
 
@@ -133,9 +132,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto body = in.rest();
         const Bytes patch(body.begin(), body.end());
         if (ips)
-            checkapplied(applyIpsPatch(image, patch));
+            checkapplied(applyipspatch(image, patch));
         else
-            checkapplied(applyBpsPatch(image, patch));
+            checkapplied(applybpspatch(image, patch));
         break;
     }
     case 1: {
@@ -143,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ips) {
             Bytes patch = {'P', 'A', 'T', 'C', 'H'};
             patch.insert(patch.end(), body.begin(), body.end());
-            checkapplied(applyIpsPatch(image, patch));
+            checkapplied(applyipspatch(image, patch));
         } else {
             applyframedbps(image, body);
         }

@@ -132,8 +132,8 @@ void patchinputs(Corpus& corpus)
         corpus.add(input);
     };
     for (const PatchPair& pair : patchpairs()) {
-        const Bytes ips = icevale::createIpsPatch(pair.from, pair.to).bytes;
-        const Bytes bps = icevale::createBpsPatch(pair.from, pair.to).bytes;
+        const Bytes ips = icevale::createipspatch(pair.from, pair.to).value();
+        const Bytes bps = icevale::createbpspatch(pair.from, pair.to).value();
         add(pair.image, ips, 0, 0);
         add(pair.image | 1, bps, 0, 0);
         add(pair.image | 2, ips, 5, 0);

@@ -57,8 +57,8 @@ int main(int argc, char** argv)
         return usage();
     const auto image = icevale::sample::makeSampleImage(seed);
     const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size());
-    if (const icevale::IoResult written = icevale::writeoutput(bytes, *file); !written.ok) {
-        std::cerr << "make-sample-image: " << written.message << "\n";
+    if (const icevale::Status written = icevale::writeoutput(bytes, *file); !written) {
+        std::cerr << "make-sample-image: " << written.message() << "\n";
         return 1;
     }
     std::cout << "wrote " << *file << " (" << image.bytes.size() << " bytes, seed " << seed << ")\n";

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include "app/history.h"
+#include "app/settings.h"
 #include "core/health.h"
 #include "widgets/qtext.h"
 #include "windows/editorwindow.h"
@@ -28,6 +29,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("SNES Icevale EDITOR");
 const QString kFilter = QStringLiteral("SNES Icevale Files (*.smc)");
+const QString kAllFiles = QStringLiteral("All files (*)");
 
 struct ButtonPlace {
     int command;
@@ -59,7 +61,7 @@ QString absolutepath(const QString& name) { return QFileInfo(name).absoluteFileP
 QString refused(const EditorWindows::Refusal& refusal)
 {
     return QStringLiteral("%1 could not store its changes, so nothing was done: %2")
-        .arg(refusal.window->windowTitle(), refusal.why);
+        .arg(refusal.window->plainname(), refusal.why);
 }
 
 }  // namespace
@@ -76,11 +78,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     titletimer->setInterval(0);
     connect(titletimer, &QTimer::timeout, this, &Form1::updatetitle);
     listener = doc.listen([this](const ChangeEvent&) {
-        emit imageChanged();
+        emit imagechanged();
         titletimer->start();
     });
     buildcontrols();
     buildactions();
+    buildmenus();
+    restoreplace();
     Form_Load();
 }
 
@@ -157,23 +161,33 @@ void Form1::buildcontrols()
 // them away), but a focused text box keeps its own undo of the typing in it.
 void Form1::buildactions()
 {
-    auto* openaction = new QAction(QStringLiteral("Open Rom"), this);
+    auto* openaction = new QAction(QStringLiteral("&Open..."), this);
     openaction->setObjectName(QStringLiteral("actionOpen"));
     openaction->setShortcuts(QKeySequence::Open);
     openaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(openaction, &QAction::triggered, this, [this] { commands[1]->click(); });
-    auto* saveaction = new QAction(QStringLiteral("Save Rom"), this);
+    auto* saveaction = new QAction(QStringLiteral("&Save"), this);
     saveaction->setObjectName(QStringLiteral("actionSave"));
     saveaction->setShortcuts(QKeySequence::Save);
     saveaction->setShortcutContext(Qt::ApplicationShortcut);
-    connect(saveaction, &QAction::triggered, this, [this] { commands[2]->click(); });
-    auto* undoaction = new QAction(QStringLiteral("Undo"), this);
-    undoaction->setObjectName(QStringLiteral("UndoAction"));
+    connect(saveaction, &QAction::triggered, this, &Form1::savetoopen);
+    auto* saveasaction = new QAction(QStringLiteral("Save &As..."), this);
+    saveasaction->setObjectName(QStringLiteral("actionSaveAs"));
+    saveasaction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveasaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(saveasaction, &QAction::triggered, this, [this] { commands[2]->click(); });
+    auto* quitaction = new QAction(QStringLiteral("&Quit"), this);
+    quitaction->setObjectName(QStringLiteral("actionQuit"));
+    quitaction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quitaction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quitaction, &QAction::triggered, this, &QWidget::close);
+    auto* undoaction = new QAction(QStringLiteral("&Undo"), this);
+    undoaction->setObjectName(QStringLiteral("actionUndo"));
     undoaction->setShortcuts(QKeySequence::Undo);
     undoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(undoaction, &QAction::triggered, this, &Form1::undo);
-    auto* redoaction = new QAction(QStringLiteral("Redo"), this);
-    redoaction->setObjectName(QStringLiteral("RedoAction"));
+    auto* redoaction = new QAction(QStringLiteral("&Redo"), this);
+    redoaction->setObjectName(QStringLiteral("actionRedo"));
     QList<QKeySequence> redokeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
         if (!redokeys.contains(keys))
@@ -182,8 +196,8 @@ void Form1::buildactions()
     redoaction->setShortcuts(redokeys);
     redoaction->setShortcutContext(Qt::ApplicationShortcut);
     connect(redoaction, &QAction::triggered, this, &Form1::redo);
-    addActions({openaction, saveaction, undoaction, redoaction});
-    connect(steps, &History::cleanChanged, this, &Form1::updatetitle);
+    addActions({openaction, saveaction, saveasaction, quitaction, undoaction, redoaction});
+    connect(steps, &History::cleanchanged, this, &Form1::updatetitle);
 }
 
 QString Form1::askfilename(bool save)
@@ -195,8 +209,10 @@ QString Form1::askfilename(bool save)
         // Qt's own dialog behaves the same on every desktop and in headless tests; it asks
         // nothing about overwriting because saving over the opened image is the usual case.
         CommonDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+        if (const QString folder = lastfolder(); !folder.isEmpty() && !doc.loaded())
+            CommonDialog1->setDirectory(folder);
     }
-    CommonDialog1->setNameFilter(kFilter);
+    CommonDialog1->setNameFilters(save ? QStringList{kFilter} : QStringList{kFilter, kAllFiles});
     CommonDialog1->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Any name is accepted so that a wrong one is reported in the status line
     // rather than in a message box of the dialog's own.
@@ -248,9 +264,9 @@ bool Form1::openfile(const QString& name)
         return false;
     const QString path = absolutepath(name);
     Cartridge next;
-    const IoResult result = loadrom(next, localname(path));
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message));
+    const Status result = loadrom(next, localname(path));
+    if (!result) {
+        setstatus(QStringLiteral("Could not open ") + QString::fromStdString(result.message()));
         return false;
     }
     // The windows close into the image they were showing, which is then replaced.
@@ -261,6 +277,7 @@ bool Form1::openfile(const QString& name)
     for (int c = 2; c <= 10; ++c)
         commands.at(static_cast<std::size_t>(c))->setEnabled(true);
     setstatus(QStringLiteral("Opened %1 (%2 bytes).").arg(path).arg(doc.image().size()) + healthwarning());
+    remember(path);
     updatetitle();
     return true;
 }
@@ -272,7 +289,10 @@ void Form1::Command2_Click()
     const QString name = askfilename(true);
     if (name.isEmpty())
         return;
-    const QString path = absolutepath(name);
+    QString path = absolutepath(name);
+    // A new name without an extension gets the image's own.
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')) && !QFileInfo::exists(path))
+        path += QStringLiteral(".smc");
     if (replacesother(path) && !askreplace(this, path)) {
         setstatus(QStringLiteral("Nothing was saved; %1 is left as it was.").arg(path));
         return;
@@ -295,14 +315,15 @@ bool Form1::replacesother(const QString& path) const
 
 bool Form1::savefile(const std::string& name)
 {
-    const IoResult result = doc.save(name);
-    if (!result.ok) {
-        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message) +
+    const Status result = doc.save(name);
+    if (!result) {
+        setstatus(QStringLiteral("Could not save ") + QString::fromStdString(result.message()) +
                   QStringLiteral(". Nothing was saved."));
         return false;
     }
     steps->saved();
     showpath(QString::fromStdString(name));
+    remember(QString::fromStdString(name));
     updatetitle();
     return true;
 }
@@ -336,7 +357,7 @@ bool Form1::mayleave()
     for (EditorWindows::Refusal refusal = editors.commit(); refusal.window; refusal = editors.commit()) {
         EditorWindow* window = refusal.window;
         const QString text = QStringLiteral("%1 cannot store its changes: %2. Discard its changes and go on?")
-                                 .arg(window->windowTitle(), refusal.why);
+                                 .arg(window->plainname(), refusal.why);
         if (askunsaved(this, text, false) != QMessageBox::Discard) {
             setstatus(refused(refusal));
             window->showEditor();
@@ -365,7 +386,7 @@ bool Form1::maydiscard()
 
 void Form1::showeditor(int command)
 {
-    EditorWindow* window = editors.get(command, [this](EditorWindow* made) {
+    EditorWindow* window = editors.get(command, [this, command](EditorWindow* made) {
         connect(made, &EditorWindow::statusMessage, this, &Form1::setstatus);
         // A window's controls change by the hundred when it shows another team; the
         // first change starts the timer, the others find it started.
@@ -376,9 +397,15 @@ void Form1::showeditor(int command)
         connect(made, &EditorWindow::edited, titletimer, retitle);
         // Closing stores or drops what the window held, either way the marker may change.
         connect(made, &EditorWindow::closed, titletimer, retitle);
+        // Messages name the window by the button that opens it.
+        made->setplainname(commands.at(static_cast<std::size_t>(command))->text().remove(QLatin1Char('&')));
+        connect(made, &EditorWindow::closed, this, [made] { setwindowplace(made->objectName(), made->pos()); });
     });
+    if (window && !window->isVisible())
+        placeeditor(window);
     if (window)
         window->showEditor();
+    updateactions();
 }
 
 void Form1::undo()
@@ -418,6 +445,7 @@ void Form1::showpath(const QString& path)
 
 void Form1::updatetitle()
 {
+    updateactions();
     if (!doc.loaded()) {
         setWindowTitle(kCaption);
         return;
@@ -466,6 +494,7 @@ void Form1::closeEvent(QCloseEvent* event)
         return;
     }
     editors.closeall();
+    setwindowplace(objectName(), pos());
     event->accept();
 }
 

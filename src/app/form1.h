@@ -9,8 +9,10 @@
 #include "app/editorwindows.h"
 #include "core/document.h"
 
+class QAction;
 class QFileDialog;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -37,13 +39,16 @@ public:
     bool openfile(const QString& name);
     void undo();
     void redo();
+    // File > Save: stores what the open windows hold and saves to the open file, asking
+    // nothing; returns whether it saved.
+    bool savetoopen();
     // Every open window stores what it holds; false when one refused (it comes forward
     // and the status line says why).
     bool commiteditors();
 
 signals:
     // The image changed: an edit, an undo or redo.
-    void imageChanged();
+    void imagechanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +71,15 @@ private:
     void showpath(const QString& path);
     void updatetitle();
     void setstatus(const QString& text);
+    // The menu bar, the recent files and the remembered places (form1menus.cpp).
+    void buildmenus();
+    void updateactions();
+    void fillrecent();
+    void remember(const QString& path);
+    void restoreplace();
+    void placeeditor(EditorWindow* window);
+    void showshortcuts();
+    void showabout();
 
     Document doc;
     History* steps = nullptr;
@@ -76,6 +90,8 @@ private:
     QFileDialog* CommonDialog1 = nullptr;
     QTimer* titletimer = nullptr;  // gathers the changes of one event into one title update
     int listener = 0;
+    QMenu* menuRecent = nullptr;
+    std::array<QAction*, 11> windowactions{};  // Window menu, by editor button
 };
 
 }  // namespace icevale

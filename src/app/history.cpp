@@ -7,8 +7,9 @@ History::History(Document& doc, QObject* parent) : QObject(parent), record_(doc)
     record_.onchange([this] {
         if (record_.atsaved() != clean_) {
             clean_ = record_.atsaved();
-            emit cleanChanged(clean_);
+            emit cleanchanged(clean_);
         }
+        emit changed();
     });
 }
 

@@ -22,12 +22,18 @@ public:
     void saved();
     void clear();
     bool canundo() const { return record_.canundo(); }
+    bool canredo() const { return record_.canredo(); }
+    // The names of the steps undo() and redo() would take back and repeat now.
+    QString undoname() const { return QString::fromStdString(record_.undoname()); }
+    QString redoname() const { return QString::fromStdString(record_.redoname()); }
     std::size_t index() const { return record_.index(); }
     std::size_t bytes() const { return record_.bytes(); }
 
 signals:
     // Whether the current step is the saved state changed.
-    void cleanChanged(bool clean);
+    void cleanchanged(bool clean);
+    // A step was added, merged, taken back, repeated or dropped.
+    void changed();
 
 private:
     UndoRecord record_;

@@ -10,32 +10,33 @@
 // (magnitude << 1 | sign). Images are limited to 16 MiB here.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/result.h"
 
 namespace icevale {
 
 inline constexpr std::size_t kBpsMaxImage = 0x1000000;
 
-struct BpsResult {
-    std::vector<std::uint8_t> bytes;  // the patch, or the patched image
-    std::string error;                // why there are no bytes; empty on success
-    bool ok() const { return error.empty(); }
-};
+// The patch number that starts at bytes[at], read no further than end; at moves past it.
+// None when it runs past end or past the longest number an image of this size needs.
+std::optional<std::uint64_t> readbpsnumber(const std::vector<std::uint8_t>& bytes, std::size_t& at, std::size_t end);
 
 // Appends value as a patch number (the 7-bit coding above).
-void putBpsNumber(std::vector<std::uint8_t>& out, std::uint64_t value);
+void putbpsnumber(std::vector<std::uint8_t>& out, std::uint64_t value);
 
 // A patch that turns source into target without metadata, written in one pass: bytes that
 // match the source at the same position are read from it, the others are carried in the
 // patch, and runs of one byte are copied from the target itself.
-BpsResult createBpsPatch(const std::vector<std::uint8_t>& source,
+Result<std::vector<std::uint8_t>> createbpspatch(const std::vector<std::uint8_t>& source,
                          const std::vector<std::uint8_t>& target);
 
 // The target the patch builds from source. Refuses a damaged patch (its CRC-32), a source
 // of the wrong size or CRC-32, an action that reads or writes out of bounds, and a result
 // whose CRC-32 is not the one the patch records.
-BpsResult applyBpsPatch(const std::vector<std::uint8_t>& source,
+Result<std::vector<std::uint8_t>> applybpspatch(const std::vector<std::uint8_t>& source,
                         const std::vector<std::uint8_t>& patch);
 
 }  // namespace icevale

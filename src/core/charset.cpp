@@ -14,12 +14,12 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 }  // namespace
 
-char16_t byteToChar(std::uint8_t b)
+char16_t bytetochar(std::uint8_t b)
 {
     return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char16_t{b};
 }
 
-std::optional<std::uint8_t> charToByte(char16_t c)
+std::optional<std::uint8_t> chartobyte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<std::uint8_t>(c);

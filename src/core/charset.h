@@ -7,9 +7,9 @@
 
 namespace icevale {
 
-char16_t byteToChar(std::uint8_t b);
+char16_t bytetochar(std::uint8_t b);
 
 // The byte of a character, or nothing when the character has no code in the set.
-std::optional<std::uint8_t> charToByte(char16_t c);
+std::optional<std::uint8_t> chartobyte(char16_t c);
 
 }  // namespace icevale

@@ -35,14 +35,6 @@ struct ColourBytes {
     friend bool operator==(const ColourBytes&, const ColourBytes&) = default;
 };
 
-// The binary digits of DeciValue, most significant first, zero-padded to NoOfBits
-// digits; NoOfBits grows by 8 until the value fits and the grown width is handed back.
-std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
-
-// The value of a text of binary digits, most significant first; a character that is
-// not a decimal digit counts as 0, and a value past the 32-bit range saturates.
-std::int32_t BinaryToDecimal(const std::string& Binary);
-
 Rgb splitcolorword(std::uint8_t low, std::uint8_t high);
 
 // Keeps the low five bits of each component; bit 15 of the word is 0.

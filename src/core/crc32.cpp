@@ -10,7 +10,7 @@ using Tables = std::array<std::array<std::uint32_t, 256>, 8>;
 
 // Slicing-by-8: table k advances a byte that lies k bytes before the end of an 8-byte
 // block, so one block costs eight independent look-ups instead of a chain of eight.
-constexpr Tables makeTables()
+constexpr Tables maketables()
 {
     Tables t{};
     for (std::uint32_t i = 0; i < 256; ++i) {
@@ -25,7 +25,7 @@ constexpr Tables makeTables()
     return t;
 }
 
-constexpr Tables kTables = makeTables();
+constexpr Tables kTables = maketables();
 
 std::uint32_t word(const std::uint8_t* p)
 {

@@ -13,20 +13,20 @@ public:
     explicit Reader(std::string_view text) : text_(text)
     {
         if (text_.starts_with(kByteOrderMark))
-            pos_ = lineStart_ = kByteOrderMark.size();
+            pos_ = linestart_ = kByteOrderMark.size();
     }
 
-    CsvResult run()
+    Result<std::vector<CsvRow>> run()
     {
-        CsvResult result;
+        std::vector<CsvRow> rows;
         while (pos_ < text_.size() && error_.empty()) {
             CsvRow row{line_, {}};
-            readRow(row);
-            result.rows.push_back(std::move(row));
+            readrow(row);
+            rows.push_back(std::move(row));
         }
         if (!error_.empty())
-            return {{}, error_, errorLine_, errorColumn_};
-        return result;
+            return icevale::fail(error_);
+        return rows;
     }
 
 private:
@@ -36,26 +36,25 @@ private:
     {
         if (text_[pos_++] == '\n') {
             ++line_;
-            lineStart_ = pos_;
+            linestart_ = pos_;
         }
     }
 
     // Columns count characters, so continuation bytes (10xxxxxx) are skipped.
-    void fail(std::string message, std::size_t line, std::size_t lineStart, std::size_t pos)
+    void fail(std::string message, std::size_t line, std::size_t linestart, std::size_t pos)
     {
-        error_ = std::move(message);
-        errorLine_ = line;
         const auto lead = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
-        const std::string_view before = text_.substr(lineStart, pos - lineStart);
-        errorColumn_ = 1 + static_cast<std::size_t>(std::count_if(before.begin(), before.end(), lead));
+        const std::string_view before = text_.substr(linestart, pos - linestart);
+        const auto column = 1 + static_cast<std::size_t>(std::count_if(before.begin(), before.end(), lead));
+        error_ = "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + message;
     }
 
-    void fail(std::string message) { fail(std::move(message), line_, lineStart_, pos_); }
+    void fail(std::string message) { fail(std::move(message), line_, linestart_, pos_); }
 
-    void readRow(CsvRow& row)
+    void readrow(CsvRow& row)
     {
         for (;;) {
-            row.fields.push_back(at('"') ? readQuoted() : readPlain());
+            row.fields.push_back(at('"') ? readquoted() : readplain());
             if (!error_.empty() || pos_ == text_.size())
                 return;
             if (at(',')) {
@@ -71,7 +70,7 @@ private:
         }
     }
 
-    std::string readPlain()
+    std::string readplain()
     {
         const std::size_t start = pos_;
         while (pos_ < text_.size() && !at(',') && !at('\r') && !at('\n')) {
@@ -84,14 +83,14 @@ private:
         return std::string(text_.substr(start, pos_ - start));
     }
 
-    std::string readQuoted()
+    std::string readquoted()
     {
-        const std::size_t openLine = line_, openLineStart = lineStart_, open = pos_;
+        const std::size_t openline = line_, openlinestart = linestart_, open = pos_;
         std::string field;
         advance();
         for (;;) {
             if (pos_ == text_.size()) {
-                fail("quote is never closed", openLine, openLineStart, open);
+                fail("quote is never closed", openline, openlinestart, open);
                 return {};
             }
             if (at('"')) {
@@ -110,22 +109,20 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     std::size_t line_ = 1;
-    std::size_t lineStart_ = 0;
+    std::size_t linestart_ = 0;
     std::string error_;
-    std::size_t errorLine_ = 0;
-    std::size_t errorColumn_ = 0;
 };
 
-bool needsQuotes(const std::string& field, bool alone, bool first)
+bool needsquotes(const std::string& field, bool alone, bool first)
 {
     return field.find_first_of(",\"\r\n") != std::string::npos ||
            (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
            (alone && field.empty()) || (first && field.starts_with(kByteOrderMark));
 }
 
-void writeField(std::string& out, const std::string& field, bool alone, bool first)
+void writefield(std::string& out, const std::string& field, bool alone, bool first)
 {
-    if (!needsQuotes(field, alone, first)) {
+    if (!needsquotes(field, alone, first)) {
         out += field;
         return;
     }
@@ -140,12 +137,12 @@ void writeField(std::string& out, const std::string& field, bool alone, bool fir
 
 }  // namespace
 
-CsvResult readCsv(std::string_view text)
+Result<std::vector<CsvRow>> readcsv(std::string_view text)
 {
     return Reader(text).run();
 }
 
-std::string writeCsv(const std::vector<std::vector<std::string>>& rows)
+std::string writecsv(const std::vector<std::vector<std::string>>& rows)
 {
     std::string out;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -153,7 +150,7 @@ std::string writeCsv(const std::vector<std::vector<std::string>>& rows)
         for (std::size_t f = 0; f < fields.size(); ++f) {
             if (f > 0)
                 out += ',';
-            writeField(out, fields[f], fields.size() == 1, r == 0 && f == 0);
+            writefield(out, fields[f], fields.size() == 1, r == 0 && f == 0);
         }
         out += '\n';
     }

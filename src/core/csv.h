@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace icevale {
 
 struct CsvRow {
@@ -16,23 +18,15 @@ struct CsvRow {
     std::vector<std::string> fields;
 };
 
-struct CsvResult {
-    std::vector<CsvRow> rows;
-    std::string error;  // empty on success; otherwise rows is empty
-    std::size_t errorLine = 0;
-    std::size_t errorColumn = 0;  // 1-based, counted in characters, not bytes
-    bool ok() const { return error.empty(); }
-};
-
 // Empty text has no rows; an empty line is a row with one empty field. Refused, with the
-// place: a quote that is never closed (the place of the opening quote), a quote inside an
+// place ("line 2, column 3: " before the reason; the column counts characters, not bytes): a quote that is never closed (the place of the opening quote), a quote inside an
 // unquoted field, anything but a comma or line end after a closing quote, and a CR that
 // is not followed by LF outside quotes.
-CsvResult readCsv(std::string_view text);
+Result<std::vector<CsvRow>> readcsv(std::string_view text);
 
 // Fields are quoted when they hold a comma, quote, CR or LF, begin or end with a space,
 // or when a line would otherwise be blank or begin with a byte order mark. A row without
 // fields is written as an empty line, which reads back as one empty field.
-std::string writeCsv(const std::vector<std::vector<std::string>>& rows);
+std::string writecsv(const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace icevale

@@ -52,10 +52,10 @@ void Document::adopt(Cartridge&& cart, std::string filename)
     notify({ChangeKind::Opened, all, nullptr});
 }
 
-IoResult Document::save(const std::string& filename)
+Status Document::save(const std::string& filename)
 {
-    IoResult result = saverom(cart_.RomImage, filename);
-    if (result.ok) {
+    Status result = saverom(cart_.RomImage, filename);
+    if (result.ok()) {
         marksaved();
         filename_ = filename;
     }

@@ -61,7 +61,7 @@ public:
     // Takes a loaded image (loadrom) as the document's, opened from `filename`; the
     // listeners hear of every area.
     void adopt(Cartridge&& cart, std::string filename);
-    IoResult save(const std::string& filename);
+    Status save(const std::string& filename);
     // The image as it is now counts as saved (a front end that writes the bytes itself).
     void marksaved();
 

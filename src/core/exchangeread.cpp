@@ -48,11 +48,12 @@ std::optional<std::string> JsonReader::text(const Json& v, const std::string& pa
         fail(path, "expected a text");
         return std::nullopt;
     }
-    std::string why;
-    auto bytes = utf8tobytes(v.get_ref<const std::string&>(), why);
-    if (!bytes)
-        fail(path, why);
-    return bytes;
+    Result<std::string> bytes = utf8tobytes(v.get_ref<const std::string&>());
+    if (!bytes) {
+        fail(path, bytes.message());
+        return std::nullopt;
+    }
+    return std::move(bytes).value();
 }
 
 // A value as the text its parser reads: a whole number in decimal (a team's number
@@ -90,11 +91,10 @@ void JsonReader::rename(const Json& root)
         if (!team.is_object() || !team.contains("index") || !team.contains("abbreviation"))
             continue;
         const Json &index = team["index"], &abbreviation = team["abbreviation"];
-        std::string why;
-        const auto bytes = abbreviation.is_string() ? utf8tobytes(abbreviation.get_ref<const std::string&>(), why)
-                                                    : std::nullopt;
+        const Result<std::string> bytes =
+            abbreviation.is_string() ? utf8tobytes(abbreviation.get_ref<const std::string&>()) : icevale::fail("not a text");
         if (index.is_number_integer() && index.get<std::int64_t>() >= 1 && index.get<std::int64_t>() <= kTeams && bytes)
-            tables_.teamabbrev[index.get<std::size_t>()] = *bytes;
+            tables_.teamabbrev[index.get<std::size_t>()] = bytes.value();
     }
 }
 
@@ -148,8 +148,8 @@ std::optional<int> JsonReader::teamof(const Json& v, const std::string& path)
         return std::nullopt;
     }
     if (v.contains("abbreviation"))
-        return parsed(v["abbreviation"], at(path, "abbreviation"), [&](std::string_view t, std::string& why) {
-            return parseteamref(tables_, t, why);
+        return parsed(v["abbreviation"], at(path, "abbreviation"), [&](std::string_view t) {
+            return parseteamref(tables_, t);
         });
     fail(path, "a team needs its \"index\" or its \"abbreviation\"");
     return std::nullopt;

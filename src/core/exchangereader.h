@@ -5,6 +5,7 @@
 #include <vector>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/exchange.h"
 #include "core/jsonlayout.h"
@@ -46,12 +47,16 @@ private:
     template <class Parse>
     auto parsed(const Json& v, const std::string& path, Parse parse, bool team = false)
     {
-        std::string why;
+        using Value = std::decay_t<decltype(parse(std::string_view()).value())>;
         const auto given = value(v, path, team);
-        auto result = given ? parse(*given, why) : decltype(parse(*given, why)){};
-        if (given && !result)
-            fail(path, why);
-        return result;
+        if (!given)
+            return std::optional<Value>();
+        auto result = parse(*given);
+        if (!result) {
+            fail(path, result.message());
+            return std::optional<Value>();
+        }
+        return std::optional<Value>(std::move(result).value());
     }
     std::optional<Rgb> colour(const Json& v, const std::string& path);
     void team(const Json& v, const std::string& path);

@@ -61,7 +61,7 @@ void JsonReader::players(const Json& v, const std::string& path, TeamInput& in)
         for (int j = 1; j <= kColumns; ++j) {
             if (p.contains(columnkey(j)))
                 player.columns[j] = parsed(p[columnkey(j)], at(player.place, columnkey(j)),
-                                           [j](std::string_view t, std::string& why) { return parsecolumn(j, t, why); });
+                                           [j](std::string_view t) { return parsecolumn(j, t); });
         }
         list.push_back(std::move(player));
     }
@@ -137,7 +137,7 @@ void JsonReader::season(const Json& v, const std::string& path)
         for (int f = 1; f <= kMenuFields; ++f) {
             data.season.menufields[f] = parsed(
                 v["menu_defaults"][static_cast<std::size_t>(f - 1)], at(menu, static_cast<std::size_t>(f - 1)),
-                [&](std::string_view t, std::string& why) { return parsemenufield(tables_, f, t, why); }, f == 2 || f == 3);
+                [&](std::string_view t) { return parsemenufield(tables_, f, t); }, f == 2 || f == 3);
         }
     }
     const std::string selectable = at(path, "selectable_teams");
@@ -160,8 +160,8 @@ void JsonReader::playoffs(const Json& v, const std::string& path)
         const Json& slot = v["slots"][i];
         data.season.playoffslots[i] =
             slot.is_null() ? std::optional<std::uint8_t>(kNoTeam)
-                           : parsed(slot, at(slots, i), [&](std::string_view t, std::string& why) {
-                                 return parseplayoffslot(tables_, t, why);
+                           : parsed(slot, at(slots, i), [&](std::string_view t) {
+                                 return parseplayoffslot(tables_, t);
                              }, true);
     }
 }

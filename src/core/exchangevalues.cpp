@@ -65,10 +65,9 @@ std::string listed(const std::vector<std::string>& entries)
     return text;
 }
 
-std::optional<int> refused(std::string& why, std::string_view text, const std::string& expected)
+Failure refused(std::string_view text, const std::string& expected)
 {
-    why = "\"" + std::string(text) + "\" is not " + expected;
-    return std::nullopt;
+    return fail("\"" + std::string(text) + "\" is not " + expected);
 }
 
 }  // namespace
@@ -142,7 +141,7 @@ std::string columntext(int column, int nibble)
     return shown ? scaleentries(columnscale(column))[static_cast<std::size_t>(position)] : rawform(nibble);
 }
 
-std::optional<int> parsecolumn(int column, std::string_view text, std::string& why)
+Result<int> parsecolumn(int column, std::string_view text)
 {
     const Scale scale = columnscale(column);
     const auto& entries = scaleentries(scale);
@@ -152,11 +151,11 @@ std::optional<int> parsecolumn(int column, std::string_view text, std::string& w
     if (scale == Scale::Hand && (lowered == "left" || lowered == "right"))
         return lowered == "left" ? 0 : 1;
     if (const auto position = entryof(entries, text); position && scale != Scale::Hand)
-        return position;
+        return *position;
     if (const auto raw = parseraw(text); raw && *raw <= 15)
-        return raw;
+        return *raw;
     const char* what = scale == Scale::Weight ? "a weight" : scale == Scale::Hand ? "a hand" : "a rating";
-    return refused(why, text, std::string(what) + " (" + listed(entries) + ", or a raw form 0x00..0x0F)");
+    return refused(text, std::string(what) + " (" + listed(entries) + ", or a raw form 0x00..0x0F)");
 }
 
 std::string numbertext(std::uint8_t jersey)
@@ -164,56 +163,52 @@ std::string numbertext(std::uint8_t jersey)
     return jerseydecimal(jersey) ? std::to_string(10 * (jersey >> 4) + (jersey & 15)) : rawform(jersey);
 }
 
-std::optional<std::uint8_t> parsenumber(std::string_view text, std::string& why)
+Result<std::uint8_t> parsenumber(std::string_view text)
 {
     if (const auto raw = parseraw(text))
         return static_cast<std::uint8_t>(*raw);
     const auto value = decimal(text);
-    if (!value || *value > 99) {
-        refused(why, text, "a jersey number (0 to 99, or a raw form 0x00..0xFF)");
-        return std::nullopt;
-    }
+    if (!value || *value > 99)
+        return refused(text, "a jersey number (0 to 99, or a raw form 0x00..0xFF)");
     return static_cast<std::uint8_t>(16 * (*value / 10) + *value % 10);
 }
 
-std::optional<char> parserole(std::string_view text, std::string& why)
+Result<char> parserole(std::string_view text)
 {
     if (text == "G" || text == "F" || text == "D")
         return text[0];
-    refused(why, text, "a role (G, F or D)");
-    return std::nullopt;
+    return refused(text, "a role (G, F or D)");
 }
 
 std::string teamref(const Tables& tables, int t)
 {
     const std::string& abbrev = tables.teamabbrev[t];
-    std::string why;
     const std::string text = bytestoutf8(abbrev);
-    const bool alone = !abbrev.empty() && !parseraw(text) && !(text[0] == '#' && decimal(text.substr(1))) &&
-                       parseteamref(tables, text, why) == t;
+    const auto named = [&] {
+        const Result<int> found = parseteamref(tables, text);
+        return found && found.value() == t;
+    };
+    const bool alone = !abbrev.empty() && !parseraw(text) && !(text[0] == '#' && decimal(text.substr(1))) && named();
     return alone ? text : "#" + std::to_string(t);
 }
 
-std::optional<int> parseteamref(const Tables& tables, std::string_view text, std::string& why)
+Result<int> parseteamref(const Tables& tables, std::string_view text)
 {
     if (!text.empty() && text[0] == '#') {
         if (const auto t = decimal(text.substr(1)); t && *t >= 1 && *t <= kTeams)
             return *t;
-    } else if (const auto bytes = utf8tobytes(text, why)) {
+    } else if (const Result<std::string> bytes = utf8tobytes(text)) {
         int found = 0, count = 0;
         for (int t = 1; t <= kTeams; ++t) {
-            if (tables.teamabbrev[t] == *bytes && !bytes->empty())
+            if (tables.teamabbrev[t] == bytes.value() && !bytes->empty())
                 found = t, ++count;
         }
         if (count == 1)
             return found;
-        if (count > 1) {
-            why = std::to_string(count) + " teams have the abbreviation \"" + std::string(text) + "\"; name one by its number (#7)";
-            return std::nullopt;
-        }
+        if (count > 1)
+            return fail(std::to_string(count) + " teams have the abbreviation \"" + std::string(text) + "\"; name one by its number (#7)");
     }
-    why = "no team is \"" + std::string(text) + "\" (a team is named by its abbreviation or by # and its number 1..28)";
-    return std::nullopt;
+    return fail("no team is \"" + std::string(text) + "\" (a team is named by its abbreviation or by # and its number 1..28)");
 }
 
 std::string slottext(std::uint8_t slot, int players)
@@ -221,14 +216,13 @@ std::string slottext(std::uint8_t slot, int players)
     return slot <= players ? std::to_string(slot) : rawform(slot);
 }
 
-std::optional<SlotValue> parseslot(std::string_view text, std::string& why)
+Result<SlotValue> parseslot(std::string_view text)
 {
     if (const auto raw = parseraw(text))
         return SlotValue{static_cast<std::uint8_t>(*raw), true};
     if (const auto value = decimal(text); value && *value <= kMaxPlayers)
         return SlotValue{static_cast<std::uint8_t>(*value), false};
-    refused(why, text, "a roster position (0 for empty, 1..25, or a raw form 0x00..0xFF)");
-    return std::nullopt;
+    return refused(text, "a roster position (0 for empty, 1..25, or a raw form 0x00..0xFF)");
 }
 
 std::string playoffslottext(const Tables& tables, std::uint8_t slot)
@@ -238,12 +232,14 @@ std::string playoffslottext(const Tables& tables, std::uint8_t slot)
     return slot == kNoTeam ? "no team" : rawform(slot);
 }
 
-std::optional<std::uint8_t> parseplayoffslot(const Tables& tables, std::string_view text, std::string& why)
+Result<std::uint8_t> parseplayoffslot(const Tables& tables, std::string_view text)
 {
     if (const auto raw = parseraw(text))
         return static_cast<std::uint8_t>(*raw);
-    const auto t = parseteamref(tables, text, why);
-    return t ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(*t - 1)) : std::nullopt;
+    const Result<int> t = parseteamref(tables, text);
+    if (!t)
+        return fail(t.message());
+    return static_cast<std::uint8_t>(t.value() - 1);
 }
 
 std::string counttext(std::uint8_t count)
@@ -253,14 +249,13 @@ std::string counttext(std::uint8_t count)
     return count <= kTeams ? std::to_string(count) : rawform(count);
 }
 
-std::optional<std::uint8_t> parsecount(std::string_view text, std::string& why)
+Result<std::uint8_t> parsecount(std::string_view text)
 {
     if (const auto raw = parseraw(text))
         return static_cast<std::uint8_t>(*raw);
     if (const auto value = decimal(text); value && *value >= 1 && *value <= kTeams)
         return static_cast<std::uint8_t>(*value);
-    refused(why, text, "a count (1 to 28, or a raw form 0x00..0xFF)");
-    return std::nullopt;
+    return refused(text, "a count (1 to 28, or a raw form 0x00..0xFF)");
 }
 
 std::string menufieldtext(const Tables& tables, int f, std::uint8_t value)
@@ -270,19 +265,20 @@ std::string menufieldtext(const Tables& tables, int f, std::uint8_t value)
     return f == 2 || f == 3 ? teamref(tables, value + 1) : menufieldentries(f)[value];
 }
 
-std::optional<std::uint8_t> parsemenufield(const Tables& tables, int f, std::string_view text, std::string& why)
+Result<std::uint8_t> parsemenufield(const Tables& tables, int f, std::string_view text)
 {
     if (const auto raw = parseraw(text))
         return static_cast<std::uint8_t>(*raw);
     if (f == 2 || f == 3) {
-        const auto t = parseteamref(tables, text, why);
-        return t ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(*t - 1)) : std::nullopt;
+        const Result<int> t = parseteamref(tables, text);
+        if (!t)
+            return fail(t.message());
+        return static_cast<std::uint8_t>(t.value() - 1);
     }
     if (const auto position = entryof(menufieldentries(f), text))
         return static_cast<std::uint8_t>(*position);
-    refused(why, text, "an entry of menu default " + std::to_string(f) + " (" + listed(menufieldentries(f)) +
-                           ", or a raw form 0x00..0xFF)");
-    return std::nullopt;
+    return refused(text, "an entry of menu default " + std::to_string(f) + " (" + listed(menufieldentries(f)) +
+                             ", or a raw form 0x00..0xFF)");
 }
 
 }  // namespace icevale

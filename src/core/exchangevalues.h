@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/cartridge.h"
+#include "core/result.h"
 
 namespace icevale {
 
@@ -36,16 +37,16 @@ std::optional<int> parseraw(std::string_view text);
 
 // Column `column`'s nibble as the player editor shows it, or raw.
 std::string columntext(int column, int nibble);
-std::optional<int> parsecolumn(int column, std::string_view text, std::string& why);
+Result<int> parsecolumn(int column, std::string_view text);
 
 // A jersey byte as its decimal digits ("88", "5"), or raw when a digit is above 9.
 std::string numbertext(std::uint8_t jersey);
-std::optional<std::uint8_t> parsenumber(std::string_view text, std::string& why);
+Result<std::uint8_t> parsenumber(std::string_view text);
 
-std::optional<char> parserole(std::string_view text, std::string& why);
+Result<char> parserole(std::string_view text);
 
 std::string teamref(const Tables& tables, int t);
-std::optional<int> parseteamref(const Tables& tables, std::string_view text, std::string& why);
+Result<int> parseteamref(const Tables& tables, std::string_view text);
 
 // A line-up slot: the roster position 0..n (0 empty), or raw past the roster of n.
 struct SlotValue {
@@ -53,18 +54,18 @@ struct SlotValue {
     bool raw = false;
 };
 std::string slottext(std::uint8_t slot, int players);
-std::optional<SlotValue> parseslot(std::string_view text, std::string& why);
+Result<SlotValue> parseslot(std::string_view text);
 
 // A playoff slot: the team of bytes 0..27, "no team" for 28, raw above.
 std::string playoffslottext(const Tables& tables, std::uint8_t slot);
-std::optional<std::uint8_t> parseplayoffslot(const Tables& tables, std::string_view text, std::string& why);
+Result<std::uint8_t> parseplayoffslot(const Tables& tables, std::string_view text);
 
 // A count list of "1".."28": the count, "none" for 0, raw above 28.
 std::string counttext(std::uint8_t count);
-std::optional<std::uint8_t> parsecount(std::string_view text, std::string& why);
+Result<std::uint8_t> parsecount(std::string_view text);
 
 // Menu default f: the entry text, the team for fields 2 and 3, raw past the list.
 std::string menufieldtext(const Tables& tables, int f, std::uint8_t value);
-std::optional<std::uint8_t> parsemenufield(const Tables& tables, int f, std::string_view text, std::string& why);
+Result<std::uint8_t> parsemenufield(const Tables& tables, int f, std::string_view text);
 
 }  // namespace icevale

@@ -11,25 +11,26 @@
 #include <vector>
 
 #include "core/cartridge.h"
+#include "core/result.h"
 #include "core/romfile.h"
 
 namespace icevale {
 
-// Asked with a file's size before anything is read; a non-empty answer refuses the file
-// with that reason.
-using SizeCheck = std::function<std::string(std::uint64_t size)>;
+// Asked with a file's size before anything is read; a failure refuses the file with its
+// reason.
+using SizeCheck = std::function<Status(std::uint64_t size)>;
 
-// Reads a regular file whole into `bytes`. Anything else is refused without reading:
+// Reads a regular file whole. Anything else is refused without reading:
 // a folder ("is a folder, not " + `kind`), a device or a named pipe (which never blocks).
 // A file another program holds open without sharing is reported at once.
-IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* kind, const SizeCheck& check = {});
+Result<Bytes> readregularfile(const std::string& filename, const char* kind, const SizeCheck& check = {});
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it and puts it in
 // place of the target, so the target is always either the old file or the new one. With
 // `keeptail`, a longer old file's bytes past `bytes` follow them. The old file's
 // permissions or attributes are kept; a target that is not a regular file is refused;
 // a failure leaves the old file and no temporary file.
-IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail);
+Status replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail);
 
 // The program's arguments in UTF-8 (argv[0] first). On Windows they come from the wide
 // command line, since argv there is in the ANSI code page; the standard streams are also

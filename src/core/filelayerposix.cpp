@@ -13,12 +13,12 @@
 namespace icevale {
 namespace {
 
-IoResult failure(const std::string& filename, const std::string& why)
+Failure failure(const std::string& filename, const std::string& why)
 {
-    return {false, "\"" + filename + "\": " + why};
+    return fail("\"" + filename + "\": " + why);
 }
 
-std::string lastError() { return std::strerror(errno); }
+std::string lasterror() { return std::strerror(errno); }
 
 std::optional<std::uint64_t> writelimit;
 
@@ -34,7 +34,7 @@ struct Fd {
 
 // Loops only where the kernel moves less than asked.
 template <class Call>
-bool transferAll(std::uint8_t* data, std::size_t size, Call call)
+bool transferall(std::uint8_t* data, std::size_t size, Call call)
 {
     std::size_t done = 0;
     while (done < size) {
@@ -51,14 +51,14 @@ bool transferAll(std::uint8_t* data, std::size_t size, Call call)
     return true;
 }
 
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size)
+bool writeall(int fd, const std::uint8_t* data, std::size_t size)
 {
     auto* bytes = const_cast<std::uint8_t*>(data);
     const bool limited = writelimit && *writelimit < size;
     const std::size_t allowed = limited ? static_cast<std::size_t>(*writelimit) : size;
     if (writelimit)
         *writelimit -= allowed;
-    if (transferAll(bytes, allowed, [fd](std::uint8_t* p, std::size_t n) { return ::write(fd, p, n); })) {
+    if (transferall(bytes, allowed, [fd](std::uint8_t* p, std::size_t n) { return ::write(fd, p, n); })) {
         if (!limited)
             return true;
         errno = ENOSPC;
@@ -106,7 +106,7 @@ bool readtail(const std::string& path, std::size_t from, Bytes& tail)
         return true;
     tail.resize(static_cast<std::size_t>(st.st_size) - from);
     std::size_t done = 0;
-    return transferAll(tail.data(), tail.size(), [&](std::uint8_t* p, std::size_t n) {
+    return transferall(tail.data(), tail.size(), [&](std::uint8_t* p, std::size_t n) {
         const ssize_t got = ::pread(f.fd, p, n, static_cast<off_t>(from + done));
         done += got > 0 ? static_cast<std::size_t>(got) : 0;
         return got;
@@ -114,65 +114,64 @@ bool readtail(const std::string& path, std::size_t from, Bytes& tail)
 }
 
 // Fills and flushes the temporary file and renames it over the target; returns why
-// it could not, or an empty text.
-std::string writetemporary(const std::string& target, const std::string& temp, int fd,
+// it could not.
+Status writetemporary(const std::string& target, const std::string& temp, int fd,
                            std::span<const std::uint8_t> bytes, bool keeptail, const struct stat* old)
 {
     Bytes tail;
     if (old && keeptail && !readtail(target, bytes.size(), tail))
-        return "cannot read the existing file: " + lastError();
-    if (!writeAll(fd, bytes.data(), bytes.size()) || !writeAll(fd, tail.data(), tail.size()))
-        return "cannot write: " + lastError();
+        return fail("cannot read the existing file: " + lasterror());
+    if (!writeall(fd, bytes.data(), bytes.size()) || !writeall(fd, tail.data(), tail.size()))
+        return fail("cannot write: " + lasterror());
     const mode_t mode = old ? (old->st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         return static_cast<mode_t>(0666 & ~mask);
     }();
     if (::fchmod(fd, mode) != 0)
-        return "cannot set the permissions: " + lastError();
+        return fail("cannot set the permissions: " + lasterror());
     if (old) {
         // Another owner can be kept only where that is allowed; the permissions hold anyway.
         const int kept = ::fchown(fd, old->st_uid, old->st_gid);
         static_cast<void>(kept);
     }
     if (::fsync(fd) != 0)
-        return "cannot write: " + lastError();
+        return fail("cannot write: " + lasterror());
     if (::rename(temp.c_str(), target.c_str()) != 0)
-        return "cannot replace the file: " + lastError();
+        return fail("cannot replace the file: " + lasterror());
     return {};
 }
 
 }  // namespace
 
-IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* kind, const SizeCheck& check)
+Result<Bytes> readregularfile(const std::string& filename, const char* kind, const SizeCheck& check)
 {
     Fd f{::open(filename.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     if (f.fd < 0)
-        return failure(filename, "cannot open: " + lastError());
+        return failure(filename, "cannot open: " + lasterror());
     struct stat st {};
     if (::fstat(f.fd, &st) != 0)
-        return failure(filename, "cannot read: " + lastError());
+        return failure(filename, "cannot read: " + lasterror());
     if (S_ISDIR(st.st_mode))
         return failure(filename, std::string("is a folder, not ") + kind);
     if (!S_ISREG(st.st_mode))
         return failure(filename, "is not a regular file");
     if (check) {
-        if (const std::string why = check(static_cast<std::uint64_t>(st.st_size)); !why.empty())
-            return failure(filename, why);
+        if (const Status fits = check(static_cast<std::uint64_t>(st.st_size)); !fits)
+            return failure(filename, fits.message());
     }
     Bytes read(static_cast<std::size_t>(st.st_size));
     errno = 0;
-    if (!transferAll(read.data(), read.size(), [&f](std::uint8_t* p, std::size_t n) { return ::read(f.fd, p, n); }))
-        return failure(filename, "cannot read: " + (errno ? lastError() : std::string("file changed while reading")));
-    bytes = std::move(read);
-    return {true, {}};
+    if (!transferall(read.data(), read.size(), [&f](std::uint8_t* p, std::size_t n) { return ::read(f.fd, p, n); }))
+        return failure(filename, "cannot read: " + (errno ? lasterror() : std::string("file changed while reading")));
+    return read;
 }
 
-IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
+Status replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
 {
     std::string target = filename;
     if (!followlinks(target))
-        return failure(filename, "cannot follow the link: " + lastError());
+        return failure(filename, "cannot follow the link: " + lasterror());
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode))
@@ -183,16 +182,16 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
     std::string temp = target + ".icevale-XXXXXX";
     Fd f{::mkstemp(temp.data())};
     if (f.fd < 0)
-        return failure(filename, "cannot write in the folder \"" + folderof(target) + "\": " + lastError());
-    if (const std::string why = writetemporary(target, temp, f.fd, bytes, keeptail, exists ? &st : nullptr); !why.empty()) {
+        return failure(filename, "cannot write in the folder \"" + folderof(target) + "\": " + lasterror());
+    if (const Status wrote = writetemporary(target, temp, f.fd, bytes, keeptail, exists ? &st : nullptr); !wrote) {
         ::unlink(temp.c_str());
-        return failure(filename, why);
+        return failure(filename, wrote.message());
     }
     // The rename itself reaches the disk with the folder.
     Fd folder{::open(folderof(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (folder.fd >= 0)
         ::fsync(folder.fd);
-    return {true, {}};
+    return {};
 }
 
 std::vector<std::string> programarguments(int argc, char** argv) { return {argv, argv + argc}; }

@@ -23,9 +23,9 @@ namespace {
 
 std::optional<std::uint64_t> writelimit;
 
-IoResult failure(const std::string& filename, const std::string& why)
+Failure failure(const std::string& filename, const std::string& why)
 {
-    return {false, "\"" + filename + "\": " + why};
+    return fail("\"" + filename + "\": " + why);
 }
 
 // Empty when `text` is not valid UTF-8 (or is empty).
@@ -84,7 +84,7 @@ std::string describe(DWORD code)
     return result + " (error " + std::to_string(code) + ")";
 }
 
-std::string lastError() { return describe(::GetLastError()); }
+std::string lasterror() { return describe(::GetLastError()); }
 
 // Closes the handle on every path out.
 struct Handle {
@@ -111,15 +111,15 @@ HANDLE openexisting(const std::wstring& path, DWORD access)
     return ::CreateFileW(path.c_str(), access, kShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// Why the open file is no regular file, or an empty text.
-std::string notregular(HANDLE h, const char* folder, BY_HANDLE_FILE_INFORMATION& info)
+// Whether the open file is a regular file, or why not.
+Status notregular(HANDLE h, const char* folder, BY_HANDLE_FILE_INFORMATION& info)
 {
     if (::GetFileType(h) != FILE_TYPE_DISK)
-        return "is not a regular file";
+        return fail("is not a regular file");
     if (!::GetFileInformationByHandle(h, &info))
-        return "cannot read: " + lastError();
+        return fail("cannot read: " + lasterror());
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return folder;
+        return fail(folder);
     return {};
 }
 
@@ -158,19 +158,19 @@ bool writeall(HANDLE h, const std::uint8_t* data, std::size_t size)
 }
 
 // The old file's bytes past the image, which a save keeps.
-std::string readtail(const std::wstring& path, std::uint64_t from, Bytes& tail)
+Status readtail(const std::wstring& path, std::uint64_t from, Bytes& tail)
 {
     Handle f(openexisting(path, GENERIC_READ));
     LARGE_INTEGER size{};
     if (!f.valid() || !::GetFileSizeEx(f.h, &size))
-        return "cannot read the existing file: " + lastError();
+        return fail("cannot read the existing file: " + lasterror());
     if (static_cast<std::uint64_t>(size.QuadPart) <= from)
         return {};
     LARGE_INTEGER at{};
     at.QuadPart = static_cast<LONGLONG>(from);
     tail.resize(static_cast<std::size_t>(static_cast<std::uint64_t>(size.QuadPart) - from));
     if (!::SetFilePointerEx(f.h, at, nullptr, FILE_BEGIN) || !readall(f.h, tail.data(), tail.size()))
-        return "cannot read the existing file: " + lastError();
+        return fail("cannot read the existing file: " + lasterror());
     return {};
 }
 
@@ -231,59 +231,57 @@ std::wstring finalpath(HANDLE h, const std::wstring& path)
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// Fills and flushes the temporary file and puts it in place; returns why it could not,
-// or an empty text.
-std::string writetemporary(const std::wstring& target, const std::wstring& temp, Handle& f,
+// Fills and flushes the temporary file and puts it in place, or says why it could not.
+Status writetemporary(const std::wstring& target, const std::wstring& temp, Handle& f,
                            std::span<const std::uint8_t> bytes, bool keeptail, const BY_HANDLE_FILE_INFORMATION* old)
 {
     Bytes tail;
     if (old && keeptail) {
-        if (std::string why = readtail(target, bytes.size(), tail); !why.empty())
-            return why;
+        if (Status read = readtail(target, bytes.size(), tail); !read)
+            return read;
     }
     if (!writeall(f.h, bytes.data(), bytes.size()) || !writeall(f.h, tail.data(), tail.size()) ||
         !::FlushFileBuffers(f.h))
-        return "cannot write: " + lastError();
+        return fail("cannot write: " + lasterror());
     f.close();
     if (!old) {
         if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return "cannot replace the file: " + lastError();
+            return fail("cannot replace the file: " + lasterror());
         return {};
     }
     ::SetFileAttributesW(temp.c_str(), (old->dwFileAttributes & kKeptAttributes) | FILE_ATTRIBUTE_NORMAL);
     if (!::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return "cannot replace the file: " + lastError();
+        return fail("cannot replace the file: " + lasterror());
     return {};
 }
 
 }  // namespace
 
-IoResult readregularfile(const std::string& filename, Bytes& bytes, const char* kind, const SizeCheck& check)
+Result<Bytes> readregularfile(const std::string& filename, const char* kind, const SizeCheck& check)
 {
     const std::wstring path = widen(filename);
     if (path.empty())
         return failure(filename, "cannot open: the name is not valid UTF-8");
     Handle f(openexisting(path, GENERIC_READ));
     if (!f.valid())
-        return failure(filename, "cannot open: " + lastError());
+        return failure(filename, "cannot open: " + lasterror());
     BY_HANDLE_FILE_INFORMATION info{};
-    if (std::string why = notregular(f.h, (std::string("is a folder, not ") + kind).c_str(), info); !why.empty())
-        return failure(filename, why);
+    if (const Status regular = notregular(f.h, (std::string("is a folder, not ") + kind).c_str(), info); !regular)
+        return failure(filename, regular.message());
     const std::uint64_t size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
     if (check) {
-        if (const std::string why = check(size); !why.empty())
-            return failure(filename, why);
+        if (const Status fits = check(size); !fits)
+            return failure(filename, fits.message());
     }
     Bytes read(static_cast<std::size_t>(size));
     if (!readall(f.h, read.data(), read.size())) {
         const DWORD code = ::GetLastError();
         return failure(filename, "cannot read: " + (code ? describe(code) : std::string("file changed while reading")));
     }
-    bytes = std::move(read);
-    return {true, {}};
+    return read;
 }
 
-IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
+Status replaceregularfile(std::span<const std::uint8_t> bytes, const std::string& filename, bool keeptail)
 {
     std::wstring target = widen(filename);
     if (target.empty())
@@ -298,8 +296,8 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
             return failure(filename, "cannot open: " + describe(code));
         exists = existing.valid();
         if (exists) {
-            if (std::string why = notregular(existing.h, "is a folder", old); !why.empty())
-                return failure(filename, why);
+            if (const Status regular = notregular(existing.h, "is a folder", old); !regular)
+                return failure(filename, regular.message());
             if (old.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
                 target = finalpath(existing.h, target);
         }
@@ -307,17 +305,17 @@ IoResult replaceregularfile(std::span<const std::uint8_t> bytes, const std::stri
     // A file held open without sharing, or read-only, cannot be replaced: that is told
     // before anything is written, as a failed ReplaceFileW can leave a file of its own.
     if (exists && !Handle(openexisting(target, DELETE)).valid())
-        return failure(filename, "cannot replace the file: " + lastError());
+        return failure(filename, "cannot replace the file: " + lasterror());
     std::wstring temp;
     Handle f(createtemporary(target, temp));
     if (!f.valid())
-        return failure(filename, "cannot write in the folder \"" + narrow(folderof(target)) + "\": " + lastError());
-    if (const std::string why = writetemporary(target, temp, f, bytes, keeptail, exists ? &old : nullptr); !why.empty()) {
+        return failure(filename, "cannot write in the folder \"" + narrow(folderof(target)) + "\": " + lasterror());
+    if (const Status wrote = writetemporary(target, temp, f, bytes, keeptail, exists ? &old : nullptr); !wrote) {
         f.close();
         ::DeleteFileW(temp.c_str());
-        return failure(filename, why);
+        return failure(filename, wrote.message());
     }
-    return {true, {}};
+    return {};
 }
 
 std::vector<std::string> programarguments(int argc, char** argv)

@@ -35,7 +35,7 @@ public:
 
     bool differs(std::size_t i) const { return b_[i] != (i < a_.size() ? a_[i] : 0); }
 
-    std::size_t nextDifference(std::size_t i) const
+    std::size_t nextdifference(std::size_t i) const
     {
         const std::size_t common = std::min(a_.size(), b_.size());
         if (i < common)
@@ -52,7 +52,7 @@ public:
     std::vector<Span> spans() const
     {
         std::vector<Span> out;
-        for (std::size_t i = nextDifference(0); i < b_.size(); i = nextDifference(i)) {
+        for (std::size_t i = nextdifference(0); i < b_.size(); i = nextdifference(i)) {
             const std::size_t start = i;
             while (i < b_.size() && differs(i))
                 ++i;
@@ -83,7 +83,7 @@ public:
 
     // Runs become run records where that saves bytes: a run record costs 8 bytes, and a
     // run inside literal bytes also costs the header of the literal record after it.
-    void addSpan(Span s)
+    void addspan(Span s)
     {
         std::size_t literal = s.start;
         for (std::size_t i = s.start; i < s.end;) {
@@ -92,19 +92,19 @@ public:
                 ++j;
             const std::size_t splits = (i > literal ? 1 : 0) + (j < s.end ? 1 : 0);
             if (j - i > kRunRecord - kRecordHeader + kRecordHeader * splits) {
-                addSplit({literal, i - literal, false});
-                addSplit({i, j - i, true});
+                addsplit({literal, i - literal, false});
+                addsplit({i, j - i, true});
                 literal = j;
             }
             i = j;
         }
-        addSplit({literal, s.end - literal, false});
+        addsplit({literal, s.end - literal, false});
     }
 
     const std::vector<Piece>& pieces() const { return pieces_; }
 
 private:
-    void addSplit(Piece p)
+    void addsplit(Piece p)
     {
         for (std::size_t done = 0; done < p.length; done += kMaxRecord)
             add({p.start + done, std::min(kMaxRecord, p.length - done), p.run});
@@ -129,13 +129,13 @@ private:
     std::vector<Piece> pieces_;
 };
 
-void putBigEndian(Bytes& out, std::size_t value, int bytes)
+void putbigendian(Bytes& out, std::size_t value, int bytes)
 {
     for (int k = bytes - 1; k >= 0; --k)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * k)));
 }
 
-std::size_t bigEndian(const Bytes& in, std::size_t at, int bytes)
+std::size_t bigendian(const Bytes& in, std::size_t at, int bytes)
 {
     std::size_t value = 0;
     for (int k = 0; k < bytes; ++k)
@@ -143,18 +143,18 @@ std::size_t bigEndian(const Bytes& in, std::size_t at, int bytes)
     return value;
 }
 
-bool hasText(const Bytes& in, std::size_t at, std::string_view text)
+bool hastext(const Bytes& in, std::size_t at, std::string_view text)
 {
     return in.size() >= at + text.size() &&
            std::equal(text.begin(), text.end(), in.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-void putPiece(Bytes& out, const Bytes& modified, const Piece& p)
+void putpiece(Bytes& out, const Bytes& modified, const Piece& p)
 {
-    putBigEndian(out, p.start, 3);
-    putBigEndian(out, p.run ? 0 : p.length, 2);
+    putbigendian(out, p.start, 3);
+    putbigendian(out, p.run ? 0 : p.length, 2);
     if (p.run) {
-        putBigEndian(out, p.length, 2);
+        putbigendian(out, p.length, 2);
         out.push_back(modified[p.start]);
     } else {
         const auto from = modified.begin() + static_cast<std::ptrdiff_t>(p.start);
@@ -167,23 +167,23 @@ std::string at(std::size_t offset)
     return " at patch byte " + std::to_string(offset);
 }
 
-// Applies the record at patch offset pos and moves pos past it; returns why it cannot.
-std::string applyRecord(const Bytes& patch, std::size_t& pos, Bytes& image)
+// Applies the record at patch offset pos and moves pos past it, or says why it cannot.
+Status applyrecord(const Bytes& patch, std::size_t& pos, Bytes& image)
 {
     if (patch.size() - pos < kRecordHeader)
-        return "patch ends inside the record header" + at(pos);
-    const std::size_t offset = bigEndian(patch, pos, 3);
-    std::size_t length = bigEndian(patch, pos + 3, 2);
+        return fail("patch ends inside the record header" + at(pos));
+    const std::size_t offset = bigendian(patch, pos, 3);
+    std::size_t length = bigendian(patch, pos + 3, 2);
     const bool run = length == 0;
     const std::size_t data = pos + kRecordHeader, body = run ? 3 : length;
     if (patch.size() - data < body)
-        return "patch ends inside the record" + at(pos);
+        return fail("patch ends inside the record" + at(pos));
     if (run)
-        length = bigEndian(patch, data, 2);
+        length = bigendian(patch, data, 2);
     if (length == 0)
-        return "run of length 0" + at(pos);
+        return fail("run of length 0" + at(pos));
     if (offset + length > kIpsMaxImage)
-        return "record writes past 16 MiB" + at(pos);
+        return fail("record writes past 16 MiB" + at(pos));
     if (offset + length > image.size())
         image.resize(offset + length);
     const auto to = image.begin() + static_cast<std::ptrdiff_t>(offset);
@@ -197,61 +197,61 @@ std::string applyRecord(const Bytes& patch, std::size_t& pos, Bytes& image)
 
 }  // namespace
 
-IpsResult createIpsPatch(const Bytes& original, const Bytes& modified)
+Result<Bytes> createipspatch(const Bytes& original, const Bytes& modified)
 {
     if (original.size() > kIpsMaxImage || modified.size() > kIpsMaxImage)
-        return {{}, "IPS patches reach only the first 16 MiB; the images are " +
+        return fail("IPS patches reach only the first 16 MiB; the images are " +
                         std::to_string(original.size()) + " and " +
-                        std::to_string(modified.size()) + " bytes"};
+                        std::to_string(modified.size()) + " bytes");
     PieceList list(modified);
     for (const Span& s : Differ(original, modified).spans())
-        list.addSpan(s);
+        list.addspan(s);
     Bytes out(kHeader.begin(), kHeader.end());
     for (const Piece& p : list.pieces())
-        putPiece(out, modified, p);
+        putpiece(out, modified, p);
     out.insert(out.end(), kFooter.begin(), kFooter.end());
     if (modified.size() < original.size())
-        putBigEndian(out, modified.size(), 3);
-    return {std::move(out), {}};
+        putbigendian(out, modified.size(), 3);
+    return out;
 }
 
-IpsResult applyIpsPatch(const Bytes& image, const Bytes& patch)
+Result<Bytes> applyipspatch(const Bytes& image, const Bytes& patch)
 {
-    if (!hasText(patch, 0, kHeader))
-        return {{}, "not an IPS patch: it does not start with \"PATCH\""};
+    if (!hastext(patch, 0, kHeader))
+        return fail("not an IPS patch: it does not start with \"PATCH\"");
     Bytes out = image;
     std::size_t pos = kHeader.size();
-    while (!hasText(patch, pos, kFooter)) {
+    while (!hastext(patch, pos, kFooter)) {
         if (patch.size() - pos < kFooter.size())
-            return {{}, "patch ends without the \"EOF\" marker" + at(pos)};
-        if (std::string error = applyRecord(patch, pos, out); !error.empty())
-            return {{}, error};
+            return fail("patch ends without the \"EOF\" marker" + at(pos));
+        if (const Status applied = applyrecord(patch, pos, out); !applied)
+            return fail(applied.message());
     }
     pos += kFooter.size();
     if (patch.size() == pos)
-        return {std::move(out), {}};
+        return out;
     if (patch.size() - pos != 3)
-        return {{}, std::to_string(patch.size() - pos) +
-                        " unexpected bytes after \"EOF\" (a cut length has 3)" + at(pos)};
-    const std::size_t cut = bigEndian(patch, pos, 3);
+        return fail(std::to_string(patch.size() - pos) +
+                        " unexpected bytes after \"EOF\" (a cut length has 3)" + at(pos));
+    const std::size_t cut = bigendian(patch, pos, 3);
     if (cut > out.size())
-        return {{}, "cut length " + std::to_string(cut) + " is past the image's end (" +
-                        std::to_string(out.size()) + " bytes)" + at(pos)};
+        return fail("cut length " + std::to_string(cut) + " is past the image's end (" +
+                        std::to_string(out.size()) + " bytes)" + at(pos));
     out.resize(cut);
-    return {std::move(out), {}};
+    return out;
 }
 
 IpsReach ipsreach(const Bytes& patch)
 {
     IpsReach reach;
     std::size_t pos = kHeader.size();
-    while (hasText(patch, 0, kHeader) && !hasText(patch, pos, kFooter) && patch.size() - pos >= kRecordHeader) {
-        const std::size_t offset = bigEndian(patch, pos, 3), data = pos + kRecordHeader;
-        const bool run = bigEndian(patch, pos + 3, 2) == 0;
-        const std::size_t body = run ? 3 : bigEndian(patch, pos + 3, 2);
+    while (hastext(patch, 0, kHeader) && !hastext(patch, pos, kFooter) && patch.size() - pos >= kRecordHeader) {
+        const std::size_t offset = bigendian(patch, pos, 3), data = pos + kRecordHeader;
+        const bool run = bigendian(patch, pos + 3, 2) == 0;
+        const std::size_t body = run ? 3 : bigendian(patch, pos + 3, 2);
         if (patch.size() - data < body)
             break;
-        const std::size_t length = run ? bigEndian(patch, data, 2) : body;
+        const std::size_t length = run ? bigendian(patch, data, 2) : body;
         reach.first = reach.records == 0 ? offset : std::min(reach.first, offset);
         reach.end = std::max(reach.end, offset + length);
         ++reach.records;

@@ -10,25 +10,21 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace icevale {
 
 inline constexpr std::size_t kIpsMaxImage = 0x1000000;
 
-struct IpsResult {
-    std::vector<std::uint8_t> bytes;  // the patch, or the patched image
-    std::string error;                // why there are no bytes; empty on success
-    bool ok() const { return error.empty(); }
-};
-
 // A patch that turns original into modified: changed stretches as records (runs of one
 // byte as run records when that is shorter), bytes past the original's end as records,
 // and the cut length when modified is shorter. Identical images give "PATCHEOF".
-IpsResult createIpsPatch(const std::vector<std::uint8_t>& original,
+Result<std::vector<std::uint8_t>> createipspatch(const std::vector<std::uint8_t>& original,
                          const std::vector<std::uint8_t>& modified);
 
 // The image with the patch applied; the image grows when a record writes past its end.
 // A malformed patch is refused with the byte offset in the patch where it goes wrong.
-IpsResult applyIpsPatch(const std::vector<std::uint8_t>& image,
+Result<std::vector<std::uint8_t>> applyipspatch(const std::vector<std::uint8_t>& image,
                         const std::vector<std::uint8_t>& patch);
 
 // The bytes an IPS patch's records write: from the lowest offset `first` to one past the

@@ -18,15 +18,8 @@ bool startswith(const Bytes& bytes, std::string_view magic)
 // The source size a BPS patch records (the first number after "BPS1"), if readable.
 std::optional<std::uint64_t> bpssourcesize(const Bytes& patch)
 {
-    std::uint64_t value = 0, shift = 1;
-    for (std::size_t i = 4; i < patch.size() && i < 14; ++i) {
-        value += (patch[i] & 0x7F) * shift;
-        if (patch[i] & 0x80)
-            return value;
-        shift <<= 7;
-        value += shift;
-    }
-    return std::nullopt;
+    std::size_t at = 4;
+    return readbpsnumber(patch, at, patch.size());
 }
 
 std::string headertext(bool header) { return header ? "with the copier header" : "without the copier header"; }
@@ -42,7 +35,7 @@ Bytes withoutheader(const Bytes& image) { return Bytes(image.begin() + kCopierHe
 
 // Which kind of image an IPS patch is for: as the user says, else the image's own kind
 // (its offsets as they stand); a warning when its records look made for the other kind.
-bool ipskind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchResult& result)
+bool ipskind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchOutcome& result)
 {
     const bool imageheader = hascopierheader(image.size());
     const bool header = kind == IpsKind::AsItStands ? imageheader : kind == IpsKind::Header;
@@ -63,16 +56,14 @@ bool ipskind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchResult& 
     return header;
 }
 
-// Which kind of image the patch is for; nothing, with result.error set, when it fits none.
-std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchResult& result)
+// Which kind of image the patch is for (whether with the copier header), or why it fits none.
+Result<bool> patchkind(const Bytes& patch, const Bytes& image, IpsKind kind, PatchOutcome& result)
 {
     const bool imageheader = hascopierheader(image.size());
     if (startswith(patch, "PATCH"))
         return ipskind(patch, image, kind, result);
-    if (!startswith(patch, "BPS1")) {
-        result.error = "the patch is neither an IPS patch (\"PATCH\") nor a BPS patch (\"BPS1\")";
-        return std::nullopt;
-    }
+    if (!startswith(patch, "BPS1"))
+        return fail("the patch is neither an IPS patch (\"PATCH\") nor a BPS patch (\"BPS1\")");
     const auto source = bpssourcesize(patch);
     const std::uint64_t size = image.size();
     if (source && (*source == size || (imageheader ? *source + kCopierHeader == size : *source == size + kCopierHeader))) {
@@ -81,30 +72,23 @@ std::optional<bool> patchkind(const Bytes& patch, const Bytes& image, IpsKind ki
                                headertext(header));
         return header;
     }
-    result.error = source ? "the BPS patch is for a source of " + std::to_string(*source) + " bytes; the image has " +
-                                std::to_string(size) + " bytes"
-                          : "the BPS patch is cut short before its source size";
-    return std::nullopt;
+    return fail(source ? "the BPS patch is for a source of " + std::to_string(*source) + " bytes; the image has " +
+                             std::to_string(size) + " bytes"
+                       : "the BPS patch is cut short before its source size");
 }
 
-PatchResult run(const Bytes& patch, const Bytes& image, PatchResult result)
+Result<Bytes> run(const Bytes& patch, const Bytes& image)
 {
-    const auto applied = startswith(patch, "PATCH") ? applyIpsPatch(image, patch) : [&] {
-        const BpsResult bps = applyBpsPatch(image, patch);
-        return IpsResult{bps.bytes, bps.error};
-    }();
-    result.bytes = applied.bytes;
-    result.error = applied.error;
-    return result;
+    return startswith(patch, "PATCH") ? applyipspatch(image, patch) : applybpspatch(image, patch);
 }
 
 }  // namespace
 
 bool hascopierheader(std::size_t size) { return size % 1024 == kCopierHeader; }
 
-PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader)
+PatchOutcome makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader)
 {
-    PatchResult result;
+    PatchOutcome result;
     const auto part = [&](const Bytes& image, const char* which) {
         if (!noheader)
             return image;
@@ -114,50 +98,48 @@ PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat 
         return header ? withoutheader(image) : image;
     };
     const Bytes from = part(original, "original"), to = part(modified, "modified");
-    if (format == PatchFormat::Ips) {
-        IpsResult ips = createIpsPatch(from, to);
-        result.bytes = std::move(ips.bytes), result.error = std::move(ips.error);
-    } else {
-        BpsResult bps = createBpsPatch(from, to);
-        result.bytes = std::move(bps.bytes), result.error = std::move(bps.error);
-    }
+    result.bytes = format == PatchFormat::Ips ? createipspatch(from, to) : createbpspatch(from, to);
     return result;
 }
 
-PatchResult applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options)
+PatchOutcome applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options)
 {
-    PatchResult result;
+    PatchOutcome result;
     result.notes.push_back(describe(image));
-    const auto forheader = patchkind(patch, image, options.ipskind, result);
-    if (!forheader)
+    const Result<bool> forheader = patchkind(patch, image, options.ipskind, result);
+    if (!forheader) {
+        result.bytes = fail(forheader.message());
         return result;
+    }
     const bool imageheader = hascopierheader(image.size());
-    if (*forheader == imageheader) {
-        result = run(patch, image, result);
+    Result<Bytes>& bytes = result.bytes;
+    if (forheader.value() == imageheader) {
+        bytes = run(patch, image);
     } else if (imageheader) {
         result.notes.push_back("applied to the image after its copier header, which is kept");
-        result = run(patch, withoutheader(image), result);
-        if (result.ok())
-            result.bytes.insert(result.bytes.begin(), image.begin(), image.begin() + kCopierHeader);
+        bytes = run(patch, withoutheader(image));
+        if (bytes)
+            bytes->insert(bytes->begin(), image.begin(), image.begin() + kCopierHeader);
     } else {
         result.notes.push_back("applied as if 512 zero bytes stood before the image, left out again afterwards");
         Bytes full(kCopierHeader + image.size(), 0);
         std::copy(image.begin(), image.end(), full.begin() + kCopierHeader);
-        result = run(patch, full, result);
-        if (result.ok() && result.bytes.size() < kCopierHeader)
-            result.error = "the patched image is shorter than a copier header";
-        if (result.ok())
-            result.bytes = withoutheader(result.bytes);
+        bytes = run(patch, full);
+        if (bytes && bytes->size() < kCopierHeader)
+            bytes = fail("the patched image is shorter than a copier header");
+        if (bytes)
+            bytes = withoutheader(bytes.value());
     }
+    if (!bytes)
+        return result;
     // The editor opens an image of kMinImageSize bytes or more; one without the header
     // needs the header's 512 bytes less.
-    const bool resultheader = hascopierheader(result.bytes.size());
+    const bool resultheader = hascopierheader(bytes->size());
     const std::size_t shortest = kMinImageSize - (resultheader ? 0 : kCopierHeader);
-    if (result.ok() && !options.allowshort && result.bytes.size() < shortest) {
-        result.error = "the patched image would have " + std::to_string(result.bytes.size()) + " bytes, fewer than the " +
-                       std::to_string(shortest) + " of the shortest image the editor opens" +
-                       (resultheader ? "" : " (without the copier header)");
-        result.bytes.clear();
+    if (!options.allowshort && bytes->size() < shortest) {
+        bytes = fail("the patched image would have " + std::to_string(bytes->size()) + " bytes, fewer than the " +
+                     std::to_string(shortest) + " of the shortest image the editor opens" +
+                     (resultheader ? "" : " (without the copier header)"));
         result.tooshort = true;
     }
     return result;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/imagebytes.h"
+#include "core/result.h"
 
 namespace icevale {
 
@@ -31,13 +32,13 @@ bool hascopierheader(std::size_t size);
 
 enum class PatchFormat { Ips, Bps };
 
-struct PatchResult {
-    Bytes bytes;                       // the patch, or the patched image
-    std::string error;                 // why there are no bytes; empty on success
-    std::vector<std::string> notes;    // what was found and decided, for the user
-    std::vector<std::string> warnings; // what looks wrong but was applied as asked
-    bool tooshort = false;             // refused only for being shorter than the editor opens
-    bool ok() const { return error.empty(); }
+// What makepatch and applypatch did: the patch or the patched image, or why there is
+// none, with what was found and decided on the way (told in both cases).
+struct PatchOutcome {
+    Result<Bytes> bytes = fail("nothing was made");
+    std::vector<std::string> notes;     // what was found and decided, for the user
+    std::vector<std::string> warnings;  // what looks wrong but was applied as asked
+    bool tooshort = false;              // refused only for being shorter than the editor opens
 };
 
 // The kind of image an IPS patch was made for, as the user says it.
@@ -50,10 +51,10 @@ struct ApplyOptions {
 
 // The patch turning original into modified; with `noheader` it is made for the images
 // without their copier header, which is left out of each image that has one.
-PatchResult makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader);
+PatchOutcome makepatch(const Bytes& original, const Bytes& modified, PatchFormat format, bool noheader);
 
 // The image with the patch (IPS or BPS, told by its first bytes) applied, by the rules
 // above.
-PatchResult applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options = {});
+PatchOutcome applypatch(const Bytes& patch, const Bytes& image, const ApplyOptions& options = {});
 
 }  // namespace icevale

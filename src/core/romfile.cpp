@@ -48,30 +48,30 @@ Status decodeareas(Tables& tables, const Bytes& rom, const Scope& scope)
     return {};
 }
 
-IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
+Status loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename)
 {
     if (bytes.size() < kMinImageSize)
-        return {false, "\"" + filename + "\": " + tooshort(bytes.size())};
+        return fail("\"" + filename + "\": " + tooshort(bytes.size()));
     Cartridge next;
     next.RomImage = std::move(bytes);
     if (const std::string problem = decodeimage(next); !problem.empty())
-        return {false, "\"" + filename + "\": " + problem};
+        return fail("\"" + filename + "\": " + problem);
     cart = std::move(next);
-    return {true, {}};
+    return {};
 }
 
-IoResult loadrom(Cartridge& cart, const std::string& filename)
+Status loadrom(Cartridge& cart, const std::string& filename)
 {
-    const auto longenough = [](std::uint64_t size) { return size >= kMinImageSize ? std::string() : tooshort(size); };
-    Bytes bytes;
-    if (IoResult read = readregularfile(filename, bytes, "an image file", longenough); !read.ok)
-        return read;
-    return loadbytes(cart, std::move(bytes), filename);
+    const auto longenough = [](std::uint64_t size) { return size >= kMinImageSize ? Status() : fail(tooshort(size)); };
+    Result<Bytes> read = readregularfile(filename, "an image file", longenough);
+    if (!read)
+        return fail(read.message());
+    return loadbytes(cart, std::move(read).value(), filename);
 }
 
-IoResult saverom(const Bytes& rom, const std::string& filename) { return replaceregularfile(rom, filename, true); }
+Status saverom(const Bytes& rom, const std::string& filename) { return replaceregularfile(rom, filename, true); }
 
-IoResult writeoutput(std::string_view bytes, const std::string& filename)
+Status writeoutput(std::string_view bytes, const std::string& filename)
 {
     return replaceregularfile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, filename, false);
 }

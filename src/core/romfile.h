@@ -17,11 +17,6 @@
 
 namespace icevale {
 
-struct IoResult {
-    bool ok = false;
-    std::string message;  // names the file and the reason when !ok
-};
-
 // Decodes every table of cart.RomImage (team texts, rosters, line-ups, banner text
 // lengths) into the tables as they are. Returns an empty text, or why the image cannot
 // be held (the tables are then partly filled and must be discarded).
@@ -36,19 +31,20 @@ Status decodeareas(Tables& tables, const Bytes& rom, const Scope& scope);
 // and decodes it from clean tables, with loadrom's checks and messages; on any failure
 // `cart` is left exactly as it was. This is the load of a front end that has the file's
 // bytes already (the browser's).
-IoResult loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename);
+Status loadbytes(Cartridge& cart, Bytes bytes, const std::string& filename);
 
 // Reads the file whole into `cart`, replacing everything it held, and decodes it from
 // clean tables; on any failure `cart` is left exactly as it was. Anything that is not a
 // regular file is refused without reading (a named pipe never blocks).
-IoResult loadrom(Cartridge& cart, const std::string& filename);
+Status loadrom(Cartridge& cart, const std::string& filename);
 
-// Saves `rom` safely to the file (see above). On failure the target is untouched and
+// Saves `rom` safely to the file (see above); a failure names the file and the reason.
+// On failure the target is untouched and
 // no temporary file is left behind.
-IoResult saverom(const Bytes& rom, const std::string& filename);
+Status saverom(const Bytes& rom, const std::string& filename);
 
 // Writes a file of the command-line tool as saverom writes, except that the file ends up
 // exactly `bytes`: a longer old file's bytes past them are not kept.
-IoResult writeoutput(std::string_view bytes, const std::string& filename);
+Status writeoutput(std::string_view bytes, const std::string& filename);
 
 }  // namespace icevale

@@ -69,6 +69,22 @@ std::vector<int> readheader(const CsvRow& row, std::vector<ImportProblem>& probl
     return problems.size() == before ? columns : std::vector<int>{};
 }
 
+// Whether a field was read, or why not; with `into`, the value read is kept there.
+template <class T>
+Status stored(const Result<T>& read)
+{
+    return read ? Status() : fail(read.message());
+}
+
+template <class T, class Into>
+Status stored(const Result<T>& read, std::optional<Into>& into)
+{
+    into.reset();
+    if (read)
+        into = read.value();
+    return stored(read);
+}
+
 struct RowReader {
     const Tables& tables;
     std::vector<ImportProblem>& problems;
@@ -78,23 +94,22 @@ struct RowReader {
     void field(const CsvRow& row, std::size_t i, int column, const std::string& name, PlayerInput& player)
     {
         const std::string& text = row.fields[i];
-        std::string why;
-        bool ok = true;
+        Status read;
         if (column == kTeamColumn) {
-            const auto t = parseteamref(tables, text, why);
-            ok = t.has_value(), team = t.value_or(0);
+            const Result<int> t = parseteamref(tables, text);
+            read = stored(t), team = t ? t.value() : 0;
         } else if (column == kRoleColumn) {
-            const auto role = parserole(text, why);
-            ok = role.has_value(), player.role = role.value_or('D');
+            const Result<char> role = parserole(text);
+            read = stored(role), player.role = role ? role.value() : 'D';
         } else if (column == kNameColumn) {
-            player.name = utf8tobytes(text, why), ok = player.name.has_value();
+            read = stored(utf8tobytes(text), player.name);
         } else if (column == kNumberColumn) {
-            player.number = parsenumber(text, why), ok = player.number.has_value();
+            read = stored(parsenumber(text), player.number);
         } else {
-            player.columns[column] = parsecolumn(column, text, why), ok = player.columns[column].has_value();
+            read = stored(parsecolumn(column, text), player.columns[column]);
         }
-        if (!ok)
-            problems.push_back({place(row.line, i + 1, name), why});
+        if (!read)
+            problems.push_back({place(row.line, i + 1, name), read.message()});
     }
 };
 
@@ -130,7 +145,7 @@ std::string exportrostercsv(const Cartridge& cart)
             rows.push_back(std::move(row));
         }
     }
-    return writeCsv(rows);
+    return writecsv(rows);
 }
 
 namespace {
@@ -160,34 +175,35 @@ bool semicolonheader(std::string_view text)
 
 bool hasrosterheader(std::string_view text)
 {
-    const CsvResult head = readCsv(firstline(text));
-    if (!head.ok() || head.rows.empty())
+    const Result<std::vector<CsvRow>> head = readcsv(firstline(text));
+    if (!head || head->empty())
         return false;
-    const auto& fields = head.rows.front().fields;
+    const auto& fields = head->front().fields;
     return std::any_of(fields.begin(), fields.end(), [](const std::string& f) { return columnof(f) != 0; });
 }
 
 ImportData readrostercsv(std::string_view text, const Tables& tables, std::vector<ImportProblem>& problems)
 {
-    const CsvResult csv = readCsv(text);
-    if (!csv.ok()) {
-        problems.push_back({"line " + std::to_string(csv.errorLine) + ", column " + std::to_string(csv.errorColumn), csv.error});
+    const Result<std::vector<CsvRow>> csv = readcsv(text);
+    if (!csv) {
+        problems.push_back({"", csv.message()});  // the message names the line and column
         return {};
     }
-    if (csv.rows.empty()) {
+    const std::vector<CsvRow>& rows = csv.value();
+    if (rows.empty()) {
         problems.push_back({"line 1", "the header row is missing"});
         return {};
     }
-    const CsvRow& head = csv.rows.front();
+    const CsvRow& head = rows.front();
     const std::vector<int> columns = readheader(head, problems);
     if (columns.empty())
         return {};
     const std::size_t before = problems.size();
     std::map<int, TeamInput> teams;
     std::map<int, std::pair<std::size_t, std::size_t>> lines;  // first and last line of each team's rows
-    for (std::size_t r = 1; r < csv.rows.size(); ++r) {
+    for (std::size_t r = 1; r < rows.size(); ++r) {
         PlayerInput player;
-        const CsvRow& row = csv.rows[r];
+        const CsvRow& row = rows[r];
         const int t = readrow(row, head, columns, RowReader{tables, problems}, player);
         // After the first problem the rows are only checked, not kept (the import is
         // not used), so a flood of refused rows costs no memory.

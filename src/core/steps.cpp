@@ -67,25 +67,25 @@ std::string bannertextsproblem(std::int64_t over)
            std::to_string(kBannerTextSize) + "-byte text area.";
 }
 
-TeamStep teamstep(int t, const TeamTexts& texts, std::uint8_t overall)
+Result<Step> teamstep(int t, const TeamTexts& texts, std::uint8_t overall)
 {
     auto edit = teamtextedit(t, texts);
     if (!edit) {
         const auto characters = static_cast<std::int64_t>(texts.name.size() + texts.abbrev.size() + texts.nick.size() +
                                                           texts.arena.size());
-        return {std::nullopt, textstoolongproblem(teamlabel(t, bytestoutf8(texts.name)), -textblockfree(t, characters))};
+        return fail(textstoolongproblem(teamlabel(t, bytestoutf8(texts.name)), -textblockfree(t, characters)));
     }
     edit->append(overalledit(t, overall));
-    return {Step{std::move(*edit), kTeamsStep, {}}, {}};
+    return Step{std::move(*edit), kTeamsStep, {}};
 }
 
-TeamStep menunamesstep(const MenuNames& names)
+Result<Step> menunamesstep(const MenuNames& names)
 {
     auto edit = menunamesedit(names);
     if (!edit)
-        return {std::nullopt, menunamesproblem(static_cast<std::int64_t>(names.first.size() + names.second.size()) -
-                                               kMenuNamesBudget)};
-    return {Step{std::move(*edit), kTeamsStep, {}}, {}};
+        return fail(menunamesproblem(static_cast<std::int64_t>(names.first.size() + names.second.size()) -
+                                               kMenuNamesBudget));
+    return Step{std::move(*edit), kTeamsStep, {}};
 }
 
 }  // namespace icevale

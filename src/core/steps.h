@@ -9,6 +9,7 @@
 
 #include "core/cartridge.h"
 #include "core/colours.h"
+#include "core/result.h"
 #include "core/teamtexts.h"
 
 namespace icevale {
@@ -43,13 +44,9 @@ std::string bannertextsproblem(std::int64_t over);
 
 // Team t's texts and overall number as the team editor saves them (the step named as
 // its save), or the refusal in its words.
-struct TeamStep {
-    std::optional<Step> step;
-    std::string problem;
-};
-TeamStep teamstep(int t, const TeamTexts& texts, std::uint8_t overall);
+Result<Step> teamstep(int t, const TeamTexts& texts, std::uint8_t overall);
 
 // Both menu names, or the refusal when they share more than 22 characters.
-TeamStep menunamesstep(const MenuNames& names);
+Result<Step> menunamesstep(const MenuNames& names);
 
 }  // namespace icevale

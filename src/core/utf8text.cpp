@@ -69,7 +69,7 @@ std::string printablebytes(std::string_view bytes)
     out.reserve(bytes.size());
     for (const char b : bytes) {
         const auto byte = static_cast<std::uint8_t>(b);
-        if (control(byteToChar(byte)))
+        if (control(bytetochar(byte)))
             appendescape(out, byte);
         else
             out.push_back(b);
@@ -101,11 +101,11 @@ std::string bytestoutf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char b : bytes)
-        appendutf8(out, byteToChar(static_cast<std::uint8_t>(b)));
+        appendutf8(out, bytetochar(static_cast<std::uint8_t>(b)));
     return out;
 }
 
-std::optional<std::string> utf8tobytes(std::string_view text, std::string& why)
+Result<std::string> utf8tobytes(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -113,14 +113,12 @@ std::optional<std::string> utf8tobytes(std::string_view text, std::string& why)
     for (std::size_t i = 0; i < text.size(); ++position) {
         const auto c = nextchar(text, i);
         if (!c) {
-            why = "malformed UTF-8 at character " + std::to_string(position);
-            return std::nullopt;
+            return fail("malformed UTF-8 at character " + std::to_string(position));
         }
-        const auto byte = *c <= 0xFFFF ? charToByte(static_cast<char16_t>(*c)) : std::nullopt;
+        const auto byte = *c <= 0xFFFF ? chartobyte(static_cast<char16_t>(*c)) : std::nullopt;
         if (!byte) {
-            why = "character " + std::to_string(position) + " (" + codepoint(*c) +
-                  ") has no code in the image's character set";
-            return std::nullopt;
+            return fail("character " + std::to_string(position) + " (" + codepoint(*c) +
+                        ") has no code in the image's character set");
         }
         out.push_back(static_cast<char>(*byte));
     }

@@ -5,14 +5,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
+
 namespace icevale {
 
 // The UTF-8 text of bytes of the single-byte character set; every byte has a character.
 std::string bytestoutf8(std::string_view bytes);
 
-// The bytes of a UTF-8 text, or nothing with `why` naming the first character that is
-// malformed UTF-8 or has no code in the set, and its position (counted in characters).
-std::optional<std::string> utf8tobytes(std::string_view text, std::string& why);
+// The bytes of a UTF-8 text, or why not: the first character that is malformed UTF-8 or
+// has no code in the set, and its position (counted in characters).
+Result<std::string> utf8tobytes(std::string_view text);
 
 // Text for people to read: every control character (U+0000..U+001F, U+007F..U+009F)
 // written as \xNN, so that no raw control byte reaches a terminal or a status line.

@@ -33,8 +33,8 @@ int refuse(const std::string& message)
 std::optional<Cartridge> loadimage(const std::string& file)
 {
     Cartridge cart;
-    if (const IoResult loaded = loadrom(cart, file); !loaded.ok) {
-        refuse(loaded.message);
+    if (const Status loaded = loadrom(cart, file); !loaded) {
+        refuse(loaded.message());
         return std::nullopt;
     }
     return cart;
@@ -42,12 +42,12 @@ std::optional<Cartridge> loadimage(const std::string& file)
 
 std::optional<std::string> readwhole(const std::string& file)
 {
-    Bytes bytes;
-    if (const IoResult read = readregularfile(file, bytes, "a data file"); !read.ok) {
-        refuse(read.message);
+    const Result<Bytes> read = readregularfile(file, "a data file");
+    if (!read) {
+        refuse(read.message());
         return std::nullopt;
     }
-    return std::string(bytes.begin(), bytes.end());
+    return std::string(read->begin(), read->end());
 }
 
 std::optional<Bytes> readbytes(const std::string& file)
@@ -56,12 +56,12 @@ std::optional<Bytes> readbytes(const std::string& file)
     return text ? std::optional<Bytes>(Bytes(text->begin(), text->end())) : std::nullopt;
 }
 
-std::string_view asText(const Bytes& bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
+std::string_view astext(const Bytes& bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
 
 // An output of this tool is exactly the image, so a longer old file is replaced whole.
-IoResult writeimage(const Bytes& image, const std::string& file) { return writeoutput(asText(image), file); }
+Status writeimage(const Bytes& image, const std::string& file) { return writeoutput(astext(image), file); }
 
-int written(const IoResult& result) { return result.ok ? kSuccess : refuse(result.message); }
+int written(const Status& result) { return result ? kSuccess : refuse(result.message()); }
 
 // Writes `text` to standard output and flushes it; a failed write (a full disk, a closed
 // pipe) is a refusal, as a failed -o is, instead of data lost without a word.
@@ -81,8 +81,8 @@ int textout(const std::string& text, const std::string& file, int status)
 {
     if (file.empty() || file == "-")
         return printed(text, status);
-    const IoResult result = writeoutput(text, file);
-    return result.ok ? status : refuse(result.message);
+    const Status result = writeoutput(text, file);
+    return result ? status : refuse(result.message());
 }
 
 void notes(const std::string& file, const std::vector<std::string>& lines)
@@ -149,12 +149,12 @@ int patchcreate(const Arguments& args)
     const auto original = readbytes(args.image), modified = readbytes(args.other);
     if (!original || !modified)
         return kRefused;
-    const PatchResult patch =
+    const PatchOutcome patch =
         makepatch(*original, *modified, args.format == "bps" ? PatchFormat::Bps : PatchFormat::Ips, args.noheader);
     notes(args.output, patch.notes);
-    if (!patch.ok())
-        return refuse(args.output + ": " + patch.error + "; nothing written");
-    return written(writeoutput(asText(patch.bytes), args.output));
+    if (!patch.bytes)
+        return refuse(args.output + ": " + patch.bytes.message() + "; nothing written");
+    return written(writeoutput(astext(patch.bytes.value()), args.output));
 }
 
 int patchapply(const Arguments& args)
@@ -165,19 +165,19 @@ int patchapply(const Arguments& args)
     ApplyOptions options;
     options.ipskind = args.withheader ? IpsKind::Header : args.noheader ? IpsKind::NoHeader : IpsKind::AsItStands;
     options.allowshort = args.allowshort;
-    const PatchResult patched = applypatch(*patch, *image, options);
+    const PatchOutcome patched = applypatch(*patch, *image, options);
     notes(args.image, patched.notes);
     for (const std::string& warning : patched.warnings)
         say(args.patch + ": warning: " + warning);
-    if (!patched.ok())
-        return refuse(args.patch + ": " + patched.error + "; nothing written" +
+    if (!patched.bytes)
+        return refuse(args.patch + ": " + patched.bytes.message() + "; nothing written" +
                       (patched.tooshort ? " (--allow-short writes it all the same)" : ""));
     if (!patched.warnings.empty())
         say(args.patch + ": applied all the same" +
             (options.ipskind == IpsKind::AsItStands
                  ? "; --with-header or --no-header says which kind of image an IPS patch was made for"
                  : ""));
-    return written(writeimage(patched.bytes, args.output));
+    return written(writeimage(patched.bytes.value(), args.output));
 }
 
 }  // namespace icevale::tool

@@ -79,6 +79,7 @@ export default async function icevale(options = {}) {
     }
 
     save() { return checked(this.#live().save()).bytes; }
+    image() { return this.#live().image(); }
 
     // Whole steps, across every area; each returns the step's name, or null when there
     // was none to undo or redo.
@@ -103,7 +104,7 @@ export default async function icevale(options = {}) {
       const team = this.teams()[index - 1] ?? {};
       const v = { ...team, ...values };
       return stepped(this.#live().setTeam(index, v.location ?? '', v.abbreviation ?? '', v.nickname ?? '', v.arena ?? '',
-        v.overall ?? -1));
+        String(v.overall ?? '')));
     }
     menuNames() { return this.#live().menuNames(); }
     setMenuNames({ first, second }) {
@@ -211,5 +212,15 @@ export default async function icevale(options = {}) {
     // The entries of a grid column's list (1..14) in stored-value order.
     columnEntries: (column) => core.columnEntries(column),
     memory: () => ({ inUse: core.heapInUse(), heap: core.HEAPU8.length }),
+    // The typing limits of the windows' boxes, for a page's text boxes.
+    teamTextRoom: (team, lengths) => core.teamTextRoom(team, Array.from(lengths)),
+    menuNameLimits: (first, second) => core.menuNameLimits(first, second),
+    bannerTextRoom: (lengths) => core.bannerTextRoom(Array.from(lengths)),
+    playerNameLimit: (length, bytesLeft) => core.playerNameLimit(length, bytesLeft),
+    keepable: (text) => core.keepable(String(text)),
+    columns: () => core.columns(),
+    ratingEntries: () => core.ratingEntries(),
+    screenColour: ({ red, green, blue }) => core.screenColour(red, green, blue),
+    limits: Object.freeze(core.limits()),
   });
 }

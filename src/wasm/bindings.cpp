@@ -6,6 +6,7 @@
 #include <emscripten/val.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@
 #include "core/health.h"
 #include "core/imageinfo.h"
 #include "core/importer.h"
+#include "core/locations.h"
+#include "core/colours.h"
 #include "core/patching.h"
 #include "core/romfile.h"
 #include "core/bannertexts.h"
@@ -24,6 +27,7 @@
 #include "core/playoffs.h"
 #include "core/storedchoice.h"
 #include "core/playerattributes.h"
+#include "core/playerlabels.h"
 #include "core/rosterchanges.h"
 #include "core/rosterdraft.h"
 #include "core/rosters.h"
@@ -38,6 +42,12 @@ namespace icevale::wasm {
 namespace {
 
 using emscripten::val;
+
+// The largest file the page reads: far past any image, small enough to hold twice.
+constexpr std::uint64_t kMaxFileSize = std::uint64_t{64} << 20;
+// A jersey number box holds two digits, an overall number box three characters.
+constexpr int kNumberLength = 2;
+constexpr int kOverallLength = 3;
 
 // Bytes api.js has copied into the module's memory for the length of one call.
 std::string_view lent(unsigned at, unsigned size)
@@ -93,7 +103,7 @@ std::string jsonquote(const std::string& text)
     return out + "\"";
 }
 
-val patchout(const PatchResult& result)
+val patchout(const PatchOutcome& result)
 {
     val out = val::object();
     val notes = val::array();
@@ -104,10 +114,10 @@ val patchout(const PatchResult& result)
     for (const std::string& warning : result.warnings)
         warnings.call<void>("push", warning);
     out.set("warnings", warnings);
-    if (!result.ok())
-        out.set("error", result.error);
+    if (!result.bytes)
+        out.set("error", result.bytes.message());
     else
-        out.set("bytes", bytesout(result.bytes));
+        out.set("bytes", bytesout(result.bytes.value()));
     return out;
 }
 
@@ -121,8 +131,8 @@ public:
     {
         return guarded([&] {
             Cartridge cart;
-            if (const IoResult loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded.ok)
-                return failed(loaded.message);
+            if (const Status loaded = loadbytes(cart, tobytes(lent(at, size)), name); !loaded)
+                return failed(loaded.message());
             doc_.adopt(std::move(cart), name);
             record_.clear();
             return val::object();
@@ -180,6 +190,10 @@ public:
         });
     }
 
+    // The whole file as it is now, still counted as unsaved when it differs (a patch's
+    // edited side).
+    val image() const { return bytesout(doc_.image()); }
+
     // The step undone or redone, named, or "" when there was none. The tables follow
     // the bytes, as after every change.
     // The document decodes what a step touched as it moves the bytes.
@@ -210,26 +224,27 @@ public:
     }
 
     val setteam(int t, const std::string& location, const std::string& abbreviation, const std::string& nickname,
-                const std::string& arena, int overall)
+                const std::string& arena, const std::string& overalltext)
     {
         return guarded([&] {
             if (t < 1 || t > kTeams)
                 return failed(teamrange(t));
-            if (overall < 0 || overall > 255)
+            // The overall box's text, read by the team editor's rule (fractions round).
+            const auto overall = parseoverall(overalltext);
+            if (!overall)
                 return failed(overallproblem({teamlabel(t, location)}));
             TeamTexts texts;
-            std::string why;
             for (auto [field, text, into] : {std::tuple("location", &location, &texts.name),
                                              std::tuple("abbreviation", &abbreviation, &texts.abbrev),
                                              std::tuple("nickname", &nickname, &texts.nick),
                                              std::tuple("arena", &arena, &texts.arena)}) {
-                const auto bytes = utf8tobytes(*text, why);
+                const Result<std::string> bytes = utf8tobytes(*text);
                 if (!bytes)
-                    return failed(std::string(field) + ": " + why);
-                *into = *bytes;
+                    return failed(std::string(field) + ": " + bytes.message());
+                *into = bytes.value();
             }
-            const TeamStep step = teamstep(t, texts, static_cast<std::uint8_t>(overall));
-            return step.step ? applied(*step.step) : failed(step.problem);
+            const Result<Step> step = teamstep(t, texts, *overall);
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -245,15 +260,14 @@ public:
     val setmenunames(const std::string& first, const std::string& second)
     {
         return guarded([&] {
-            std::string why;
-            const auto a = utf8tobytes(first, why);
+            const Result<std::string> a = utf8tobytes(first);
             if (!a)
-                return failed("first: " + why);
-            const auto b = utf8tobytes(second, why);
+                return failed("first: " + a.message());
+            const Result<std::string> b = utf8tobytes(second);
             if (!b)
-                return failed("second: " + why);
-            const TeamStep step = menunamesstep({*a, *b});
-            return step.step ? applied(*step.step) : failed(step.problem);
+                return failed("second: " + b.message());
+            const Result<Step> step = menunamesstep({a.value(), b.value()});
+            return step ? applied(step.value()) : failed(step.message());
         });
     }
 
@@ -346,6 +360,9 @@ public:
         out.set("bytesLeft", cart.rosterbytesleft[t]);
         const auto average = teamaverage(grid, cart.playercount(t));
         out.set("average", average ? val(*average) : val::null());
+        // The player editor's labels of both, as the window words them.
+        out.set("averageLabel", averagelabel(average));
+        out.set("bytesLeftLabel", bytesleftlabel(cart.rosterbytesleft[t], false));
         val players = val::array();
         for (int p = 1; p <= cart.playercount(t); ++p) {
             val player = val::object();
@@ -393,14 +410,13 @@ public:
             draft.take(doc_.tables());
             Tables& tables = draft.rosters();
             if (!name.isUndefined()) {
-                std::string why;
-                const auto bytes = utf8tobytes(name.as<std::string>(), why);
+                const Result<std::string> bytes = utf8tobytes(name.as<std::string>());
                 if (!bytes)
-                    return failed("name: " + why);
+                    return failed("name: " + bytes.message());
                 const int limit = namelimit(tables.playername[p][t].size(), tables.rosterbytesleft[t]);
                 if (static_cast<int>(bytes->size()) > limit)
                     return failed("name: at most " + std::to_string(limit) + " characters fit the roster's area");
-                tables.playername[p][t] = *bytes;
+                tables.playername[p][t] = bytes.value();
             }
             if (!number.isUndefined())
                 tables.playernum[p][t] = keptjersey(number.as<std::string>(), tables.playernum[p][t]);
@@ -516,11 +532,11 @@ public:
                 return failed("the banner texts are " + std::to_string(kTeams) + " texts");
             TeamTable<std::string> texts;
             for (int t = 1; t <= kTeams; ++t) {
-                std::string why;
-                const auto bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)], why);
+                const Result<std::string> bytes = utf8tobytes(given8[static_cast<std::size_t>(t - 1)]);
                 if (!bytes || bytes->find('\0') != std::string::npos)
-                    return failed("team " + std::to_string(t) + ": " + (bytes ? "a banner text holds no zero character" : why));
-                texts[t] = *bytes;
+                    return failed("team " + std::to_string(t) + ": " +
+                                  (bytes ? std::string("a banner text holds no zero character") : bytes.message()));
+                texts[t] = bytes.value();
             }
             const auto edit = bannertextsedit(texts);
             if (!edit)
@@ -539,7 +555,7 @@ public:
         out.set("count", count);
         out.set("countPosition", choiceposition(count, kTeams, 1));
         val slots = val::array();
-        for (int g = 1; g <= kPlayoffPages; ++g) {
+        for (int g = 0; g < kPlayoffPages; ++g) {
             const PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
             for (const std::uint8_t slot : page)
                 slots.call<void>("push", slot);
@@ -558,10 +574,10 @@ public:
                 return failed("the playoff team count is one of 1.." + std::to_string(kTeams));
             const std::uint8_t stored = readplayoffcount(rom).value_or(0);
             Edit edit = playoffcountedit(countposition == -1 ? stored : choicebyte(countposition, stored, kTeams, 1));
-            for (int g = 1; g <= kPlayoffPages; ++g) {
+            for (int g = 0; g < kPlayoffPages; ++g) {
                 PlayoffPage page = readplayoffpage(rom, g).value_or(PlayoffPage{});
                 for (std::size_t i = 0; i < page.size(); ++i) {
-                    const std::size_t k = static_cast<std::size_t>(g - 1) * page.size() + i;
+                    const std::size_t k = static_cast<std::size_t>(g) * page.size() + i;
                     const int position = k < positions.size() ? positions[k] : -1;
                     if (position < -1 || position > kNoTeam)
                         return failed("playoff slot " + std::to_string(k) + ": a team 0.." + std::to_string(kNoTeam - 1) +
@@ -713,6 +729,126 @@ val columnentries(int column)
 // give back.
 double heapinuse() { return static_cast<double>(mallinfo().uordblks); }
 
+// The typing limits of the page's boxes, from the windows' rules. Lengths are counted in
+// characters of the single-byte set, one byte each.
+
+// Team t's four boxes (location, abbreviation, nickname, arena) of the given lengths:
+// the bytes their block has left and how long each box may grow.
+val teamtextroom(int t, const val& given)
+{
+    const std::vector<int> lengths = emscripten::vecFromJSArray<int>(given);
+    std::int64_t total = 0;
+    for (const int n : lengths)
+        total += n;
+    const std::int32_t left = t >= 1 && t <= kTeams ? textblockfree(t, total) : 0;
+    val out = val::object();
+    out.set("bytesLeft", left);
+    val limits = val::array();
+    for (const int n : lengths)
+        limits.call<void>("push", sharedlimit(left, n));
+    out.set("limits", limits);
+    return out;
+}
+
+// The two menu display name boxes share one budget.
+val menunamelimits(int first, int second)
+{
+    const std::int64_t left = kMenuNamesBudget - static_cast<std::int64_t>(first) - second;
+    val out = val::array();
+    out.call<void>("push", sharedlimit(left, first));
+    out.call<void>("push", sharedlimit(left, second));
+    return out;
+}
+
+// The 28 banner text boxes share their area; each text also takes its end byte.
+val bannertextroom(const val& given)
+{
+    const std::vector<int> lengths = emscripten::vecFromJSArray<int>(given);
+    TeamTable<std::string> texts;
+    for (int t = 1; t <= kTeams && t <= static_cast<int>(lengths.size()); ++t)
+        texts[t].assign(static_cast<std::size_t>(std::max(0, lengths[static_cast<std::size_t>(t - 1)])), ' ');
+    const std::int64_t left = static_cast<std::int64_t>(kBannerTextSize) - bannerbytesused(texts);
+    val out = val::object();
+    out.set("bytesLeft", static_cast<double>(left));
+    val limits = val::array();
+    for (int t = 1; t <= kTeams; ++t)
+        limits.call<void>("push", sharedlimit(left, static_cast<std::int64_t>(texts[t].size())));
+    out.set("limits", limits);
+    return out;
+}
+
+int playernamelimit(int length, int bytesleft) { return namelimit(static_cast<std::size_t>(std::max(0, length)), bytesleft); }
+
+// The text with every character the single-byte set has no code for left out, as a box
+// drops what cannot be typed.
+std::string keepable(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string one = text.substr(i, n);
+        if (utf8tobytes(one))
+            out += one;
+        i += n;
+    }
+    return out;
+}
+
+// Grid columns 1..14: caption, what it stands for, and the list's entries.
+val columns()
+{
+    val out = val::array();
+    for (int j = 1; j <= kColumns; ++j) {
+        val column = val::object();
+        column.set("caption", std::string(columncaption(j)));
+        column.set("tip", std::string(columntip(j)));
+        val entries = val::array();
+        for (const std::string& entry : scaleentries(columnscale(j)))
+            entries.call<void>("push", entry);
+        column.set("entries", entries);
+        out.call<void>("push", column);
+    }
+    return out;
+}
+
+val ratingentries()
+{
+    val out = val::array();
+    for (const std::string& entry : scaleentries(Scale::Rating))
+        out.call<void>("push", entry);
+    return out;
+}
+
+// The colour a cell is painted with, as CSS "#rrggbb".
+std::string screencolour(int red, int green, int blue)
+{
+    const std::uint32_t bgr = colortoscreen({red, green, blue});
+    static const char* hex = "0123456789abcdef";
+    std::string out = "#";
+    for (const int shift : {0, 8, 16}) {
+        const unsigned byte = (bgr >> shift) & 0xFF;
+        out += hex[byte >> 4];
+        out += hex[byte & 15];
+    }
+    return out;
+}
+
+val limits()
+{
+    val out = val::object();
+    out.set("maxFileSize", static_cast<double>(kMaxFileSize));
+    out.set("minImageSize", static_cast<double>(kMinImageSize));
+    out.set("numberLength", kNumberLength);
+    out.set("overallLength", kOverallLength);
+    out.set("maxPlayers", kMaxPlayers);
+    out.set("playoffPageSlots", kPlayoffPageSlots);
+    out.set("uniformCells", kUniformCells);
+    out.set("bannerCells", kBannerCells);
+    out.set("componentMax", kComponentMax);
+    return out;
+}
+
 EMSCRIPTEN_BINDINGS(icevale)
 {
     emscripten::class_<Handle>("Handle")
@@ -726,6 +862,7 @@ EMSCRIPTEN_BINDINGS(icevale)
         .function("filename", &Handle::filename)
         .function("importText", &Handle::importtext)
         .function("save", &Handle::save)
+        .function("image", &Handle::image)
         .function("undo", &Handle::undo)
         .function("redo", &Handle::redo)
         .function("undoName", &Handle::undoname)
@@ -755,6 +892,15 @@ EMSCRIPTEN_BINDINGS(icevale)
     emscripten::function("createPatch", &createpatch);
     emscripten::function("applyPatch", &applypatch);
     emscripten::function("heapInUse", &heapinuse);
+    emscripten::function("teamTextRoom", &teamtextroom);
+    emscripten::function("menuNameLimits", &menunamelimits);
+    emscripten::function("bannerTextRoom", &bannertextroom);
+    emscripten::function("playerNameLimit", &playernamelimit);
+    emscripten::function("keepable", &keepable);
+    emscripten::function("columns", &columns);
+    emscripten::function("ratingEntries", &ratingentries);
+    emscripten::function("screenColour", &screencolour);
+    emscripten::function("limits", &limits);
 }
 
 }  // namespace icevale::wasm

@@ -77,6 +77,9 @@ export interface Roster {
   bytesLeft: number;
   /** the team average of the shown ratings, null when none counts */
   average: number | null;
+  /** the player editor's label of the average ("Team Average:62.5") and of the bytes left */
+  averageLabel: string;
+  bytesLeftLabel: string;
   players: Player[];
 }
 
@@ -100,6 +103,8 @@ export interface IcevaleDocument {
   importCsv(text: string, name?: string): ImportResult;
   /** the whole file's bytes; from now on they count as saved */
   save(): Uint8Array;
+  /** the whole file's bytes as they are now, without counting them as saved */
+  image(): Uint8Array;
   /** undoes the last whole step (an import is one); its name, or null when there is none */
   undo(): string | null;
   redo(): string | null;
@@ -115,8 +120,11 @@ export interface IcevaleDocument {
   change(values: Record<string, unknown>, step?: string): ImportResult;
   /** the team editor's rows; bytesLeft is what the four texts leave of the team's block */
   teams(): TeamRow[];
-  /** changes one team (1..28); absent values stay; the step's name, or null when nothing changed */
-  setTeam(index: number, values: Partial<Omit<TeamRow, 'index' | 'bytesLeft'>>): string | null;
+  /**
+   * changes one team (1..28); absent values stay; the overall number may be the box's text
+   * ("2.5" rounds to 2); the step's name, or null when nothing changed
+   */
+  setTeam(index: number, values: Partial<Omit<TeamRow, 'index' | 'bytesLeft' | 'overall'>> & { overall?: number | string }): string | null;
   menuNames(): { first: string; second: string };
   setMenuNames(names: { first?: string; second?: string }): string | null;
   /** cells 0..10 */
@@ -197,6 +205,36 @@ export interface IcevaleApi {
   columnEntries(column: number): string[];
   /** bytes the module's allocator holds, and the size of its memory */
   memory(): { inUse: number; heap: number };
+  /** team 1..28's four boxes (location, abbreviation, nickname, arena) of these lengths: bytes left, each box's limit */
+  teamTextRoom(team: number, lengths: number[]): { bytesLeft: number; limits: number[] };
+  /** the limits of the two menu display name boxes, which share one budget */
+  menuNameLimits(firstLength: number, secondLength: number): [number, number];
+  /** the 28 banner text boxes of these lengths: bytes left of their area, each box's limit */
+  bannerTextRoom(lengths: number[]): { bytesLeft: number; limits: number[] };
+  /** the limit of a name box holding a name of `length` characters, given the roster's bytes left */
+  playerNameLimit(length: number, bytesLeft: number): number;
+  /** the text without the characters the image's character set cannot hold */
+  keepable(text: string): string;
+  /** grid columns 1..14 as [0..13]: short caption, what it stands for, list entries */
+  columns(): { caption: string; tip: string; entries: string[] }[];
+  /** the rating list's entries (Juice Team's list) */
+  ratingEntries(): string[];
+  /** the screen colour of a cell, "#rrggbb" */
+  screenColour(colour: Rgb): string;
+  /** the largest file a page reads, the smallest image, a number and an overall box's lengths, the grid's rows, a playoff page, cells per uniform and banner, a component's top */
+  readonly limits: {
+    maxFileSize: number;
+    minImageSize: number;
+    numberLength: number;
+    overallLength: number;
+    /** rows of the roster grid */
+    maxPlayers: number;
+    /** the playoff window's page */
+    playoffPageSlots: number;
+    uniformCells: number;
+    bannerCells: number;
+    componentMax: number;
+  };
 }
 
 export default function icevale(options?: ModuleOptions): Promise<IcevaleApi>;

@@ -16,12 +16,17 @@ public:
     void setBordered(bool bordered);
     void setBold(bool bold);
     int index() const { return index_; }
+    // A cell of a group the keyboard can pick from: Tab reaches it, Space or Enter picks
+    // it, the arrow keys pick the cell before or after it in its group.
+    void setPickable(bool pickable);
 
 signals:
     void clicked(int index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;

@@ -25,12 +25,15 @@ public:
         qsizetype suffix = 0;
         while (suffix < common - prefix && before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
             ++suffix;
-        QString inserted = keepEncodable(input.mid(prefix, input.size() - prefix - suffix));
+        const QString typed = input.mid(prefix, input.size() - prefix - suffix);
+        QString inserted = keepEncodable(typed);
         if (box_->digitsOnly_)
             inserted.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
         const qsizetype rest = input.size() - (input.size() - prefix - suffix);
         const qsizetype room = std::max<qsizetype>(0, std::max<qsizetype>(box_->limit_, before.size()) - rest);
         const QString kept = inserted.left(room);
+        if (kept.size() != typed.size())
+            box_->tell(typed, inserted, kept);
         input = input.left(prefix) + kept + input.right(suffix);
         pos = static_cast<int>(prefix + kept.size());
         return Acceptable;
@@ -50,6 +53,42 @@ LimitedLineEdit::LimitedLineEdit(QWidget* parent) : QLineEdit(parent)
         accepted_ = text;
         emit Change(text);
     });
+}
+
+// What was left out of `typed`: characters with no code (or, in a number box, no digit),
+// then whatever of the storable rest went past the limit.
+void LimitedLineEdit::tell(const QString& typed, const QString& stored, const QString& kept)
+{
+    QStringList left;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (next < stored.size() && stored[next] == typed[i]) {
+            ++next;
+            continue;
+        }
+        // A character beyond the first 65536 takes two units, named together.
+        const qsizetype units = typed[i].isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
+        const QString quoted = QStringLiteral("\u201C%1\u201D").arg(typed.mid(i, units));
+        i += units - 1;
+        if (!left.contains(quoted))
+            left.append(quoted);
+    }
+    QString text;
+    if (!left.isEmpty()) {
+        const bool one = left.size() == 1;
+        text = digitsOnly_ ? QStringLiteral("Only digits can be typed here: %1 %2 left out.")
+                                 .arg(left.join(QStringLiteral(", ")), one ? QStringLiteral("was") : QStringLiteral("were"))
+                           : QStringLiteral("%1 cannot be stored and %2 left out.")
+                                 .arg(left.join(QStringLiteral(", ")), one ? QStringLiteral("was") : QStringLiteral("were"));
+    }
+    if (kept.size() < stored.size()) {
+        const qsizetype over = stored.size() - kept.size();
+        const QString cut = QStringLiteral("The text was cut at the box\u2019s limit: %1 character%2 left out.")
+                                .arg(over)
+                                .arg(over == 1 ? QString() : QStringLiteral("s"));
+        text = text.isEmpty() ? cut : text + QLatin1Char(' ') + cut;
+    }
+    emit notice(text);
 }
 
 void LimitedLineEdit::setText(const QString& text)

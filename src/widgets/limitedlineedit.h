@@ -26,10 +26,14 @@ signals:
     // The text changed, by the user or the program. Unlike textChanged it never fires
     // for an edit that was refused and left the text as it was.
     void Change(const QString& text);
+    // Typed or pasted text was not taken whole: characters the game cannot store were
+    // left out, or the text was cut at the limit. Said once for each such edit.
+    void notice(const QString& text);
 
 private:
     class Guard;
     friend class Guard;
+    void tell(const QString& typed, const QString& stored, const QString& kept);
     QString accepted_;  // the text after the last change
     int limit_ = 32767;
     bool programSet_ = false;

@@ -48,6 +48,7 @@ void BannerEditor::buildcells()
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         Label1[k]->setGeometry(cellrect(k));
         Label1[k]->setBordered(true);
+        Label1[k]->setPickable(true);
         connect(Label1[k], &ColourLabel::clicked, this, &BannerEditor::Label1_Click);
     }
     makelabel(this, 2, QStringLiteral("Outline Color"), twipsRect(1080, 1200, 1455, 255));
@@ -83,16 +84,6 @@ void BannerEditor::buildcontrols()
     Command1->setGeometry(twipsRect(1800, 5280, 855, 375));
     connect(Command1, &QPushButton::clicked, this, &BannerEditor::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &BannerEditor::Command2_Click);
-}
-
-std::string BannerEditor::DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits)
-{
-    return icevale::DecToBin(DeciValue, NoOfBits);
-}
-
-std::int32_t BannerEditor::BinaryToDecimal(const std::string& Binary)
-{
-    return icevale::BinaryToDecimal(Binary);
 }
 
 void BannerEditor::Form_Load()

@@ -27,8 +27,6 @@ public:
     bool haspending() const override;
     void refresh() override;
 
-    static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
-    static std::int32_t BinaryToDecimal(const std::string& Binary);
     void savejerseycolor();
     void dispbannercolor();
 

@@ -56,6 +56,7 @@ ComponentBars makebars(QWidget* parent, const std::array<int, 3>& tops)
         bars.HScroll[bar]->setGeometry(twipsRect(720, tops[bar], 3615, 255));
         bars.HScroll[bar]->setRange(0, 31);
         bars.HScroll[bar]->setToolTip(QString::fromLatin1(tips[bar]));
+        bars.HScroll[bar]->setFocusPolicy(Qt::StrongFocus);  // Tab reaches it, the arrows move it
         bars.value[bar] = makelabel(parent, 39 + bar, QStringLiteral("0"), twipsRect(4320, tops[bar], 480, 255));
     }
     return bars;

@@ -3,12 +3,18 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 #include "widgets/captions.h"
+#include "widgets/limitedlineedit.h"
 #include "windows/questionbox.h"
 
 namespace icevale {
@@ -70,6 +76,8 @@ void EditorWindow::showEditor()
         Form_Load();
         nameforaccess(this);
     }
+    if (!isVisible() && screen())
+        fitscreen(screen()->availableGeometry());
     show();
     raise();
     activateWindow();
@@ -102,7 +110,7 @@ bool EditorWindow::mayclose()
         return true;
     const QString stop = why.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
     const QString text = QStringLiteral("%1 cannot store its changes: %2%3 Discard its changes and close it?")
-                             .arg(windowTitle(), why, stop);
+                             .arg(plainname(), why, stop);
     if (askunsaved(this, text, false) != QMessageBox::Discard) {
         emit statusMessage(why);
         return false;
@@ -130,10 +138,60 @@ bool EditorWindow::apply(const Edit& edit, const QString& name, const std::strin
 
 bool EditorWindow::changes(const Edit& edit) const { return editchanges(cart.RomImage, edit); }
 
+// The windows place their controls at fixed points in a fixed size. Where that size is
+// more than the screen offers, the controls move as they are into a scroll area, which
+// takes the window's place at the size the screen allows.
+void EditorWindow::fitscreen(const QRect& area)
+{
+    // Room left for the window frame and its title bar, which are not known before showing.
+    const QSize room = area.size() - QSize(16, 48);
+    auto* scroll = findChild<QScrollArea*>(QStringLiteral("fitscroll"), Qt::FindDirectChildrenOnly);
+    const QSize designed = scroll ? scroll->widget()->size() : size();
+    const bool fits = designed.width() <= room.width() && designed.height() <= room.height();
+    if (fits && !scroll)
+        return;
+    if (!scroll) {
+        auto* contents = new QWidget;
+        contents->setObjectName(QStringLiteral("fitcontents"));
+        contents->setFixedSize(designed);
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isWindow())
+                continue;
+            const bool hidden = control->isHidden();
+            const QRect place = control->geometry();
+            control->setParent(contents);
+            control->setGeometry(place);
+            control->setVisible(!hidden);
+        }
+        scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("fitscroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(contents);
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->addWidget(scroll);
+    }
+    // With the bars the whole design can be shown, on a larger screen; never more.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    const QSize most = designed + QSize(bar, bar);
+    setMinimumSize(std::min(designed.width(), 160), std::min(designed.height(), 120));
+    setMaximumSize(most);
+    resize(fits ? designed : most.boundedTo(room));
+}
+
 // Every control that can hold an edit tells the main window when it changes.
 void EditorWindow::watchcontrols()
 {
     watched_ = true;
+    // Scroll bars draw no focus of their own in some styles: a ring shows it.
+    auto* ring = new QFocusFrame(this);
+    ring->setObjectName(QStringLiteral("focusring"));
+    connect(qApp, &QApplication::focusChanged, ring, [this, ring](QWidget*, QWidget* now) {
+        const bool bar = now && qobject_cast<QAbstractSlider*>(now) && now->window() == this;
+        ring->setWidget(bar ? now : nullptr);
+    });
+    for (LimitedLineEdit* box : findChildren<LimitedLineEdit*>())
+        connect(box, &LimitedLineEdit::notice, this, &EditorWindow::statusMessage);
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &EditorWindow::edited);
     for (QComboBox* box : findChildren<QComboBox*>())

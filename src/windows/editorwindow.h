@@ -22,6 +22,12 @@ public:
     bool isOpen() const { return open_; }
     // Closes the window without storing what its controls hold and without asking.
     void discard();
+    // The name messages call the window by (the button that opens it); its title when unset.
+    QString plainname() const { return plainname_.isEmpty() ? windowTitle() : plainname_; }
+    void setplainname(const QString& name) { plainname_ = name; }
+    // When the window is larger than `area` (less room for its frame), its controls go
+    // into a scroll area and the window shrinks to fit; a window that fits is left as is.
+    void fitscreen(const QRect& area);
 
     // Stores into the image what the controls hold, as the window's own closing or save
     // step would, and stays open. Returns why it refused, or an empty text.
@@ -80,6 +86,7 @@ private:
     bool open_ = false;
     bool watched_ = false;
     bool discarding_ = false;
+    QString plainname_;
 };
 
 }  // namespace icevale

@@ -9,6 +9,7 @@
 #include "widgets/twips.h"
 #include "windows/cachedcombo.h"
 #include "windows/choicecombo.h"
+#include "windows/addedcaptions.h"
 
 namespace icevale {
 namespace {
@@ -71,6 +72,23 @@ void LinesEditor::buildcontrols()
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("Goalie"), 0);
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Extra Attacker"), 3);
     setFixedSize(twipsSize(9015, 7440));
+    addcaptions();
+}
+
+// A caption above each slot's box; the goalie's and the extra attacker's boxes have
+// theirs beside them already.
+void LinesEditor::addcaptions()
+{
+    static constexpr std::array<const char*, kSlots> kCaptions = {
+        nullptr, "Defenceman 1", "Defenceman 2", "Forward 1", "Forward 2", "Forward 3", nullptr};
+    for (int i = 0; i < kSlots; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        if (!kCaptions[slot])
+            continue;
+        const QRect box = Combo1[i]->geometry();
+        addcaption(this, QStringLiteral("Caption1_%1").arg(i), QString::fromLatin1(kCaptions[slot]),
+                   QRect(box.left(), box.top() - 18, box.width(), 16), Qt::AlignLeft | Qt::AlignBottom, 0, Combo1[i]);
+    }
 }
 
 void LinesEditor::Form_Load()

@@ -31,6 +31,7 @@ protected:
 
 private:
     void buildcontrols();
+    void addcaptions();
     void List1_Click();
     void List2_Click();
     void switchline();

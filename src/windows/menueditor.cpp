@@ -8,6 +8,7 @@
 #include "core/storedchoice.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/addedcaptions.h"
 
 namespace icevale {
 namespace {
@@ -57,6 +58,21 @@ void MenuEditor::buildcontrols()
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(120, 3120, 1800, 255));
     Combo[kCountList]->setGeometry(twipsRect(2040, 3075, 1680, 330));
+    addcaptions();
+}
+
+// A column of captions left of the seven lists.
+void MenuEditor::addcaptions()
+{
+    static constexpr std::array<const char*, kMenuFields + 1> kCaptions = {
+        "", "Game mode:", "First team:", "Second team:", "Period length:", "Option 5:", "Option 6:", "Option 7:"};
+    constexpr int kColumn = 1320;
+    insertcolumn(this, 0, twips(kColumn));
+    for (std::size_t f = 1; f <= kMenuFields; ++f) {
+        const QRect box = Combo[f]->geometry();
+        addcaption(this, QStringLiteral("Caption%1").arg(f), QString::fromLatin1(kCaptions[f]),
+                   QRect(twips(120), box.top(), twips(kColumn) - 4, box.height()), Qt::AlignLeft | Qt::AlignVCenter, 0, Combo[f]);
+    }
 }
 
 void MenuEditor::Form_Load()

@@ -26,6 +26,7 @@ protected:
 
 private:
     void buildcontrols();
+    void addcaptions();
     Edit closingedit() const;
 
     std::array<QComboBox*, kMenuFields + 2> Combo{};  // Combo1..Combo8 at [1..8]

@@ -41,6 +41,7 @@ private:
 
     void buildcontrols();
     void buildlabels();
+    void addcaptions();
     void buildbuttons();
     void buildrow(int r);
     static void place(QWidget* control, int left, int width);

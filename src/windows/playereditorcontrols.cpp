@@ -8,6 +8,7 @@
 #include "widgets/clicklist.h"
 #include "widgets/limitedlineedit.h"
 #include "widgets/twips.h"
+#include "windows/addedcaptions.h"
 #include "windows/gridcombo.h"
 #include "windows/playereditor.h"
 
@@ -67,6 +68,36 @@ void PlayerEditor::buildcontrols()
     buildbuttons();
     for (int r = 0; r < kRows; ++r)
         buildrow(r);
+    addcaptions();
+}
+
+// Two bands above the grid: captions under the roster counters and their buttons, then
+// headings over the name and number columns.
+void PlayerEditor::addcaptions()
+{
+    constexpr int kBand = 13;
+    const int top = twips(kRowTop) - 8;
+    insertband(this, top, 2 * kBand);
+    struct Caption {
+        const char* name;
+        const char* text;
+        const char* tip;
+        int left, width, band;
+        QWidget* control;
+    };
+    const Caption captions[] = {
+        {"CaptionGoalies", "Goalies", "Goalies on the roster; + and - move the first forward", 720, 855, 0, Label20},
+        {"CaptionForwards", "Fwd", "Forwards on the roster", 1680, 360, 0, Label2},
+        {"CaptionDefence", "Defence", "Defencemen on the roster; + and - move the last forward", 2040, 855, 0, Label3},
+        {"HeadingName", "Name", "Player names", 840, 2160, 1, nullptr},
+        {"HeadingNumber", "No.", "Jersey numbers", 3000, 360, 1, nullptr},
+    };
+    for (const Caption& c : captions) {
+        QLabel* caption = addcaption(this, QLatin1String(c.name), QString::fromLatin1(c.text),
+                                     QRect(twips(c.left), top + c.band * kBand, twips(c.width), kBand),
+                                     Qt::AlignLeft | Qt::AlignVCenter, 9, c.control);
+        caption->setToolTip(QString::fromLatin1(c.tip));
+    }
 }
 
 void PlayerEditor::buildlabels()

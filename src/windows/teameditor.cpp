@@ -7,6 +7,7 @@
 #include "widgets/limitedlineedit.h"
 #include "widgets/qtext.h"
 #include "widgets/twips.h"
+#include "windows/addedcaptions.h"
 #include "windows/questionbox.h"
 
 namespace icevale {
@@ -18,7 +19,8 @@ constexpr int kLabelHeight = 255;
 constexpr int kFirstNameLimit = 12;
 constexpr int kSecondNameLimit = 10;
 
-const QString kWrongStyle = QStringLiteral("background-color: #ffc8c8;");
+// Dark text on the light red, whatever the palette's text colour.
+const QString kWrongStyle = QStringLiteral("background-color: #ffc8c8; color: black;");
 
 QString itemname(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
@@ -61,8 +63,50 @@ void TeamEditor::buildcontrols()
     SaveMessage->setObjectName(QStringLiteral("SaveMessage"));
     SaveMessage->setGeometry(twipsRect(0, 7650, 6015, 2 * kLabelHeight));
     SaveMessage->setWordWrap(true);
-    SaveMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    // A red that reads on the palette's window colour, light or dark.
+    SaveMessage->setStyleSheet(palette().color(QPalette::Window).lightness() < 128 ? QStringLiteral("color: #ff9090;")
+                                                                                   : QStringLiteral("color: #b00000;"));
     setFixedSize(twipsSize(6090, 7650 + 2 * kLabelHeight + 60));
+    addheadings();
+    stackrows();
+}
+
+// The boxes are taller than the rows are apart. Each row lies over the one below it, so a
+// box is covered only along its empty top margin, never over the descenders of its text.
+void TeamEditor::stackrows()
+{
+    for (int i = kTeams - 1; i >= 0; --i) {
+        for (QWidget* box : {static_cast<QWidget*>(Teamnm[i]), static_cast<QWidget*>(Teamnick[i]),
+                             static_cast<QWidget*>(Teamabbreviation[i]), static_cast<QWidget*>(Teamarena[i]),
+                             static_cast<QWidget*>(overallnum[i])})
+            box->raise();
+    }
+}
+
+// A heading over each column of the rows, in a band above them.
+void TeamEditor::addheadings()
+{
+    struct Heading {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        int left, width;
+    };
+    static constexpr Heading kHeadings[] = {
+        {"HeadingLocation", "Location", "Location name", 0, 1440},
+        {"HeadingNickname", "Nickname", "Nickname", 1440, 1440},
+        {"HeadingAbbreviation", "Abbr.", "Abbreviation", 2880, 480},
+        {"HeadingArena", "Arena", "Arena name", 3360, 1920},
+        {"HeadingOverall", "Ovr.", "Overall number, 0 to 255", 5280, 360},
+        {"HeadingBytesLeft", "Left", "Bytes left in the team's text block", 5640, 450},
+    };
+    const int band = twips(kLabelHeight);
+    insertband(this, 0, band);
+    for (const Heading& h : kHeadings) {
+        QLabel* heading = addcaption(this, QLatin1String(h.name), QString::fromLatin1(h.caption),
+                                     QRect(twips(h.left) + 2, 0, twips(h.width) - 2, band), Qt::AlignLeft | Qt::AlignVCenter, 10);
+        heading->setToolTip(QString::fromLatin1(h.tip));
+    }
 }
 
 void TeamEditor::buildrow(int i)
@@ -233,7 +277,7 @@ bool TeamEditor::mayclose()
     if (boxtexts() == shown)
         return true;
     const QString text = QStringLiteral("%1 holds changes that are not stored in the image. Store them before closing?")
-                             .arg(windowTitle());
+                             .arg(plainname());
     switch (askunsaved(this, text)) {
     case QMessageBox::Save:
         return commit().isEmpty();

@@ -37,6 +37,8 @@ private:
 
     void buildcontrols();
     void buildrow(int index);
+    void addheadings();
+    void stackrows();
     void updateallbytes();
     void updateteambytes(int t);
     void Teamnm_Change(int index);

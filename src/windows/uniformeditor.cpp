@@ -101,6 +101,7 @@ void UniformEditor::buildcells()
         Label1[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         Label1[k]->setGeometry(twipsRect(1560, top, 375, 375));
         Label1[k]->setBordered(true);
+        Label1[k]->setPickable(true);
         connect(Label1[k], &ColourLabel::clicked, this, &UniformEditor::Label1_Click);
     }
 }
@@ -142,16 +143,6 @@ void UniformEditor::buildcontrols()
     connect(Command2, &QPushButton::clicked, this, &UniformEditor::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &UniformEditor::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &UniformEditor::Command4_Click);
-}
-
-std::string UniformEditor::DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits)
-{
-    return icevale::DecToBin(DeciValue, NoOfBits);
-}
-
-std::int32_t UniformEditor::BinaryToDecimal(const std::string& Binary)
-{
-    return icevale::BinaryToDecimal(Binary);
 }
 
 void UniformEditor::Form_Load()

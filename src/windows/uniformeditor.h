@@ -25,8 +25,6 @@ public:
     void refresh() override;
     Areas ownareas() const override { return Area::Uniform; }
 
-    static std::string DecToBin(std::int32_t DeciValue, std::int16_t& NoOfBits);
-    static std::int32_t BinaryToDecimal(const std::string& Binary);
     void dispjerseycolor();
     void savejerseycolor();
 

@@ -29,10 +29,10 @@ struct PatchWriter {
     void put(const std::string& s) { p.insert(p.end(), s.begin(), s.end()); }
 };
 
-ImageBytes handPatch(std::uint64_t targetSize, const Body& body, const ImageBytes& target)
+ImageBytes handPatch(std::uint64_t targetsize, const Body& body, const ImageBytes& target)
 {
     PatchWriter w;
-    w.number(kSource.size()), w.number(targetSize), w.number(0);
+    w.number(kSource.size()), w.number(targetsize), w.number(0);
     body(w);
     for (const ImageBytes* part : std::initializer_list<const ImageBytes*>{&kSource, &target, &w.p})
         for (std::uint32_t crc = crc32(*part), k = 0; k < 4; ++k)
@@ -43,26 +43,27 @@ ImageBytes handPatch(std::uint64_t targetSize, const Body& body, const ImageByte
 TEST(Bps, CreatedPatchesRebuildTheTargetAndStaySmallForSmallEdits)
 {
     for (const auto& pair : test::patchPairs()) {
-        const BpsResult patch = createBpsPatch(pair.original, pair.modified);
-        const BpsResult applied = applyBpsPatch(pair.original, patch.bytes);
-        ASSERT_TRUE(applied.ok()) << pair.name << applied.error;
-        EXPECT_TRUE(applied.bytes == pair.modified) << pair.name;
+        const Result<ImageBytes> patch = createbpspatch(pair.original, pair.modified);
+        const Result<ImageBytes> applied = applybpspatch(pair.original, patch.value());
+        ASSERT_TRUE(applied.ok()) << pair.name << applied.message();
+        EXPECT_TRUE(applied.value() == pair.modified) << pair.name;
         const std::size_t larger = std::max(pair.original.size(), pair.modified.size());
-        EXPECT_TRUE(!pair.fewChanges || patch.bytes.size() < larger / 100) << pair.name;
+        EXPECT_TRUE(!pair.fewChanges || patch.value().size() < larger / 100) << pair.name;
     }
-    EXPECT_FALSE(createBpsPatch(ImageBytes(kBpsMaxImage + 1), {}).ok());
+    EXPECT_FALSE(createbpspatch(ImageBytes(kBpsMaxImage + 1), {}).ok());
 }
 
 TEST(Bps, HandWrittenPatchUsesEveryActionAndRefusesActionsOutOfBounds)
 {
     const ImageBytes target = text("ABxyEFGCDxyEF" + std::string(200, 'F'));
-    const BpsResult r = applyBpsPatch(kSource, handPatch(target.size(), [](PatchWriter& w) {
+    const Result<ImageBytes> r = applybpspatch(kSource, handPatch(target.size(), [](PatchWriter& w) {
         w.action(0, 2), w.action(1, 2), w.put("xy");             // "AB", "xy"
         w.action(2, 3), w.number(4 << 1);                       // source from 4: "EFG"
         w.action(2, 2), w.number(5 << 1 | 1);                   // source back to 2: "CD"
         w.action(3, 4), w.number(2 << 1);                       // target from 2: "xyEF"
         w.action(3, 200), w.number(6 << 1); }, target));        // from 12, one behind itself
-    EXPECT_EQ(r.bytes, target) << r.error;
+    ASSERT_TRUE(r.ok()) << r.message();
+    EXPECT_EQ(r.value(), target);
     struct Case { std::uint64_t size; Body body; const char* why; };
     for (const Case& c : {Case{10, [](PatchWriter& w) { w.action(0, 10); }, "source read goes past"},
                           Case{2, [](PatchWriter& w) { w.action(1, 3), w.put("xyz"); }, "writes past"},
@@ -73,7 +74,7 @@ TEST(Bps, HandWrittenPatchUsesEveryActionAndRefusesActionsOutOfBounds)
                                "past what"},
                           Case{4, [](PatchWriter& w) { w.action(0, 2); }, "ends after 2"},
                           Case{2, [](PatchWriter& w) { w.action(0, 2); }, "patched image CRC-32"}}) {
-        const std::string error = applyBpsPatch(kSource, handPatch(c.size, c.body, text("?"))).error;
+        const std::string error = applybpspatch(kSource, handPatch(c.size, c.body, text("?"))).message();
         EXPECT_NE(error.find(c.why), std::string::npos) << c.why << ": " << error;
     }
 }
@@ -81,12 +82,12 @@ TEST(Bps, HandWrittenPatchUsesEveryActionAndRefusesActionsOutOfBounds)
 TEST(Bps, DamagedPatchesAndWrongSourcesAreRefused)
 {
     const auto pair = test::patchPairs()[1];
-    const ImageBytes patch = createBpsPatch(pair.original, pair.modified).bytes;
+    const ImageBytes patch = createbpspatch(pair.original, pair.modified).value();
     for (std::size_t i = 0; i < patch.size(); ++i) {
-        EXPECT_FALSE(applyBpsPatch(pair.original, {patch.begin(), patch.begin() + i}).ok()) << i;
+        EXPECT_FALSE(applybpspatch(pair.original, {patch.begin(), patch.begin() + i}).ok()) << i;
         ImageBytes flipped = patch;
         flipped[i] ^= 0x04;
-        const std::string error = applyBpsPatch(pair.original, flipped).error;
+        const std::string error = applybpspatch(pair.original, flipped).message();
         EXPECT_NE(error.find(i < 4 ? "not a BPS patch" : "damaged"), std::string::npos) << i;
     }
     ImageBytes wrong = pair.original;
@@ -94,8 +95,8 @@ TEST(Bps, DamagedPatchesAndWrongSourcesAreRefused)
     char expected[80];
     std::snprintf(expected, sizeof expected, "source image CRC-32 is 0x%08X, the patch expects 0x%08X",
                   crc32(wrong), crc32(pair.original));
-    EXPECT_EQ(applyBpsPatch(wrong, patch).error, expected);
-    EXPECT_NE(applyBpsPatch({wrong.begin(), wrong.end() - 1}, patch).error.find("source image is"), std::string::npos);
+    EXPECT_EQ(applybpspatch(wrong, patch).message(), expected);
+    EXPECT_NE(applybpspatch({wrong.begin(), wrong.end() - 1}, patch).message().find("source image is"), std::string::npos);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <bitset>
 #include <set>
 
 #include "core/colours.h"
@@ -8,27 +9,12 @@ namespace {
 
 using namespace test;
 
-TEST(ColourDigits, DecToBinPadsAndGrowsTheWidthAndBinaryToDecimalReadsItBack)
-{
-    const std::tuple<std::int32_t, std::int16_t, std::string, std::int16_t> cases[] = {
-        {5, 8, "00000101", 8}, {256, 8, "0000000100000000", 16}, {9, 3, "00000001001", 11}, {0, 0, "", 0}};
-    for (auto [value, width, digits, grown] : cases) {
-        EXPECT_EQ(std::tuple(DecToBin(value, width), width, BinaryToDecimal(digits)), std::tuple(digits, grown, value));
-    }
-    // Non-digits count 0, other digits weigh like 1s, a value past 31 bits saturates.
-    const std::pair<std::string, std::int32_t> texts[] = {
-        {"x1", 1}, {"20", 4}, {"1" + std::string(40, '0'), 0x7FFFFFFF}};
-    for (const auto& [text, value] : texts)
-        EXPECT_EQ(BinaryToDecimal(text), value) << text;
-}
-
 // The split as the digit-text recipe spells it out, to check the bit arithmetic against.
 Rgb splitByDigits(std::uint8_t low, std::uint8_t high)
 {
-    std::int16_t w = 8;
-    const std::string l = DecToBin(low, w), h = DecToBin(high, w);
-    return {BinaryToDecimal(l.substr(3, 5)), BinaryToDecimal(h.substr(6, 2) + l.substr(0, 3)),
-            BinaryToDecimal(h.substr(1, 5))};
+    const std::string l = std::bitset<8>(low).to_string(), h = std::bitset<8>(high).to_string();
+    const auto value = [](const std::string& digits) { return std::stoi(digits, nullptr, 2); };
+    return {value(l.substr(3, 5)), value(h.substr(6, 2) + l.substr(0, 3)), value(h.substr(1, 5))};
 }
 
 // Split is checked against the recipe; join then by the round trip, which reaches every

@@ -9,10 +9,10 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-Table fields(const CsvResult& r)
+Table fields(const Result<std::vector<CsvRow>>& r)
 {
     Table out;
-    for (const CsvRow& row : r.rows)
+    for (const CsvRow& row : r ? r.value() : std::vector<CsvRow>{})
         out.push_back(row.fields);
     return out;
 }
@@ -25,10 +25,11 @@ TEST(Csv, ReadsQuotedFieldsLineEndsAndTheLineEachRowStartsOn)
                           Case{"\"x,\"\"y\"\"\r\nz\",w\nv\n", {{"x,\"y\"\r\nz", "w"}, {"v"}}, {1, 3}},
                           Case{"\n\"\"\n a ,", {{""}, {""}, {" a ", ""}}, {1, 2, 3}},
                           Case{"\xEF\xBB\xBF\xC3\xA9,\"\r\"", {{"\xC3\xA9", "\r"}}, {1}}}) {
-        const CsvResult r = readCsv(c.text);
-        EXPECT_EQ(fields(r), c.rows) << c.text << r.error;
-        for (std::size_t i = 0; i < std::min(r.rows.size(), c.lines.size()); ++i)
-            EXPECT_EQ(r.rows[i].line, c.lines[i]) << c.text;
+        const Result<std::vector<CsvRow>> r = readcsv(c.text);
+        ASSERT_TRUE(r.ok()) << c.text << r.message();
+        EXPECT_EQ(fields(r), c.rows) << c.text;
+        for (std::size_t i = 0; i < std::min(r->size(), c.lines.size()); ++i)
+            EXPECT_EQ(r.value()[i].line, c.lines[i]) << c.text;
     }
 }
 
@@ -39,16 +40,17 @@ TEST(Csv, ErrorsNameTheLineAndCharacterColumn)
                           Case{"x\n\xC3\xA9\xC3\xA9,\"q\"r", 2, 7, "after a closing quote"},
                           Case{"\"a\nb\" c", 2, 3, "after a closing quote"},
                           Case{"a\rb", 1, 2, "carriage return"}}) {
-        const CsvResult r = readCsv(c.text);
-        EXPECT_NE(r.error.find(c.what), std::string::npos) << c.text << ": " << r.error;
-        EXPECT_EQ(std::make_pair(r.errorLine, r.errorColumn), std::make_pair(c.line, c.column)) << c.text;
-        EXPECT_TRUE(r.rows.empty());
+        const Result<std::vector<CsvRow>> r = readcsv(c.text);
+        ASSERT_FALSE(r.ok()) << c.text;
+        EXPECT_NE(r.message().find(c.what), std::string::npos) << c.text << ": " << r.message();
+        const std::string place = "line " + std::to_string(c.line) + ", column " + std::to_string(c.column) + ": ";
+        EXPECT_TRUE(r.message().starts_with(place)) << c.text << ": " << r.message();
     }
 }
 
 TEST(Csv, WriterQuotesOnlyWhenNeededAndReadsBackIdentically)
 {
-    EXPECT_EQ(writeCsv({{"a", "b c", "", "x,y"}, {"say \"hi\"", " lead", "trail ", "1\r\n2"}, {""}}),
+    EXPECT_EQ(writecsv({{"a", "b c", "", "x,y"}, {"say \"hi\"", " lead", "trail ", "1\r\n2"}, {""}}),
               "a,b c,,\"x,y\"\n\"say \"\"hi\"\"\",\" lead\",\"trail \",\"1\r\n2\"\n\"\"\n");
     std::mt19937 rng(11);
     const std::vector<std::string> pieces = {"a", ",", "\"", "\r", "\n", " ", "\xC3\xA9", "\xEF\xBB\xBF"};
@@ -60,7 +62,7 @@ TEST(Csv, WriterQuotesOnlyWhenNeededAndReadsBackIdentically)
                 for (unsigned k = rng() % 5; k > 0; --k)
                     field += pieces[rng() % pieces.size()];
         }
-        ASSERT_EQ(fields(readCsv(writeCsv(table))), table) << writeCsv(table);
+        ASSERT_EQ(fields(readcsv(writecsv(table))), table) << writecsv(table);
     }
 }
 

@@ -91,11 +91,11 @@ TEST(Document, SavingClearsModifiedAndMovesTheMarkToTheSavedBytes)
     TempDir dir;
     Document doc = loadedDocument();
     const Change change = doc.apply(writes(0x4000, {0x12, 0x34}), "edit").value();
-    EXPECT_FALSE(doc.save(dir.path("no/such/folder.smc").string()).ok);
+    EXPECT_FALSE(doc.save(dir.path("no/such/folder.smc").string()).ok());
     EXPECT_TRUE(doc.modified());
     EXPECT_EQ(doc.filename(), "sample.smc");
     const std::string path = dir.path("saved.smc").string();
-    ASSERT_TRUE(doc.save(path).ok);
+    ASSERT_TRUE(doc.save(path).ok());
     EXPECT_FALSE(doc.modified());
     EXPECT_EQ(doc.filename(), path);
     EXPECT_EQ(readFile(path), doc.image());

@@ -99,16 +99,17 @@ TEST(Exchange, EditedJsonChangesExactlyTheEditedValuesBytes)
 
 TEST(Exchange, EditedCsvChangesExactlyTheEditedPlayersBytes)
 {
-    CsvResult csv = readCsv(exportrostercsv(test::loadedSample()));
+    Result<std::vector<CsvRow>> csv = readcsv(exportrostercsv(test::loadedSample()));
+    ASSERT_TRUE(csv.ok()) << csv.message();
     int seen = 0;
     std::vector<std::vector<std::string>> rows;
-    for (CsvRow& row : csv.rows) {
+    for (CsvRow& row : csv.value()) {
         if (row.fields[0] == "BRK" && ++seen == kPlayer)
             row.fields[2] = "A. Hult", row.fields[5] = "100";
         rows.push_back(row.fields);
     }
     Document doc = documentOf(test::sampleImage().bytes);
-    EXPECT_EQ(importText(doc, writeCsv(rows), false).steps, 1);
+    EXPECT_EQ(importText(doc, writecsv(rows), false).steps, 1);
     EXPECT_EQ(test::differences(doc.image(), renamedPlayer()), std::vector<std::size_t>{});
 }
 

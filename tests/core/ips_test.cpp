@@ -27,16 +27,16 @@ std::vector<std::size_t> recordStarts(const ImageBytes& p, std::size_t footer)
 TEST(Ips, CreatedPatchesRebuildTheModifiedImageAndNeverStartARecordAtEof)
 {
     for (const auto& pair : test::patchPairs()) {
-        const IpsResult patch = createIpsPatch(pair.original, pair.modified);
-        const IpsResult applied = applyIpsPatch(pair.original, patch.bytes);
-        ASSERT_TRUE(applied.ok()) << pair.name << applied.error;
-        EXPECT_TRUE(applied.bytes == pair.modified) << pair.name;
-        const auto starts = recordStarts(patch.bytes, pair.modified.size() < pair.original.size() ? 6 : 3);
+        const Result<ImageBytes> patch = createipspatch(pair.original, pair.modified);
+        const Result<ImageBytes> applied = applyipspatch(pair.original, patch.value());
+        ASSERT_TRUE(applied.ok()) << pair.name << applied.message();
+        EXPECT_TRUE(applied.value() == pair.modified) << pair.name;
+        const auto starts = recordStarts(patch.value(), pair.modified.size() < pair.original.size() ? 6 : 3);
         EXPECT_EQ(std::count(starts.begin(), starts.end(), test::kEofOffset), 0) << pair.name;
-        EXPECT_TRUE(!pair.fewChanges || patch.bytes.size() < 200) << pair.name;
-        EXPECT_EQ(pair.original == pair.modified, patch.bytes == bytes("PATCHEOF")) << pair.name;
+        EXPECT_TRUE(!pair.fewChanges || patch.value().size() < 200) << pair.name;
+        EXPECT_EQ(pair.original == pair.modified, patch.value() == bytes("PATCHEOF")) << pair.name;
     }
-    EXPECT_FALSE(createIpsPatch({}, ImageBytes(kIpsMaxImage + 1)).ok());
+    EXPECT_FALSE(createipspatch({}, ImageBytes(kIpsMaxImage + 1)).ok());
 }
 
 TEST(Ips, HandWrittenPatchesWriteRunGrowAndCutTheImage)
@@ -46,17 +46,18 @@ TEST(Ips, HandWrittenPatchesWriteRunGrowAndCutTheImage)
                                "\0\1\xAA\xBB\4\5\0\0\xCC\xCC\xCC"s},
                           Case{"PATCH\0\0\0\0\1\x09" "EOF\0\0\3"s, "\x09\1\2"s},
                           Case{"PATCHEOF\0\0\0"s, ""}}) {
-        const IpsResult r = applyIpsPatch(bytes("\0\1\2\3\4\5"s), bytes(c.patch));
-        EXPECT_EQ(r.bytes, bytes(c.result)) << r.error;
+        const Result<ImageBytes> r = applyipspatch(bytes("\0\1\2\3\4\5"s), bytes(c.patch));
+        ASSERT_TRUE(r.ok()) << r.message();
+        EXPECT_EQ(r.value(), bytes(c.result));
     }
 }
 
 TEST(Ips, MalformedPatchesAreRefusedAtTheirByteOffset)
 {
     const auto pair = test::patchPairs()[1];
-    const ImageBytes good = createIpsPatch(pair.original, pair.modified).bytes;
+    const ImageBytes good = createipspatch(pair.original, pair.modified).value();
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
-        const std::string error = applyIpsPatch(pair.original, {good.begin(), good.begin() + cut}).error;
+        const std::string error = applyipspatch(pair.original, {good.begin(), good.begin() + cut}).message();
         EXPECT_NE(error.find(cut < 5 ? "not an IPS patch" : "patch ends"), std::string::npos) << cut;
     }
     struct Case { std::string patch; const char* where; };
@@ -65,8 +66,8 @@ TEST(Ips, MalformedPatchesAreRefusedAtTheirByteOffset)
                           Case{"PATCH\xFF\xFF\xFF\0\2\1\2" "EOF"s, "byte 5"},
                           Case{"PATCH\0\0\1\0\0\0\0\7" "EOF"s, "byte 5"}, Case{"PATCHEOF\0\0"s, "byte 8"},
                           Case{"PATCHEOF\0\0\1\0"s, "byte 8"}, Case{"PATCHEOF\0\0\7"s, "byte 8"}}) {
-        const IpsResult r = applyIpsPatch(bytes("\1\2\3"), bytes(c.patch));
-        EXPECT_NE(r.error.find(c.where), std::string::npos) << r.error;
+        const Result<ImageBytes> r = applyipspatch(bytes("\1\2\3"), bytes(c.patch));
+        EXPECT_NE(r.message().find(c.where), std::string::npos) << r.message();
     }
 }
 

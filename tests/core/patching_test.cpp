@@ -21,20 +21,20 @@ TEST(Patching, PatchTurnsTheOriginalIntoTheModifiedWhicheverHeaderEachHas)
     const auto [original, modified] = editedPair();
     for (const PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
         for (const bool noheader : {false, true}) {
-            const PatchResult patch = makepatch(original, modified, format, noheader);
-            ASSERT_TRUE(patch.ok()) << patch.error;
+            const PatchOutcome patch = makepatch(original, modified, format, noheader);
+            ASSERT_TRUE(patch.bytes.ok()) << patch.bytes.message();
             for (const bool imageheader : {true, false}) {
                 SCOPED_TRACE(std::string(format == PatchFormat::Ips ? "IPS" : "BPS") + (noheader ? " without" : " with") +
                              " header, image " + (imageheader ? "with" : "without"));
                 const ApplyOptions kind{format == PatchFormat::Ips && noheader ? IpsKind::NoHeader : IpsKind::Header};
-                const PatchResult applied = applypatch(patch.bytes, imageheader ? original : withoutHeader(original), kind);
+                const PatchOutcome applied = applypatch(patch.bytes.value(), imageheader ? original : withoutHeader(original), kind);
                 // A BPS patch made with a header checks that header, which an image without one cannot give.
                 if (format == PatchFormat::Bps && !noheader && !imageheader) {
-                    EXPECT_NE(applied.error.find("CRC-32"), std::string::npos) << applied.error;
+                    EXPECT_NE(applied.bytes.message().find("CRC-32"), std::string::npos) << applied.bytes.message();
                     continue;
                 }
-                ASSERT_TRUE(applied.ok()) << applied.error;
-                EXPECT_TRUE(applied.bytes == (imageheader ? modified : withoutHeader(modified)));
+                ASSERT_TRUE(applied.bytes.ok()) << applied.bytes.message();
+                EXPECT_TRUE(applied.bytes.value() == (imageheader ? modified : withoutHeader(modified)));
             }
         }
     }
@@ -46,7 +46,7 @@ TEST(Patching, HeaderIsToldBySizeAndBadPatchesAreRefused)
     EXPECT_EQ(std::tuple(hascopierheader(0x100200), hascopierheader(0x100000), hascopierheader(0x100100)),
               std::tuple(true, false, false));
     const auto [original, modified] = editedPair();
-    const Bytes bps = makepatch(original, modified, PatchFormat::Bps, false).bytes;
+    const Bytes bps = makepatch(original, modified, PatchFormat::Bps, false).bytes.value();
     Bytes corrupted = bps, otherSize = original;
     corrupted[corrupted.size() / 2] ^= 1;
     otherSize.resize(original.size() + 1024);
@@ -54,9 +54,9 @@ TEST(Patching, HeaderIsToldBySizeAndBadPatchesAreRefused)
     for (const Case& c : {Case{"wrong size", bps, otherSize, "source of"}, Case{"corrupted", corrupted, original, "damaged"},
                           Case{"truncated", Bytes(bps.begin(), bps.begin() + 5), original, "cut short"},
                           Case{"no patch", Bytes{'P', 'K', 3, 4}, original, "neither"}}) {
-        const PatchResult result = applypatch(c.patch, c.image);
-        EXPECT_FALSE(result.ok()) << c.name;
-        EXPECT_NE(result.error.find(c.says), std::string::npos) << c.name << ": " << result.error;
+        const PatchOutcome result = applypatch(c.patch, c.image);
+        EXPECT_FALSE(result.bytes.ok()) << c.name;
+        EXPECT_NE(result.bytes.message().find(c.says), std::string::npos) << c.name << ": " << result.bytes.message();
     }
 }
 

@@ -33,15 +33,15 @@ TEST_F(RomFile, ATornWriteLeavesTheOldFileAndNoTemporaryFile)
     const std::set<std::string> names = dir.names();
     for (const std::uint64_t written : {std::uint64_t{0}, std::uint64_t{image.size() / 2}, std::uint64_t{image.size()}}) {
         simulatewritefailure(written);
-        const IoResult r = saverom(image, target);
+        const Status r = saverom(image, target);
         simulatewritefailure(std::nullopt);
-        EXPECT_FALSE(r.ok) << written;
-        EXPECT_NE(r.message.find("\"" + target + "\": cannot write: No space left on device"), std::string::npos)
-            << r.message;
+        EXPECT_FALSE(r.ok()) << written;
+        EXPECT_NE(r.message().find("\"" + target + "\": cannot write: No space left on device"), std::string::npos)
+            << r.message();
         EXPECT_EQ(readFile(target), old);
         EXPECT_EQ(dir.names(), names);
     }
-    ASSERT_TRUE(saverom(image, target).ok);
+    ASSERT_TRUE(saverom(image, target).ok());
     EXPECT_EQ(readFile(target), joined({image, Bytes(64, 0xA5)}));
 }
 
@@ -51,7 +51,7 @@ constexpr fs::perms kMode = fs::perms::owner_read | fs::perms::owner_write | fs:
 TEST_F(RomFile, SavesKeepALongerFilesTailThePermissionsAndLinks)
 {
     Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("in.smc", sampleImage().bytes)).ok);
+    ASSERT_TRUE(loadrom(cart, write("in.smc", sampleImage().bytes)).ok());
     EXPECT_EQ(cart.RomImage, sampleImage().bytes);
     EXPECT_EQ(cart.teamabbrev[1], sampleImage().teams[1].abbrev);
     const Bytes& image = cart.RomImage;
@@ -73,7 +73,7 @@ TEST_F(RomFile, SavesKeepALongerFilesTailThePermissionsAndLinks)
             write(target, *old);
             fs::permissions(dir.path(target), kMode);
         }
-        ASSERT_TRUE(saverom(image, dir.path(name).string()).ok) << name;
+        ASSERT_TRUE(saverom(image, dir.path(name).string()).ok()) << name;
         EXPECT_EQ(readFile(dir.path(target)), saved) << name;
         EXPECT_EQ(fs::is_symlink(dir.path(name)), name != target) << name;
         EXPECT_TRUE(!old || (fs::status(dir.path(target)).permissions() & fs::perms::mask) == kMode) << name;
@@ -83,7 +83,7 @@ TEST_F(RomFile, SavesKeepALongerFilesTailThePermissionsAndLinks)
 }
 
 // Loads in another thread; a load that blocks fails the test and is let go by a writer.
-IoResult loadWithin(Cartridge& cart, const std::string& path)
+Status loadWithin(Cartridge& cart, const std::string& path)
 {
     auto load = std::async(std::launch::async, [&cart, path] { return loadrom(cart, path); });
     if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
@@ -98,7 +98,7 @@ IoResult loadWithin(Cartridge& cart, const std::string& path)
 TEST_F(RomFile, FailedLoadsSayWhyAndChangeNothingAndAnotherLoadStartsFromCleanTables)
 {
     Cartridge cart;
-    ASSERT_TRUE(loadrom(cart, write("big.smc", joined({sampleImage().bytes, Bytes(4096, 0xEE)}))).ok);
+    ASSERT_TRUE(loadrom(cart, write("big.smc", joined({sampleImage().bytes, Bytes(4096, 0xEE)}))).ok());
     const Cartridge before = cart;
     const std::string fifo = dir.path("pipe.smc").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -110,16 +110,16 @@ TEST_F(RomFile, FailedLoadsSayWhyAndChangeNothingAndAnotherLoadStartsFromCleanTa
         {write("toomany.smc", overlaid(sampleImage().bytes, teamoffset[12] - 1, {0xF9})), "team 12 has"},
     };
     for (const auto& [path, reason] : cases) {
-        const IoResult r = loadWithin(cart, path);
-        EXPECT_FALSE(r.ok) << path;
-        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
-        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
+        const Status r = loadWithin(cart, path);
+        EXPECT_FALSE(r.ok()) << path;
+        EXPECT_NE(r.message().find(path), std::string::npos) << r.message();
+        EXPECT_NE(r.message().find(reason), std::string::npos) << r.message();
         EXPECT_TRUE(std::tie(cart.RomImage, cart.playername, cart.forwardcount, cart.teamname) ==
                     std::tie(before.RomImage, before.playername, before.forwardcount, before.teamname));
     }
     Bytes other = overlaid(slice(sampleImage().bytes, 0, kMinImageSize), teamoffset[1] - 1, {0, 0, 0, 0});
     other[teamoffset[1]] = sampleImage().bytes[teamoffset[1]];  // team 1 without players
-    ASSERT_TRUE(loadrom(cart, write("other.smc", other)).ok);
+    ASSERT_TRUE(loadrom(cart, write("other.smc", other)).ok());
     EXPECT_EQ(cart.RomImage, other);
     EXPECT_EQ(std::tuple(cart.playercount(1), cart.playername[1][1], cart.playernum[1][1], cart.playerattr[3][1][1]),
               std::tuple(0, "", 0, 0));
@@ -169,11 +169,11 @@ TEST_F(RomFile, FailedSavesLeaveTheOldFileAndNoTemporaryFile)
         if (path == target) {
             ASSERT_TRUE(limit.emplace(image.size() / 2).set);
         }
-        const IoResult r = saverom(image, path);
+        const Status r = saverom(image, path);
         limit.reset();
-        EXPECT_FALSE(r.ok) << path;
-        EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
-        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
+        EXPECT_FALSE(r.ok()) << path;
+        EXPECT_NE(r.message().find(path), std::string::npos) << r.message();
+        EXPECT_NE(r.message().find(reason), std::string::npos) << r.message();
         EXPECT_EQ(readFile(target), old);
         EXPECT_EQ(dir.names(), names);
     }

@@ -35,14 +35,14 @@ TEST_F(RomFileWin32, SavesKeepALongerFilesTailAndItsAttributes)
             write(c.name, *c.old);
             ASSERT_TRUE(::SetFileAttributesW(dir.path(c.name).c_str(), c.attrs | FILE_ATTRIBUTE_NORMAL)) << c.name;
         }
-        const IoResult r = saverom(image, utf8(dir.path(c.name)));
-        ASSERT_TRUE(r.ok) << r.message;
+        const Status r = saverom(image, utf8(dir.path(c.name)));
+        ASSERT_TRUE(r.ok()) << r.message();
         EXPECT_EQ(readFile(dir.path(c.name)), c.saved) << c.name;
         EXPECT_EQ(::GetFileAttributesW(dir.path(c.name).c_str()) & FILE_ATTRIBUTE_HIDDEN, c.attrs) << c.name;
     }
     EXPECT_EQ(dir.names(), (std::set<std::string>{"new.smc", "longer.smc", "shorter.smc", "hidden.smc", "Équipe été ñ.smc"}));
     // The tool's outputs end exactly with what is written.
-    ASSERT_TRUE(writeoutput("abc", utf8(dir.path("longer.smc"))).ok);
+    ASSERT_TRUE(writeoutput("abc", utf8(dir.path("longer.smc"))).ok());
     EXPECT_EQ(readFile(dir.path("longer.smc")), bytesof("abc"));
 }
 
@@ -66,10 +66,10 @@ TEST_F(RomFileWin32, DevicesFoldersAndLockedFilesAreRefusedAndNothingChanges)
     };
     for (const auto& [path, reason] : saves) {
         for (const bool keeptail : {true, false}) {
-            const IoResult r = keeptail ? saverom(image, path) : writeoutput("abc", path);
-            EXPECT_FALSE(r.ok) << path;
-            EXPECT_NE(r.message.find("\"" + path + "\": "), std::string::npos) << r.message;
-            EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
+            const Status r = keeptail ? saverom(image, path) : writeoutput("abc", path);
+            EXPECT_FALSE(r.ok()) << path;
+            EXPECT_NE(r.message().find("\"" + path + "\": "), std::string::npos) << r.message();
+            EXPECT_NE(r.message().find(reason), std::string::npos) << r.message();
         }
         EXPECT_EQ(readFile(target), old);
         EXPECT_EQ(dir.names(), names);
@@ -84,9 +84,9 @@ TEST_F(RomFileWin32, DevicesFoldersAndLockedFilesAreRefusedAndNothingChanges)
         {"\xC3(.smc", "the name is not valid UTF-8"},
     };
     for (const auto& [path, reason] : loads) {
-        const IoResult r = loadrom(cart, path);
-        EXPECT_FALSE(r.ok) << path;
-        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
+        const Status r = loadrom(cart, path);
+        EXPECT_FALSE(r.ok()) << path;
+        EXPECT_NE(r.message().find(reason), std::string::npos) << r.message();
         EXPECT_TRUE(cart.RomImage.empty());
     }
 }

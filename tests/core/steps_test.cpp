@@ -36,20 +36,20 @@ TEST(Steps, TheTeamEditorsRefusalsInItsWords)
     const std::int64_t characters = static_cast<std::int64_t>(texts.name.size() + texts.abbrev.size() +
                                                               texts.nick.size() + texts.arena.size());
     const std::string label = "team 2 (" + sampleImage().teams[2].name + ")";
-    const std::pair<TeamStep, std::string> refusals[] = {
+    const std::pair<Result<Step>, std::string> refusals[] = {
         {teamstep(2, texts, 9), "the texts of " + label + " are " + std::to_string(-textblockfree(2, characters)) +
                                     " bytes too long for its block"},
         {menunamesstep({std::string(20, 'A'), "BCD"}), "the menu display names are 1 characters over the 22 they share"},
     };
     for (const auto& [step, problem] : refusals)
-        EXPECT_EQ(std::pair(step.step.has_value(), step.problem), std::pair(false, problem));
+        EXPECT_EQ(std::pair(step.ok(), step.message()), std::pair(false, problem));
     EXPECT_EQ(teamlabel(4, "  \t"), "team 4");
     EXPECT_EQ(overallproblem({"team 1", "team 5 (Brisk)"}),
               "the overall numbers of team 1, team 5 (Brisk) are not whole numbers from 0 to 255");
-    const TeamStep saved = teamstep(2, teamtexts(cart, 2), 40);
-    ASSERT_TRUE(saved.step);
-    EXPECT_EQ(saved.step->name, "Team texts and overall numbers");
-    EXPECT_EQ(edited(cart.RomImage, saved.step->edit), edited(cart.RomImage, overalledit(2, 40)));
+    const Result<Step> saved = teamstep(2, teamtexts(cart, 2), 40);
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved->name, "Team texts and overall numbers");
+    EXPECT_EQ(edited(cart.RomImage, saved->edit), edited(cart.RomImage, overalledit(2, 40)));
 }
 
 }  // namespace

@@ -155,6 +155,10 @@ test('playoffs and menu defaults from list positions, as the tool imports them',
   assert.equal(doc.setPlayoffs({ count: 7, slots }), 'Playoff slots');
   const playoffs = doc.playoffs();
   assert.deepEqual([playoffs.count, playoffs.slots[0], playoffs.slots[130]], [8, 5, 28]);
+  // Slot k is slot k of the export, as the tool counts them (the first page is page 0).
+  const teams = doc.teams();
+  const exported = (b) => (b < 28 ? teams[b].abbreviation : b === 28 ? null : `0x${b.toString(16).toUpperCase().padStart(2, '0')}`);
+  assert.deepEqual(playoffs.slots.map(exported), JSON.parse(doc.exportJson()).season.playoffs.slots);
   const menu = doc.menuDefaults();
   assert.equal(menu.fields[1].entries.length, 28);
   assert.equal(doc.setMenuDefaults({ fields: [null, 3, null, menu.fields[3].entries.length - 1], selectableTeams: 19 }), 'Menu defaults');

@@ -120,7 +120,9 @@ TEST_F(BannerTextWindow, ADamagedTableIsKeptAndTextsThatDoNotFitAreRefused)
     window.showEditor();
     EXPECT_EQ(box(28)->text(), QString(260, QLatin1Char('Q')));
     EXPECT_EQ(left(), QStringLiteral("-27 bytes left for banner names"));
-    typeInto(box(3), QStringLiteral("X"));
+    typeInto(box(3), QStringLiteral("X"));  // no room: left out, and said once
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_EQ(status.takeFirst().at(0).toString(), QStringLiteral("The text was cut at the box\u2019s limit: 1 character left out."));
     backspace(box(3), 1);
     EXPECT_FALSE(window.haspending());
     window.close();
