@@ -56,7 +56,7 @@ Scope wholeimage()
     return scope;
 }
 
-std::vector<Span> areaspans(Area a, int t)
+AreaSpans areaspans(Area a, int t)
 {
     switch (a) {
     case Area::TeamText:
@@ -126,13 +126,13 @@ Scope touchedscope(const std::vector<Span>& spans, const ReadEnds& ends)
     for (const Area a : kEveryArea) {
         const int last = perteam(a) ? kTeams : 1;
         for (int t = 1; t <= last; ++t) {
-            std::vector<Span> places = areaspans(a, t);
-            if (a == Area::TeamText)
-                places.push_back({teamtextoffset[t], ends.texts[t]});
-            else if (a == Area::Roster)
-                places.push_back({rosteroffset[t], ends.rosters[t]});
-            const bool met =
+            const AreaSpans places = areaspans(a, t);
+            bool met =
                 std::any_of(places.begin(), places.end(), [&](const Span& s) { return sorted.meets(s.begin, s.end); });
+            if (a == Area::TeamText)
+                met = met || sorted.meets(teamtextoffset[t], ends.texts[t]);
+            else if (a == Area::Roster)
+                met = met || sorted.meets(rosteroffset[t], ends.rosters[t]);
             if (!met)
                 continue;
             scope.areas |= a;

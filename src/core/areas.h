@@ -4,7 +4,9 @@
 // range touched. The document re-decodes the decoded areas a change touched and
 // names the touched areas to its listeners, so a window shows an area again
 // only when its bytes changed.
+#include <array>
 #include <bitset>
+#include <initializer_list>
 #include <cstddef>
 #include <vector>
 
@@ -77,8 +79,25 @@ struct Scope {
 // Every area of every team.
 Scope wholeimage();
 
+// The fixed places of one area: at most three spans, held without allocating, as the
+// document looks them up for every area of every team at each change.
+class AreaSpans {
+public:
+    AreaSpans(std::initializer_list<Span> spans)
+    {
+        for (const Span& s : spans)
+            spans_[count_++] = s;
+    }
+    const Span* begin() const { return spans_.data(); }
+    const Span* end() const { return spans_.data() + count_; }
+
+private:
+    std::array<Span, 3> spans_{};
+    std::size_t count_ = 0;
+};
+
 // The fixed places of area `a` of team t (t is ignored for an area held once).
-std::vector<Span> areaspans(Area a, int t);
+AreaSpans areaspans(Area a, int t);
 
 // How far the records of each team's texts and roster were read: in a damaged
 // image they may run past their blocks, and then bytes past the block also feed

@@ -35,6 +35,8 @@ TEST(ChangeEvents, NameTheAreasAndTeamsTheChangeTouched)
     blackout(black);
     Edit countandoverall = overalledit(9, static_cast<std::uint8_t>(rom[teamoffset[9]] ^ 1));
     countandoverall.put(teamoffset[1] - 1, static_cast<std::uint8_t>(rom[teamoffset[1] - 1] ^ 1));
+    LineSlots lastslot = lineslots(loadedSample(), 28, kLines);  // only the area's last byte changes
+    lastslot[kSlots] ^= 1;
     struct Case {
         const char* what;
         Edit edit;
@@ -46,7 +48,7 @@ TEST(ChangeEvents, NameTheAreasAndTeamsTheChangeTouched)
         {"banner colours", bannercoloursedit(rom, 2, black), Area::BannerColour, teams({2})},
         {"team texts", teamtextedit(7, {"A", "B", "C", "D"}).value(), Area::TeamText, teams({7})},
         {"overall", overalledit(3, static_cast<std::uint8_t>(rom[teamoffset[3]] ^ 1)), Area::Overall, teams({3})},
-        {"line", lineedit(28, 8, {0, 7, 6, 5, 4, 3, 2, 1}), Area::Lineup, teams({28})},
+        {"last slot", lineedit(28, kLines, lastslot), Area::Lineup, teams({28})},
         {"count byte and an overall", countandoverall, Area::Roster | Area::Overall, teams({1, 9})},
         {"banner texts", bannertextsedit(banners).value(), Area::BannerText, {}},
         {"playoff page", playoffpageedit(3, PlayoffPage{}), Area::Playoff, {}},
@@ -118,7 +120,7 @@ TEST(PartialDecode, GivesWhatAWholeDecodeGivesAfterEveryEditUndoAndRedo)
         int failures = 0;
         for (int step = 0; step < 300; ++step) {
             const Tables before = doc.tables();
-            const std::size_t what = below(10);
+            const std::size_t what = doc.decoded() ? below(10) : 0;  // an image that cannot be read is undone
             if (what < 2 && !done.empty()) {
                 ASSERT_EQ(doc.undo(done.back()).message(), doc.decoded().message());
                 undone.push_back(done.back());
@@ -129,18 +131,30 @@ TEST(PartialDecode, GivesWhatAWholeDecodeGivesAfterEveryEditUndoAndRedo)
                 undone.pop_back();
             } else {
                 Edit edit;
-                const Area area = kEveryArea[below(std::size(kEveryArea))];
                 const int t = 1 + static_cast<int>(below(kTeams));
-                if (what == 4 && area == Area::Roster) {
+                if (what == 4) {
                     Tables rosters = doc.tables();  // a name grown or shrunk: every later record moves
                     rosters.playername[1][t].resize(below(12), 'n');
                     if (const auto records = rosterrecordsedit(rosters, t))
                         edit = *records;
                 }
-                const std::vector<Span> places = areaspans(area, t);
-                const Span& place = places[below(places.size())];
-                for (std::size_t k = below(4); k < 4; ++k)
-                    edit.put(place.begin + below(place.end - place.begin), static_cast<std::uint8_t>(random()));
+                // The places, from the layout: the head of a team's block (counts, overall, goalie
+                // marks, line-ups), its records, its texts, its colours, the areas held once.
+                const Span places[] = {{teamoffset[t] - 1, rosteroffset[t]},
+                                       {teamoffset[t] - 1, teamoffset[t] + 4},
+                                       {rosteroffset[t], teamtextoffset[t]},
+                                       {teamtextoffset[t], teamtextoffset[t] + teamtextsize[t]},
+                                       {awayuniformoffset[t], homeuniformoffset[t] + 32},
+                                       {banneroffset[t], banneroffset[t] + 28},
+                                       {kBannerPointerTable, kBannerTextArea + kBannerTextSize},
+                                       {kPlayoffSlots, kPlayoffSlots + 512},
+                                       {kMenuDefaults, kSelectableTeams + 1},
+                                       {kMenuNamesOffset, kMenuNamesOffset + 26}};
+                const Span& place = places[below(std::size(places))];
+                const std::size_t at = place.begin + below(place.end - place.begin);
+                const std::size_t length = 1 + below(3);
+                for (std::size_t k = 0; k < length && at + k < place.end; ++k)
+                    edit.put(at + k, static_cast<std::uint8_t>(random()));
                 const Result<Change> applied = doc.apply(edit, "random");
                 ASSERT_TRUE(applied.ok());
                 if (applied->empty())
@@ -156,7 +170,7 @@ TEST(PartialDecode, GivesWhatAWholeDecodeGivesAfterEveryEditUndoAndRedo)
                 ASSERT_TRUE(doc.tables() == whole) << "seed " << seed << " step " << step;
             }
         }
-        EXPECT_LT(failures, 300) << "seed " << seed;
+        EXPECT_LT(failures, 100) << "seed " << seed;
     }
 }
 
