@@ -53,7 +53,7 @@ TEST(Utf8Text, MalformedFormsAreRefusedAtTheirCharacterAndCharactersOutsideTheSe
     }
     EXPECT_EQ(utf8tobytes(std::string_view("\xC3\xA9", 1)).message(), malformed + "1");  // cut where the text ends
     // What a box keeps of typed text: the characters with a code, in order.
-    EXPECT_EQ(keepableutf8("A\xCE\xA9\xC3\xA9\xF0\x9F\x98\x80b\xC0\x80\xE2\x82\xAC"), "A\xC3\xA9b\xE2\x82\xAC");
+    EXPECT_EQ(keepableutf8("A\xCE\xA9\xC3\xA9\xF0\x9F\x98\x80" "b\xC0\x80\xE2\x82\xAC"), "A\xC3\xA9" "b\xE2\x82\xAC");
 }
 
 }  // namespace
