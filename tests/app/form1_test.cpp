@@ -94,15 +94,17 @@ TEST_F(OpenedForm, DroppingOneLocalFileOpensIt)
         data.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &enter);
+        EXPECT_TRUE(enter.isAccepted());
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&form, &dropped);
+        return dropped.isAccepted();  // tells the program the file came from whether it was taken
     };
-    drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)});
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(other), QUrl::fromLocalFile(file)}));
     EXPECT_TRUE(status().contains(QStringLiteral("2 were dropped"))) << status().toStdString();
-    drop({QUrl(QStringLiteral("https://example.org/x.smc"))});
+    EXPECT_FALSE(drop({QUrl(QStringLiteral("https://example.org/x.smc"))}));
     EXPECT_TRUE(status().contains(QStringLiteral("Only a file on this computer"))) << status().toStdString();
     EXPECT_EQ(form.document().filename(), file.toStdString());
-    drop({QUrl::fromLocalFile(other)});
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(other)}));
     EXPECT_EQ(form.document().filename(), other.toStdString());
     QWidget* banners = open(9);
     EXPECT_EQ(child<QLineEdit>(banners, QStringLiteral("Text1"))->text(), QStringLiteral("A LONGER FIRST BANNER"));
@@ -176,7 +178,17 @@ TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay)
     EXPECT_EQ(editor.readAllStandardOutput().trimmed(), QByteArray("icevale-editor 0.8.1"));
     editor.start(QStringLiteral(ICEVALE_EDITOR), {QStringLiteral("--help")});
     ASSERT_TRUE(editor.waitForFinished());
-    EXPECT_TRUE(editor.readAllStandardOutput().contains("[FILE]"));
+    const QList<QByteArray> help = editor.readAllStandardOutput().split('\n');
+    ASSERT_GE(help.size(), 2);
+    EXPECT_TRUE(help[0].contains("[FILE]"));
+    EXPECT_FALSE(help[1].trimmed().isEmpty()) << "no line under the usage says what the program is for";
+}
+
+TEST(MainWindow, EveryControlHasANameOfItsOwn)
+{
+    Form1 form;
+    const QStringList missing = unfindable(&form);
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral("; ")).toStdString();
 }
 
 }  // namespace

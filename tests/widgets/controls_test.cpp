@@ -1,9 +1,14 @@
+#include <QListView>
+#include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QSignalSpy>
 
 #include <set>
 
 #include "support/windowdriver.h"
+#include "widgets/cacheddelegate.h"
 #include "widgets/captions.h"
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
@@ -105,6 +110,37 @@ TEST(ColourLabel, PaintsBgrAndReportsItsIndex)
     test::click(label);
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toInt(), 7);
+}
+
+// An entry painted at one size and then at another shows the picture of the new size, as
+// a first paint at that size does: a kept face is never stretched over or cut to another.
+TEST(CachedDelegate, AnEntryRepaintedAtAnotherSizeShowsThatSize)
+{
+    QStringListModel model({QStringLiteral("PHILADELPHIA FLYERS")});
+    QListView view;
+    CachedDelegate delegate;
+    const auto paint = [&](QSize size) {
+        QImage image(320, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = QRect(QPoint(), size);
+        option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;  // as a list view sets it
+        delegate.paint(&painter, option, model.index(0));
+        return image;
+    };
+    const std::pair<QSize, QSize> cases[] = {
+        {{50, 20}, {300, 20}}, {{300, 20}, {50, 20}}, {{300, 36}, {300, 20}}, {{300, 20}, {300, 36}}};
+    for (const auto& [first, then] : cases) {
+        SCOPED_TRACE(std::to_string(first.width()) + "x" + std::to_string(first.height()) + " then " +
+                     std::to_string(then.width()) + "x" + std::to_string(then.height()));
+        QPixmapCache::clear();
+        const QImage fresh = paint(then);
+        QPixmapCache::clear();
+        EXPECT_TRUE(paint(first) != fresh) << "both sizes look alike, so the case tells nothing";
+        EXPECT_TRUE(paint(then) == fresh);
+    }
 }
 
 }  // namespace
