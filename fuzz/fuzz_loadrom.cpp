@@ -51,7 +51,7 @@ struct Oracles {
     {
         carts[0].RomImage = sample::makeSampleImage().bytes;
         if (!decodeimage(carts[0]).empty())
-            fail("the sample image decodes");
+            violated("the sample image decodes");
     }
 
     Cartridge& next()
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Cartridge& expected = oracles.next();
     buildimage(planimage(in, length), expected.RomImage);
     if (!writefile(file.path, expected.RomImage))
-        fail("the temporary file " + file.path + " can be written");
+        violated("the temporary file " + file.path + " can be written");
 
     const Status result = loadrom(cart, file.path);
     const bool decodes = decodeimage(expected).empty();

@@ -78,7 +78,7 @@ struct Checker {
     void check(const std::optional<Edit>& edit, bool sound, const Edit& normal, const char* what, int team = 0) const
     {
         const auto failure = [&](const char* why) {
-            fail(std::string(what) + (team > 0 ? " of team " + std::to_string(team) : std::string()) + ": " + why);
+            violated(std::string(what) + (team > 0 ? " of team " + std::to_string(team) : std::string()) + ": " + why);
         };
         if (sound && !edit)
             failure("a sound area gives no edit");

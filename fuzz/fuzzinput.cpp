@@ -5,7 +5,7 @@
 
 namespace icevale::fuzz {
 
-void fail(const std::string& property)
+void violated(const std::string& property)
 {
     std::fprintf(stderr, "property failed: %s\n", property.c_str());
     std::abort();

@@ -45,12 +45,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-[[noreturn]] void fail(const std::string& property);
+[[noreturn]] void violated(const std::string& property);
 
 inline void expect(bool holds, const char* property)
 {
     if (!holds)
-        fail(property);
+        violated(property);
 }
 
 }  // namespace icevale::fuzz
