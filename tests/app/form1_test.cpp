@@ -1,6 +1,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -184,11 +185,21 @@ TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay)
     EXPECT_FALSE(help[1].trimmed().isEmpty()) << "no line under the usage says what the program is for";
 }
 
-TEST(MainWindow, EveryControlHasANameOfItsOwn)
+// Each button is also reached from the keyboard, by a letter no button or menu shares.
+TEST(MainWindow, EveryControlHasANameAndEveryButtonAKeyOfItsOwn)
 {
     Form1 form;
     const QStringList missing = unfindable(&form);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral("; ")).toStdString();
+    QSet<QKeySequence> keys;
+    for (const QAction* menu : form.findChild<QMenuBar*>()->actions())
+        keys.insert(QKeySequence::mnemonic(menu->text()));
+    for (int c = 1; c <= 10; ++c) {
+        const QString text = child<QPushButton>(&form, QStringLiteral("Command%1").arg(c))->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << text.toStdString();
+        keys.insert(key);
+    }
 }
 
 }  // namespace

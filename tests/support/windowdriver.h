@@ -182,24 +182,30 @@ inline std::unique_ptr<ModalAnswer> answerBox(const QString& name, QMessageBox::
     });
 }
 
-// The controls of `window` (labels, buttons, boxes, lists, bars) that tests and automation
-// cannot find by name: those without one and those sharing one. The parts Qt builds inside
-// a control or a dialog (a list's bars, a drop-down's popup, a scroll area's bars) are not
-// the window's own and are left out.
+// Whether `w` is one of the window's own controls (a label, button, box, list or bar),
+// not a part Qt builds inside a control or a dialog (a list's bars, a drop-down's popup,
+// a scroll area's bars).
+inline bool iscontrol(const QWidget* w, const QWidget* window)
+{
+    bool own = qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+               qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+               qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QScrollBar*>(w);
+    for (const QWidget* up = w->parentWidget(); up && up != window; up = up->parentWidget())
+        own = own && !qobject_cast<const QComboBox*>(up) && !qobject_cast<const QAbstractItemView*>(up) &&
+              !qobject_cast<const QDialog*>(up) && !up->objectName().endsWith(QStringLiteral("container"));
+    return own;
+}
+
+// The controls of `window` that tests and automation cannot find by name: those without
+// one and those sharing one.
 inline QStringList unfindable(const QWidget* window)
 {
     QStringList found;
     QSet<QString> names;
     for (const QWidget* w : window->findChildren<QWidget*>()) {
-        bool part = !(qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
-                      qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
-                      qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QScrollBar*>(w));
-        for (const QWidget* up = w->parentWidget(); up && up != window; up = up->parentWidget())
-            part = part || qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractItemView*>(up) ||
-                   qobject_cast<const QDialog*>(up) || up->objectName().endsWith(QStringLiteral("container"));
-        const QLabel* label = qobject_cast<const QLabel*>(w);
-        if (part)
+        if (!iscontrol(w, window))
             continue;
+        const QLabel* label = qobject_cast<const QLabel*>(w);
         if (w->objectName().isEmpty())
             found << QStringLiteral("an unnamed %1 %2").arg(QString::fromLatin1(w->metaObject()->className()), label ? label->text() : QString());
         else if (names.contains(w->objectName()))

@@ -110,6 +110,20 @@ TEST(ColourLabel, PaintsBgrAndReportsItsIndex)
     test::click(label);
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toInt(), 7);
+    // The arrow keys walk a group's cells: each press moves on from the cell the last one reached.
+    QWidget group;
+    std::vector<int> picked;
+    for (int k = 0; k < 3; ++k) {
+        auto* cell = new ColourLabel(&group, k);
+        cell->setFocusPolicy(Qt::StrongFocus);
+        cell->setGeometry(20 * k, 0, 20, 20);
+        QObject::connect(cell, &ColourLabel::clicked, [&picked](int index) { picked.push_back(index); });
+    }
+    group.show();
+    group.findChild<ColourLabel*>()->setFocus();
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left})
+        test::pressKeys(group.focusWidget(), QKeySequence(key));
+    EXPECT_EQ(picked, std::vector<int>({1, 2, 1}));
 }
 
 // An entry painted at one size and then at another shows the picture of the new size, as
