@@ -49,7 +49,9 @@ export const edits = [
     },
     async act(page, v) {
       await pickteam(page, 2);
-      await typein(panel(page).getByLabel('Name of player 1', { exact: true }), v.name);
+      // The grid's cells are text; a click opens the grid's text box over the cell.
+      await panel(page).getByRole('gridcell', { name: 'Name of player 1', exact: true }).click();
+      await typein(panel(page).getByRole('textbox', { name: 'Name of player 1', exact: true }), v.name);
       await panel(page).getByRole('gridcell', { name: 'Speed of player 1', exact: true }).dblclick();
       await panel(page).getByRole('listbox', { name: 'Speed of player 1', exact: true }).selectOption({ label: v.speed });
     },

@@ -15,7 +15,8 @@ mkdirSync(shots, { recursive: true });
 
 // Runs in the page: what reaches past the window's sides outside a box that scrolls, and
 // boxes that clip their content with no way to scroll to it. Form fields scroll their own
-// text, and boxes of a pixel or less are the hidden labels of assistive technology.
+// text, boxes of a pixel or less are the hidden labels of assistive technology, and what
+// is hidden from it is drawing (the roster's painted texts, clipped to the rows shown).
 function layoutproblems() {
   const width = document.documentElement.clientWidth;
   const problems = [];
@@ -27,7 +28,7 @@ function layoutproblems() {
   for (const e of document.body.querySelectorAll('*')) {
     const box = e.getBoundingClientRect();
     const style = getComputedStyle(e);
-    if (box.width <= 1 || box.height <= 1 || style.visibility === 'hidden') continue;
+    if (box.width <= 1 || box.height <= 1 || style.visibility === 'hidden' || e.closest('[aria-hidden=true]')) continue;
     let inscroller = false;
     for (let a = e.parentElement; a && !inscroller; a = a.parentElement) inscroller = scrolls(a);
     if (!inscroller && (box.right > width + 0.5 || box.left < -0.5)) {

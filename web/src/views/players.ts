@@ -1,24 +1,25 @@
 // Players: the roster grid of one team (role, name, number, the fourteen columns), the
 // goalie and defence counts with their buttons, add and remove, the team average and
-// Juice Team. Each change is stored at once, as one step of the team's roster. The
-// fourteen columns are light cells showing their entry, edited through the grid's one list.
-import type { Roster } from 'icevale-module';
+// Juice Team. Each change is stored at once, as one step of the team's roster. The grid's
+// cells are light: their texts are painted under the table, and the grid's one text box
+// and one list edit them.
+import type { Player, Roster } from 'icevale-module';
 
 import type { Context, View } from '../context';
-import { choice, h, setvalue, settext } from '../dom';
+import { choice, h, settext } from '../dom';
 import { cellgrid, type CellGrid } from './cellgrid';
+import { paintedcells, type PaintedCells } from './paintedcells';
 import { teampicker } from './teamlist';
-import { digitbox, setlimit, textbox } from './textbox';
+import { textbox } from './textbox';
 
 interface GridRow {
   row: HTMLTableRowElement;
-  role: HTMLElement;
-  name: HTMLInputElement;
-  number: HTMLInputElement;
-  /** the columns' texts, each in its cell */
-  columns: HTMLElement[];
-  /** the stored values of the columns, as last shown */
-  values: number[];
+  role: HTMLTableCellElement;
+  name: HTMLTableCellElement;
+  number: HTMLTableCellElement;
+  columns: HTMLTableCellElement[];
+  /** the player as last shown */
+  player: Player | null;
 }
 
 export function playersview(ctx: Context): View {
@@ -32,8 +33,10 @@ export function playersview(ctx: Context): View {
   let juice: HTMLSelectElement;
   let entries: (readonly string[])[] = [];
   let grid: CellGrid;
+  let painted: PaintedCells;
   let table: HTMLTableElement;
   let built = false;
+  let bytesleftnow = 0;
 
   const team = () => picker.team();
 
@@ -55,45 +58,62 @@ export function playersview(ctx: Context): View {
     entries = columns.map((c) => c.entries);
     const doc = () => ctx.doc();
     const body = h('tbody');
-    // Each text is sized for the column's longest entry (or a stored value shown as "?255")
-    // and contained, so that a new text lays out alone instead of the whole table.
-    const widths = entries.map((e) => `calc(${Math.max(4, ...e.map((t) => t.length))}ch + .4em)`);
     for (let p = 1; p <= ctx.api.limits.maxPlayers; p++) {
       const of = ` of player ${p}`;
-      const name = textbox(ctx.api, `Name${of}`, { class: 'name' });
-      const number = digitbox(`Number${of}`, ctx.api.limits.numberLength);
-      const texts = widths.map((w) => h('span', { class: 'text', style: `width: ${w}` }));
-      const cells = columns.map((c, j) => h('td', { role: 'gridcell', class: 'entry', 'aria-label': `${c.caption}${of}`,
-        'aria-haspopup': 'listbox', title: c.tip, 'data-column': j }, texts[j]));
-      name.addEventListener('change', () => name.toggleAttribute('aria-invalid', !ctx.act(() => doc().setPlayer(team(), p, { name: name.value }), true)));
-      number.addEventListener('change', () => ctx.act(() => doc().setPlayer(team(), p, { number: number.value })));
-      const role = h('span', { class: 'text' });
+      const cell = (label: string, attrs: Record<string, string | number> = {}) =>
+        h('td', { role: 'gridcell', 'aria-label': `${label}${of}`, ...attrs });
+      const cells = columns.map((c, j) => cell(c.caption, { class: 'entry', 'aria-haspopup': 'listbox', title: c.tip, 'data-column': j }));
+      const role = cell('Role', { class: 'role', 'aria-readonly': 'true' });
+      const name = cell('Name', { class: 'name' });
+      const number = cell('Number', { class: 'number' });
       const row = h('tr', { role: 'row', 'aria-rowindex': p + 1, 'data-player': p }, h('th', { scope: 'row', role: 'rowheader' }, String(p)),
-        h('td', { role: 'gridcell', class: 'role', 'aria-readonly': 'true' }, role),
-        h('td', { role: 'gridcell' }, name), h('td', { role: 'gridcell' }, number), ...cells);
-      rows.push({ row, role, name, number, columns: texts, values: columns.map(() => -1) });
+        role, name, number, ...cells);
+      rows.push({ row, role, name, number, columns: cells, player: null });
       body.append(row);
     }
+    // Each column is as wide as its longest entry (or a stored value shown as "?255"), so
+    // that no text changes the table's layout.
+    const widths = ['2em', '2.4em', '10em', '3.4em', ...entries.map((e) => `calc(${Math.max(4, ...e.map((t) => t.length))}ch + .6em)`)];
     const head = h('tr', { role: 'row', 'aria-rowindex': 1 }, h('th', { scope: 'col', role: 'columnheader' }, '#'),
       h('th', { scope: 'col', role: 'columnheader' }, 'Role'), h('th', { scope: 'col', role: 'columnheader' }, 'Name'),
       h('th', { scope: 'col', role: 'columnheader' }, 'No.'),
       ...columns.map((c) => h('th', { scope: 'col', role: 'columnheader', title: c.tip }, c.caption)));
-    table = h('table', { class: 'grid', role: 'grid', 'aria-label': 'Roster' }, h('thead', {}, head), body);
+    table = h('table', { class: 'grid', role: 'grid', 'aria-label': 'Roster' },
+      h('colgroup', {}, ...widths.map((w) => h('col', { style: `width: ${w}` }))), h('thead', {}, head), body);
     const holder = h('div', { class: 'scroll' }, table);
-    grid = cellgrid(holder, body, {
+    painted = paintedcells(holder, table);
+    const at = (cell: HTMLTableCellElement) => {
+      const p = Number((cell.parentElement as HTMLElement).dataset['player']);
+      return { p, player: rows[p - 1]!.player, column: Number(cell.dataset['column'] ?? NaN) };
+    };
+    grid = cellgrid(holder, body, textbox(ctx.api, ''), {
       choice(cell) {
-        const j = Number(cell.dataset['column'] ?? NaN);
-        const p = Number((cell.parentElement as HTMLElement).dataset['player']);
-        if (Number.isNaN(j)) return null;
-        const v = rows[p - 1]!.values[j]!;
-        return { label: cell.getAttribute('aria-label') ?? '', entries: entries[j]!, position: v, stored: v };
+        const { player, column } = at(cell);
+        if (!player || Number.isNaN(column)) return null;
+        const v = player.columns[column]!;
+        return { label: cell.getAttribute('aria-label') ?? '', entries: entries[column]!, position: v, stored: v };
       },
       pick(cell, position) {
-        const j = Number(cell.dataset['column']);
-        const p = Number((cell.parentElement as HTMLElement).dataset['player']);
+        const { p, column } = at(cell);
         const values: (number | null)[] = Array(columns.length).fill(null);
-        values[j] = position;
+        values[column] = position;
         ctx.act(() => doc().setPlayer(team(), p, { columns: values }));
+      },
+      text(cell) {
+        const { player } = at(cell);
+        const label = cell.getAttribute('aria-label') ?? '';
+        if (!player) return null;
+        if (cell.classList.contains('name')) {
+          return { label, text: player.name, limit: ctx.api.playerNameLimit(player.name.length, bytesleftnow), digits: false };
+        }
+        if (cell.classList.contains('number')) return { label, text: player.number, limit: ctx.api.limits.numberLength, digits: true };
+        return null;
+      },
+      store(cell, text) {
+        const { p } = at(cell);
+        if (cell.classList.contains('name')) return ctx.act(() => doc().setPlayer(team(), p, { name: text }), true);
+        ctx.act(() => doc().setPlayer(team(), p, { number: text }));
+        return true;
       },
     });
 
@@ -129,20 +149,18 @@ export function playersview(ctx: Context): View {
     settext(bytesleft, roster.bytesLeftLabel);
     settext(average, roster.averageLabel);
     table.setAttribute('aria-rowcount', String(roster.players.length + 1));
+    bytesleftnow = roster.bytesLeft;
     rows.forEach((r, i) => {
-      const player = roster.players[i];
-      r.row.hidden = !player;
+      const player = roster.players[i] ?? null;
+      r.player = player;
+      if (r.row.hidden !== !player) r.row.hidden = !player;
       if (!player) return;
-      settext(r.role, player.role);
-      setvalue(r.name, player.name);
-      r.name.removeAttribute('aria-invalid');
-      setlimit(r.name, ctx.api.playerNameLimit(player.name.length, roster.bytesLeft));
-      setvalue(r.number, player.number);
-      player.columns.forEach((v, j) => {
-        r.values[j] = v;
-        settext(r.columns[j]!, entrytext(j, v));
-      });
+      painted.set(r.role, player.role);
+      painted.set(r.name, player.name);
+      painted.set(r.number, player.number);
+      player.columns.forEach((v, j) => painted.set(r.columns[j]!, entrytext(j, v)));
     });
+    painted.flush();
     grid.settle();
   }
 

@@ -23,13 +23,3 @@ export function setlimit(input: HTMLInputElement, limit: number): void {
   const max = String(Math.max(0, limit));
   if (input.getAttribute('maxlength') !== max) input.setAttribute('maxlength', max);
 }
-
-/** A box of digits only, as the jersey number box is. */
-export function digitbox(label: string, length: number): HTMLInputElement {
-  const input = h('input', { type: 'text', inputmode: 'numeric', 'aria-label': label, autocomplete: 'off',
-    maxlength: String(length), class: 'number' });
-  input.addEventListener('beforeinput', (event) => {
-    if (event.data && /\D/.test(event.data)) event.preventDefault();
-  });
-  return input;
-}
