@@ -101,9 +101,12 @@ export function paintedcells(holder: HTMLElement, table: HTMLTableElement): Pain
     context.fillText(text, at, y + pitch / 2, Math.max(1, width - 2 * look.inset));
   }
 
+  // Column by column, so that the context's look changes once a column, not twice a row.
   function flush(): void {
     if (columns.length === 0) measure();
-    for (const cell of changed) paint(cell);
+    const bycolumn: HTMLTableCellElement[][] = columns.map(() => []);
+    for (const cell of changed) bycolumn[cell.cellIndex]?.push(cell);
+    for (const cells of bycolumn) for (const cell of cells) paint(cell);
     changed.clear();
   }
 
