@@ -40,8 +40,8 @@ public:
     void undo();
     void redo();
     // File > Save: stores what the open windows hold and saves to the open file, asking
-    // nothing; returns whether it saved.
-    bool savetoopen();
+    // nothing.
+    void savetoopen();
     // Every open window stores what it holds; false when one refused (it comes forward
     // and the status line says why).
     bool commiteditors();

@@ -106,15 +106,13 @@ void Form1::updateactions()
     redoaction->setEnabled(steps->canredo());
 }
 
-bool Form1::savetoopen()
+void Form1::savetoopen()
 {
     if (!doc.loaded() || !commiteditors())
-        return false;
+        return;
     const QString path = QString::fromStdString(doc.filename());
-    if (!savefile(doc.filename()))
-        return false;
-    setstatus(QStringLiteral("Saved the image to %1.").arg(path));
-    return true;
+    if (savefile(doc.filename()))
+        setstatus(QStringLiteral("Saved the image to %1.").arg(path));
 }
 
 void Form1::fillrecent()

@@ -74,8 +74,6 @@ void Importer::texts(const TeamInput& in)
         return;
     }
     step(*edit, "Team texts of " + ref(t));
-    work_.teamname[t] = next.name, work_.teamabbrev[t] = next.abbrev;
-    work_.teamnick[t] = next.nick, work_.teamarena[t] = next.arena;
 }
 
 bool Importer::counts(const TeamInput& in, int g, int f, int d)

@@ -177,7 +177,8 @@ TEST_F(Desktop, WindowsReopenWhereTheyWereClosedAndNeverOffScreen)
     };
     for (const Case& c : {Case{{100, 100, 300, 200}, {100, 100}}, Case{{1700, 500, 300, 200}, {1500, 400}},
                           Case{{-500, -50, 300, 200}, {0, 0}}, Case{{5000, 5000, 300, 200}, {700, 600}},
-                          Case{{990, 10, 300, 200}, {700, 10}}, Case{{10, 10, 1400, 900}, {0, 0}}})
+                          Case{{990, 10, 300, 200}, {700, 10}}, Case{{10, 10, 1400, 900}, {0, 0}},
+                          Case{{1750, -50, 300, 200}, {1500, 0}}})
         EXPECT_EQ(clampedplace(c.frame, screens), c.expected) << c.frame.x() << "," << c.frame.y();
 }
 

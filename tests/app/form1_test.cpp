@@ -185,20 +185,25 @@ TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay)
     EXPECT_FALSE(help[1].trimmed().isEmpty()) << "no line under the usage says what the program is for";
 }
 
-// Each button is also reached from the keyboard, by a letter no button or menu shares.
+// Each button is also reached from the keyboard, by a letter no button or menu shares,
+// and the menu bar has a place of its own above them.
 TEST(MainWindow, EveryControlHasANameAndEveryButtonAKeyOfItsOwn)
 {
     Form1 form;
+    form.show();
     const QStringList missing = unfindable(&form);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral("; ")).toStdString();
+    const auto* bar = child<QMenuBar>(&form, QStringLiteral("menuBar"));
     QSet<QKeySequence> keys;
-    for (const QAction* menu : form.findChild<QMenuBar*>()->actions())
+    for (const QAction* menu : bar->actions())
         keys.insert(QKeySequence::mnemonic(menu->text()));
     for (int c = 1; c <= 10; ++c) {
-        const QString text = child<QPushButton>(&form, QStringLiteral("Command%1").arg(c))->text();
+        const auto* button = child<QPushButton>(&form, QStringLiteral("Command%1").arg(c));
+        const QString text = button->text();
         const QKeySequence key = QKeySequence::mnemonic(text);
         EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << text.toStdString();
         keys.insert(key);
+        EXPECT_GE(button->mapTo(&form, QPoint(0, 0)).y(), bar->geometry().bottom()) << text.toStdString();
     }
 }
 

@@ -27,6 +27,7 @@ TEST_F(KeepWork, ReplacingAnotherFileAsksAndTheFileIsNamedByItsAbsolutePath)
         EXPECT_TRUE(replace->answered() && text.contains(other)) << text.toStdString();
         EXPECT_EQ(readFile(other.toStdString()) == theirs, answer == QMessageBox::Cancel);
         EXPECT_EQ(marked(), answer == QMessageBox::Cancel);
+        EXPECT_EQ(status().startsWith(QStringLiteral("Nothing was saved")), answer == QMessageBox::Cancel) << status().toStdString();
     }
     EXPECT_TRUE(pathbox() == other && status().contains(other)) << status().toStdString();
     for (const QString& name : {other, QString::fromStdString(dir.path("new.smc").string())}) {

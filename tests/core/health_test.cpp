@@ -37,6 +37,9 @@ TEST(Health, EachKindOfProblemIsReportedFromItsLimitOnAndASoundImageHasNone)
             ASSERT_TRUE(applyedit(c.RomImage, edit));
         };
     };
+    const auto bannerstarts = bannerpointerstarts(sound.RomImage);
+    ASSERT_TRUE(bannerstarts && sound.bannertextlen[1] >= 3 && sound.bannertextlen[kTeams] >= 3);
+    const auto inbanner = [&](int k) { return static_cast<std::size_t>((*bannerstarts)[k] + 1); };  // inside text k
     struct Case { std::function<void(Cartridge&)> damage; std::string area; int team; std::string text; bool none = false; };
     const std::string roster = "is not a possible roster", below = "has a length byte below 2";
     std::vector<Case> cases = {
@@ -58,6 +61,8 @@ TEST(Health, EachKindOfProblemIsReportedFromItsLimitOnAndASoundImageHasNone)
         {menunames(12, 11), "menu names", 0, "the menu display names are longer than the 22 characters they share"},
         {byte(kMenuNamesOffset, 0), "menu names", 0, "menu name record 1 " + below},
         {[](Cartridge& c) { c.RomImage[kBannerPointerTable] ^= 0x10; }, "banner texts", 0, "the banner text pointer table does not describe"},
+        {byte(inbanner(1), 0), "banner texts", 0, "the banner text pointer table does not describe"},
+        {byte(inbanner(kTeams), 0), "banner texts", 0, "the banner text pointer table does not describe"},
         {lineup(n), "line-ups", t, "past the roster", true},
         {lineup(n + 1), "line-ups", t, team + "1 line-up slot names a player past the roster of " + std::to_string(n) + " players"},
         {[](Cartridge& c) { c.teamabbrev[3] = "", c.lineup[3][1][1] = 30; }, "line-ups", t, "team 3: 1 line-up slot"},
