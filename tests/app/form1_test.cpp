@@ -198,12 +198,15 @@ TEST(MainWindow, EveryControlHasANameAndEveryButtonAKeyOfItsOwn)
     for (const QAction* menu : bar->actions())
         keys.insert(QKeySequence::mnemonic(menu->text()));
     for (int c = 1; c <= 10; ++c) {
-        const auto* button = child<QPushButton>(&form, QStringLiteral("Command%1").arg(c));
-        const QString text = button->text();
+        const QString text = child<QPushButton>(&form, QStringLiteral("Command%1").arg(c))->text();
         const QKeySequence key = QKeySequence::mnemonic(text);
         EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << text.toStdString();
         keys.insert(key);
-        EXPECT_GE(button->mapTo(&form, QPoint(0, 0)).y(), bar->geometry().bottom()) << text.toStdString();
+    }
+    EXPECT_EQ(bar->width(), form.width());
+    for (const QWidget* w : form.findChildren<QWidget*>()) {
+        const bool under = QRect(w->mapTo(&form, QPoint(0, 0)), w->size()).intersects(bar->geometry());
+        EXPECT_FALSE(under && w->isVisible() && w != bar && !bar->isAncestorOf(w) && !w->isWindow()) << w->objectName().toStdString();
     }
 }
 

@@ -13,6 +13,7 @@
 #include "widgets/clicklist.h"
 #include "widgets/colourlabel.h"
 #include "widgets/limitedlineedit.h"
+#include "windows/cachedcombo.h"
 
 namespace icevale {
 namespace {
@@ -155,6 +156,27 @@ TEST(CachedDelegate, AnEntryRepaintedAtAnotherSizeShowsThatSize)
         EXPECT_TRUE(paint(first) != fresh) << "both sizes look alike, so the case tells nothing";
         EXPECT_TRUE(paint(then) == fresh);
     }
+}
+
+// A list that keeps its faces looks as a plain one does: its entry, or its placeholder
+// with none picked.
+TEST(CachedCombo, ShowsItsEntryOrItsPlaceholderAsAPlainListDoes)
+{
+    const auto face = [](QComboBox& box, int current) {
+        box.addItems({QStringLiteral("ALPHA"), QStringLiteral("OMEGA")});
+        box.setPlaceholderText(QStringLiteral("(none)"));
+        box.setCurrentIndex(current);
+        box.resize(120, 24);
+        return box.grab().toImage();
+    };
+    std::vector<QImage> faces;
+    for (const int current : {0, 1, -1}) {
+        CachedCombo cached;
+        QComboBox plain;
+        faces.push_back(face(cached, current));
+        EXPECT_TRUE(faces.back() == face(plain, current)) << current;
+    }
+    EXPECT_TRUE(faces[0] != faces[1] && faces[1] != faces[2]) << "the faces differ by their text";
 }
 
 }  // namespace

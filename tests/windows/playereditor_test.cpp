@@ -1,3 +1,5 @@
+#include <set>
+
 #include "core/playerattributes.h"
 #include "core/rosters.h"
 #include "windows/playereditor.h"
@@ -53,7 +55,13 @@ protected:
 TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
 {
     window.showEditor();
-    EXPECT_EQ(text(QStringLiteral("Label1")), sampleImage().teams[1].name + " " + sampleImage().teams[1].nick);
+    const std::string team = sampleImage().teams[1].name + " " + sampleImage().teams[1].nick;
+    EXPECT_EQ(text(QStringLiteral("Label1")), team);
+    EXPECT_EQ(child<QLabel>(&window, QStringLiteral("Label1"))->toolTip().toStdString(), team);  // whole when cut
+    std::set<std::string> headings;
+    for (int j = 1; j <= kColumns; ++j)
+        headings.insert(text(QStringLiteral("Label%1").arg(5 + j)));
+    EXPECT_TRUE(headings.size() == kColumns && !headings.contains("")) << "every column has a heading of its own";
     EXPECT_EQ(letters(), roles(2, 13, 7));
     for (int r = 0; r < 25; ++r)
         EXPECT_EQ(name(r)->isVisible() + number(r)->isVisible() + combo(14, r)->isVisible(), r < 22 ? 3 : 0) << r;
@@ -73,6 +81,9 @@ TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
     EXPECT_TRUE(window.isOpen());
     checkImage({allrostersedit(tables).edit});
     EXPECT_EQ(differences(doc.image(), sampleImage().bytes).size(), 1u);
+    window.close();
+    window.showEditor();  // opened again, it lists each team once
+    EXPECT_EQ(list1(&window)->count(), kTeams);
 }
 
 TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
