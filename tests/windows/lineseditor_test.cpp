@@ -90,5 +90,21 @@ TEST_F(LinesWindow, CommitKeepsSlotsNamingNoPlayerAndUndoShowsTheLineAsItWas)
     EXPECT_EQ(edits.size(), 1u);  // the line as it was: nothing to write
 }
 
+// A line changed while the window was closed is shown as it now is when the window opens
+// again, and opening writes nothing.
+TEST_F(LinesWindow, OpeningAgainWritesNothingOverALineChangedMeanwhile)
+{
+    window.showEditor();
+    LineSlots line = shown();
+    choose(line, 4, line[4] == 5 ? 6 : 5);
+    window.close();
+    ASSERT_EQ(edits.size(), 1u);
+    ASSERT_TRUE(doc.undo(edits.back()).ok());
+    const Bytes undone = doc.image();
+    window.showEditor();
+    EXPECT_EQ(doc.image(), undone);
+    EXPECT_EQ(shown(), lineslots(doc.cart(), 1, 1));
+}
+
 }  // namespace
 }  // namespace icevale

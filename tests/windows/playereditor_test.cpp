@@ -86,6 +86,24 @@ TEST_F(PlayerWindow, ShowsTeamOneAndWritesTheRecordsOnlyOnSave)
     EXPECT_EQ(list1(&window)->count(), kTeams);
 }
 
+// Juice Team gives every rating of the team (not the weight, not the hand) the entry
+// picked beside it: the boxes show it at once, the window has edits, and SAVE writes them.
+TEST_F(PlayerWindow, JuiceTeamGivesEveryRatingTheEntryPicked)
+{
+    window.showEditor();
+    auto* entry = child<QComboBox>(&window, QStringLiteral("Combo15"));
+    pick(entry, 3);
+    EXPECT_FALSE(window.haspending());
+    click(button(&window, 6));
+    EXPECT_TRUE(window.haspending());
+    const int n = doc.cart().playercount(1);
+    click(button(&window, 1));  // "SAVE"
+    for (int j = 2; j <= kColumns; ++j) {
+        const bool rating = j != kHandColumn;
+        EXPECT_TRUE(!rating || (combo(j, n - 1)->currentText() == entry->currentText() && attrnibble(doc.tables(), n, 1, j) == 3)) << j;
+    }
+}
+
 TEST_F(PlayerWindow, ShowingATeamWritesItsCountByteAndGoalieMarks)
 {
     reopen([](Bytes& rom) { rom[teamoffset[3] + 1] = 0x12; });  // two goalies, marked unusually
