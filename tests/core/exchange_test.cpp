@@ -5,6 +5,7 @@
 #include "core/exchange.h"
 #include "core/importer.h"
 #include "core/lineups.h"
+#include "core/menudefaults.h"
 #include "core/playoffs.h"
 #include "core/rostercsv.h"
 #include "core/rosters.h"
@@ -51,6 +52,20 @@ TEST(Exchange, ExportsImportedOntoTheirImageChangeNothingAndOntoAnotherReproduce
         EXPECT_EQ(exportjson(documentOf(onto.image()).cart()), text);
         EXPECT_EQ(exportjson(onto.cart()), text) << "the document's tables follow the import";
     }
+}
+
+// The menu's two teams are written as the other team places are: by abbreviation, or by
+// number where another team shares it.
+TEST(Exchange, MenuTeamsSharingAnAbbreviationAreWrittenByNumber)
+{
+    Cartridge cart = test::loadedSample();
+    cart.teamabbrev[5] = cart.teamabbrev[4];
+    MenuFields fields = *readmenufields(cart.RomImage);
+    fields[2] = 4, fields[3] = 5;  // teams 5 and 6
+    ASSERT_TRUE(applyedit(cart.RomImage, menufieldsedit(fields)));
+    const Json menu = Json::parse(exportjson(cart))["season"]["menu_defaults"];
+    EXPECT_EQ(menu[1], Json(5));
+    EXPECT_EQ(menu[2], Json(cart.teamabbrev[6]));
 }
 
 constexpr int kTeam = 2, kPlayer = 3;

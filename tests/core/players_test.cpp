@@ -125,7 +125,7 @@ TEST(Jersey, NumberBoxTextsAndBytes)
         EXPECT_EQ(jerseytext(byte), text);
     const std::pair<const char*, std::uint8_t> typed[] = {
         {"88", 0x88}, {"7", 0x07},    {"", 0},  {"4a", 0x04},  {"-3", 0},
-        {"10", 0x10}, {"  12", 0x12}, {"+5", 5}, {"123", 0x23}, {"1.9", 1}};
+        {"10", 0x10}, {"  12", 0x12}, {"+5", 5}, {"123", 0x23}, {"1.9", 1}, {"99", 0x99}};
     for (const auto& [text, byte] : typed)
         EXPECT_EQ(jerseybyte(text), byte) << text;
     EXPECT_EQ((std::array{keptjersey("1A", 0x1A), keptjersey("1A", 0x11), keptjersey("12", 0x1A)}),

@@ -154,6 +154,8 @@ TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
         {"number out of range", json + "\"teams\": [{\"index\": 2, \"overall\": 256}]}", {"teams[0].overall"}},
         {"rating out of range", "team,role,name,speed\nALD,G,A,75\nALD,F,B,0x10\n",
          {"line 2, column 4 (speed)", "line 3, column 4 (speed)"}},
+        {"values of no list", "team,role,name,weight,hand,speed\nALD,G,A,heavy,middle,fast\n",
+         {"\"heavy\" is not a weight (", "\"middle\" is not a hand (", "\"fast\" is not a rating ("}},
         {"too many goalies", "team,role,name\nALD,G,A\nALD,G,B\nALD,G,C\nALD,G,D\nALD,G,E\nALD,F,F\nALD,D,G\n",
          {"lines 2-8: ALD: 5 goalies"}},
         {"too few defencemen", json + "\"teams\": [{\"index\": 4, \"players\": [{\"role\": \"G\"}, {\"role\": \"F\"}]}]}",
