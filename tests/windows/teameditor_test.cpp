@@ -85,6 +85,10 @@ TEST_F(TeamWindow, AWrongOverallNumberRefusesTheWholeSave)
         EXPECT_TRUE(marked(box("overallnum", 5)) && !marked(box("overallnum", 6))) << wrong;
         EXPECT_TRUE(edits.empty()) << wrong;
     }
+    const QString last = box("overallnum", kTeams)->text();  // the last team's box is checked too
+    retype(box("overallnum", kTeams), "300"_q);
+    EXPECT_TRUE(window.commit().contains("team 28 ("_q) && marked(box("overallnum", kTeams)));
+    retype(box("overallnum", kTeams), last);
     click(button(&window, 1));  // "Save and Exit" refuses too, and stays open
     EXPECT_TRUE(window.isOpen() && edits.empty());
     retype(box("overallnum", 5), "255"_q);
