@@ -137,16 +137,22 @@ void PlayerEditor::showrow(int r, int n)
 void PlayerEditor::dispplayers()
 {
     loadgrid(roster.tables(), curteam, ratinggrid);
-    showing = true;
-    for (int i = 1; i <= kMaxPlayers; ++i)
-        selectgrid(i);
-    showing = false;
-    syncgrid();
+    showgrid();
     Label21->setText(latin(averagelabel(teamaverage(ratinggrid, roster.tables().playercount(curteam)))));
 }
 
 // Row i - 1 of the grid shows ratinggrid(i, ...). A rating with no list entry leaves
 // the list without a selection, marked with its stored value.
+// Every row's lists from ratinggrid, stored in the draft once rather than once a list.
+void PlayerEditor::showgrid()
+{
+    showing = true;
+    for (int i = 1; i <= kMaxPlayers; ++i)
+        selectgrid(i);
+    showing = false;
+    syncgrid();
+}
+
 void PlayerEditor::selectgrid(int i)
 {
     for (int j = 1; j <= kColumns; ++j) {
@@ -250,11 +256,8 @@ void PlayerEditor::Command1_Click() { saveplayers(); }
 
 void PlayerEditor::Command6_Click()
 {
-    if (!juicegrid(ratinggrid, Combo15->currentIndex()))
-        return;
-    for (int i = 1; i <= kMaxPlayers; ++i)
-        selectgrid(i);
-    syncgrid();
+    if (juicegrid(ratinggrid, Combo15->currentIndex()))
+        showgrid();
 }
 
 void PlayerEditor::Command8_Click()

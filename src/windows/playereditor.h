@@ -65,6 +65,7 @@ private:
     void keepbaseline(int t);
     void showrow(int r, int n);
     void dispplayers();
+    void showgrid();
     void selectgrid(int i);
     void storeplayers();
     void saveplayers();
