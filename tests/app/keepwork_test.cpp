@@ -20,6 +20,13 @@ TEST_F(KeepWork, ReplacingAnotherFileAsksAndTheFileIsNamedByItsAbsolutePath)
     const QString other = write("other.smc", theirs);
     const auto pathbox = [&] { return child<QLabel>(&form, QStringLiteral("Label1"))->text(); };
     pickNext(open(8), QStringLiteral("Combo8"));
+    {
+        // Enter answers Cancel: a key pressed in haste replaces nothing.
+        const ModalAnswer enter(QStringLiteral("ReplaceFile"), [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        save(other);
+        EXPECT_TRUE(enter.answered());
+        EXPECT_EQ(readFile(other.toStdString()), theirs);
+    }
     for (const QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Yes}) {  // Yes: "Replace"
         QString text;
         const auto replace = answerBox(QStringLiteral("ReplaceFile"), answer, &text);

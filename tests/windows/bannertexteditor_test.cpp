@@ -31,6 +31,7 @@ protected:
 TEST_F(BannerTextWindow, EveryClosingWritesTheTextsPacked)
 {
     window.showEditor();
+    EXPECT_EQ(window.findChildren<LimitedLineEdit*>().size(), kTeams);  // a box for each team, no more
     EXPECT_EQ(box(7)->toolTip(), toQString(sampleImage().teams[7].name));
     backspace(box(1), 3);
     EXPECT_TRUE(window.haspending() && edits.empty());

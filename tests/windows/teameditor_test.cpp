@@ -39,6 +39,10 @@ protected:
 TEST_F(TeamWindow, BoxesShareTheirBudgetsAndADiscardedCloseDropsThem)
 {
     window.showEditor();
+    // The boxes are taller than the rows are apart: each row lies over the one below it.
+    const QObjectList& stack = box("Teamnm", 1)->parent()->children();
+    for (int t = 1; t < kTeams; ++t)
+        EXPECT_GT(stack.indexOf(box("Teamnm", t)), stack.indexOf(box("Teamnm", t + 1))) << t;
     const int t = 6;  // Fenwick FEN Pikes "Pike Pit": 3 of 34 bytes free
     ASSERT_EQ(left(t), 3);
     const std::vector<int> neighbours = {left(t - 1), left(t + 1)};

@@ -1,3 +1,6 @@
+#include <QFocusFrame>
+#include <QScrollBar>
+
 #include "windows/uniformeditor.h"
 #include "windowtest.h"
 
@@ -29,6 +32,22 @@ protected:
         EXPECT_EQ(piece(9)->colour(), cell(&window, 10)->colour());
     }
 };
+
+// A bar stops at 31, the most a colour component holds, and shows the focus ring while it
+// has the focus; opened again, the window starts on the first cell.
+TEST_F(UniformWindow, BarsStopAtTheLargestComponentAndReopeningStartsOnTheFirstCell)
+{
+    window.showEditor();
+    click(cell(&window, 3));
+    auto* red = child<QScrollBar>(&window, QStringLiteral("HScroll1"));
+    red->setFocus();
+    pressKeys(red, QKeySequence(Qt::Key_End));
+    EXPECT_EQ(stored(1, 0, 3).red, 31);
+    EXPECT_EQ(child<QFocusFrame>(&window, QStringLiteral("focusring"))->widget(), red);
+    window.close();
+    window.showEditor();
+    EXPECT_EQ(label(35), QStringLiteral("Editing Sleeves"));
+}
 
 // Every change is stored as it is made: a bar move, a paste, a flip.
 TEST_F(UniformWindow, BarsPasteAndFlipStoreAtOnceAndUndoKeepsTheCellShown)
