@@ -47,6 +47,7 @@ TEST_F(UniformWindow, BarsStopAtTheLargestComponentAndReopeningStartsOnTheFirstC
     window.close();
     window.showEditor();
     EXPECT_EQ(label(35), QStringLiteral("Editing Sleeves"));
+    EXPECT_EQ(barColour(&window), stored(1, 0, 0));  // and the bars edit the Sleeves
 }
 
 // Every change is stored as it is made: a bar move, a paste, a flip.
