@@ -59,6 +59,7 @@ void BannerEditor::buildcontrols()
     Text1 = new LimitedLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);  // shown for reference: nothing typed here would be stored
+    Text1->setToolTip(QStringLiteral("The team's banner text"));
     Text1->setGeometry(twipsRect(600, 1560, 1695, 285));
 
     bars = makebars(this, {1920, 2280, 2640});

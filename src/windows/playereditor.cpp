@@ -128,10 +128,12 @@ void PlayerEditor::showrow(int r, int n)
     player_name[i]->setLimit(namelimit(name.size(), roster.tables().rosterbytesleft[t]));
     const std::uint8_t number = roster.tables().playernum[r + 1][t];
     playernumber[i]->setText(latin(jerseytext(number)));
+    // The tip names the box (a screen reader reads it out) and says when the byte is no decimal number.
+    const QString tip = QStringLiteral("Jersey number, row %1").arg(r + 1);
     playernumber[i]->setToolTip(jerseydecimal(number)
-                                    ? QString()
-                                    : QStringLiteral("Stored as 0x%1, not a decimal number; kept unless you change it")
-                                          .arg(latin(jerseytext(number))));
+                                    ? tip
+                                    : tip + QStringLiteral(": stored as 0x%1, not a decimal number; kept unless you change it")
+                                                .arg(latin(jerseytext(number))));
 }
 
 void PlayerEditor::dispplayers()

@@ -101,7 +101,6 @@ void PlayerEditor::addcaptions()
     for (int r = 0; r < kRows; ++r) {
         const auto i = static_cast<std::size_t>(r);
         player_name[i]->setToolTip(QStringLiteral("Name, row %1").arg(r + 1));
-        playernumber[i]->setToolTip(QStringLiteral("Jersey number, row %1").arg(r + 1));
     }
 }
 
@@ -153,6 +152,7 @@ void PlayerEditor::buildbuttons()
     Combo15->setObjectName(QStringLiteral("Combo15"));
     Combo15->setGeometry(twipsRect(6360, 6840, 1215, 285));
     Combo15->addItems(entries(Scale::Rating));
+    Combo15->setToolTip(QStringLiteral("The rating Juice Team gives every player"));
 
     void (PlayerEditor::*const handlers[9])() = {
         nullptr,                        &PlayerEditor::Command1_Click, &PlayerEditor::Command2_Click,
