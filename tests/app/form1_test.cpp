@@ -191,6 +191,7 @@ TEST(MainWindow, EveryControlHasANameAndEveryButtonAKeyOfItsOwn)
 {
     Form1 form;
     form.show();
+    EXPECT_EQ(form.objectName(), QStringLiteral("Form1"));
     const QStringList missing = unfindable(&form);
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral("; ")).toStdString();
     const auto* bar = child<QMenuBar>(&form, QStringLiteral("menuBar"));

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "core/colours.h"
 #include "core/patching.h"
 #include "core/playoffs.h"
 #include "support/fixtures.h"
@@ -140,6 +141,12 @@ TEST_F(Tool, ExportThenImportGivesTheSameImageAndLeavesTheInputAlone)
 
 TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
 {
+    const auto repeated = [](const std::string& part, int n) {
+        std::string all;
+        for (int i = 0; i < n; ++i)
+            all += part;
+        return all;
+    };
     const std::string json = "{\"format\": \"icevale-export\", \"version\": 1, ";
     const std::string longname(200, 'x');
     struct Case { const char* name; std::string data; std::vector<std::string> says; };
@@ -154,6 +161,10 @@ TEST_F(Tool, EveryRefusalNamesTheFileAndPlaceAndWritesNothing)
         {"number out of range", json + "\"teams\": [{\"index\": 2, \"overall\": 256}]}", {"teams[0].overall"}},
         {"rating out of range", "team,role,name,speed\nALD,G,A,75\nALD,F,B,0x10\n",
          {"line 2, column 4 (speed)", "line 3, column 4 (speed)"}},
+        {"banner colour out of range", json + "\"teams\": [{\"index\": 2, \"banner\": {\"colours\": [[1, 2, 3], [4, 5, 99]" +
+         repeated(", [0, 0, 0]", kBannerCells - 2) + "]}}]}", {"teams[0].banner.colours[1]"}},
+        {"banner colours too few", json + "\"teams\": [{\"index\": 2, \"banner\": {\"colours\": [[1, 2, 3]]}}]}",
+         {"teams[0].banner.colours: expected an array of 14 values"}},
         {"values of no list", "team,role,name,weight,hand,speed\nALD,G,A,heavy,middle,fast\n",
          {"\"heavy\" is not a weight (", "\"middle\" is not a hand (", "\"fast\" is not a rating ("}},
         {"too many goalies", "team,role,name\nALD,G,A\nALD,G,B\nALD,G,C\nALD,G,D\nALD,G,E\nALD,F,F\nALD,D,G\n",
