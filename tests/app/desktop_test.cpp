@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/appfixture.h"
 #include "app/settings.h"
@@ -68,6 +69,9 @@ TEST_F(Desktop, UndoAndRedoNameTheirStepAndAreOffWithoutOne)
     for (int look = 0; look < 200 && undo->isEnabled(); ++look)
         QTest::qWait(5);
     EXPECT_FALSE(undo->isEnabled());
+    // The title caught up, the window does no work while nothing happens.
+    for (const QTimer* timer : form.findChildren<QTimer*>())
+        EXPECT_FALSE(timer->isActive() && timer->interval() == 0) << timer->objectName().toStdString();
 }
 
 // The keys of the main window's buttons and menus, and Quit from an editor window.
