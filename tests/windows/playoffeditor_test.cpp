@@ -1,3 +1,5 @@
+#include <QScrollBar>
+
 #include "core/playoffs.h"
 #include "windows/playoffeditor.h"
 #include "windowtest.h"
@@ -51,6 +53,7 @@ TEST_F(PlayoffWindow, ThePageShownIsWrittenOnEveryPageChangeCommitAndClosing)
 
     dragTo(2);
     EXPECT_TRUE(slot(127)->toolTip().startsWith(QStringLiteral("Playoff slot 384 of 512: page 3, "))) << slot(127)->toolTip().toStdString();
+    EXPECT_EQ(child<QScrollBar>(&window, QStringLiteral("HScroll1"))->toolTip().left(4), QStringLiteral("Page"));  // the slots' tips stop at the last list
     checkImage({playoffpageedit(0, first)});
     const Bytes before = doc.image();
     PlayoffPage third = page(2);
