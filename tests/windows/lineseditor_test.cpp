@@ -96,9 +96,14 @@ TEST_F(LinesWindow, OpeningAgainWritesNothingOverALineChangedMeanwhile)
 {
     window.showEditor();
     LineSlots line = shown();
+    const int n = doc.cart().playercount(1);
+    choose(line, 2, n);  // the roster's last player, shown as a player once stored
+    EXPECT_EQ(window.commit(), QString());
+    EXPECT_EQ(slot(2)->currentIndex(), n);
+    EXPECT_FALSE(slot(2)->currentText().contains(QStringLiteral("not on roster"))) << slot(2)->currentText().toStdString();
     choose(line, 4, line[4] == 5 ? 6 : 5);
     window.close();
-    ASSERT_EQ(edits.size(), 1u);
+    ASSERT_EQ(edits.size(), 2u);
     ASSERT_TRUE(doc.undo(edits.back()).ok());
     const Bytes undone = doc.image();
     window.showEditor();

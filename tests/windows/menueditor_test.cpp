@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/menudefaults.h"
 #include "windows/menueditor.h"
 #include "windowtest.h"
@@ -30,6 +32,10 @@ TEST_F(MenuWindow, ShowsTheStoredChoicesAndWritesThePicksOnClosing)
         ASSERT_TRUE(applyedit(rom, menufieldsedit({0, 5, 3, 27, 2, 1, 2, 200})) && applyedit(rom, selectableteamsedit(99)));
     });
     window.showEditor();
+    for (int c = 1; c <= 7; ++c) {  // each field's list has its caption
+        const auto captions = window.findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [&](QLabel* l) { return l->buddy() == combo(c); })) << c;
+    }
     const QString team4 = toQString(sampleImage().teams[4].name), team28 = toQString(sampleImage().teams[28].name);
     EXPECT_EQ(shown(), QStringList({QStringLiteral("Unlisted value 5"), team4, team28, QStringLiteral("20 Minutes"),
                                     QStringLiteral("On"), QStringLiteral("Automatic"), QStringLiteral("Unlisted value 200"),

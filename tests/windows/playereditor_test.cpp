@@ -167,7 +167,7 @@ TEST_F(PlayerWindow, ValuesWithoutAnEntryAreKeptUntilChanged)
     checkImage({allrostersedit(tables).edit});
 
     backspace(number(2), 2);
-    typeInto(number(2), QStringLiteral("105"));  // reaches the draft as typed, two characters at most
+    typeInto(number(2), QStringLiteral("x1y05"));  // digits only, as typed, two characters at most
     EXPECT_EQ(tables.playernum[3][2], 0x10);
 }
 
